@@ -1,0 +1,47 @@
+# Thin wrapper over scripts/ and CMake. Every target installs what is missing first, then
+# configures once and lets Ninja rebuild only what changed.
+BUILD       ?= build
+BUILD_ASAN  ?= build-asan
+BUILD_BENCH ?= build-bench
+JOBS        ?= 2
+EXAMPLE      = examples/setup-new.txt examples/setup-old.txt
+
+.PHONY: all deps build run test test-asan bench clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+$(BUILD)/build.ninja:
+	cmake -S . -B $(BUILD) -G Ninja -DDORIX_TESTS=ON
+
+build: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+# Until the main window exists, run shows the engine's merged text of the example pair,
+# decoded from Windows-1251 for the terminal.
+run: build
+	@$(BUILD)/cli/dorix-diff --color=always $(EXAMPLE) | iconv -f WINDOWS-1251 -t UTF-8; true
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+$(BUILD_ASAN)/build.ninja:
+	cmake -S . -B $(BUILD_ASAN) -G Ninja -DDORIX_TESTS=ON -DDORIX_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+
+test-asan: deps $(BUILD_ASAN)/build.ninja
+	cmake --build $(BUILD_ASAN) -j $(JOBS)
+	cd $(BUILD_ASAN) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+		ctest --output-on-failure -j $(JOBS)
+
+$(BUILD_BENCH)/build.ninja:
+	cmake -S . -B $(BUILD_BENCH) -G Ninja -DDORIX_TESTS=OFF -DDORIX_BENCH=ON -DCMAKE_BUILD_TYPE=Release
+
+bench: deps $(BUILD_BENCH)/build.ninja
+	cmake --build $(BUILD_BENCH) -j $(JOBS)
+	$(BUILD_BENCH)/bench/engine_bench
+	bench/peers.sh $(BUILD_BENCH)
+
+clean:
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_BENCH)

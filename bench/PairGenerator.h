@@ -1,0 +1,21 @@
+// Generated pairs of source-like text (CR LF lines, some Windows-1251 Cyrillic) for the
+// benchmarks and the peer comparison.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <utility>
+
+enum class PairShape {
+  Identical, // the same bytes twice
+  Clustered, // one rewritten block of about 100 lines and a few lines added and removed near it
+  Scattered, // 200 single-line edits spread evenly
+  Unrelated, // two texts generated independently
+};
+
+std::string_view ShapeName(PairShape shape);
+bool ShapeFromName(std::string_view name, PairShape &shape);
+
+// The first text (new version) and the second (old version), each about size bytes.
+std::pair<std::string, std::string> MakePair(PairShape shape, std::size_t size);

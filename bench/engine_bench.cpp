@@ -1,0 +1,34 @@
+// Time of one comparison (TVDiff::Run) on generated pairs of 1, 10 and 50 MB.
+#include "PairGenerator.h"
+#include "VDiff.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void BM_Run(benchmark::State &state) {
+  const auto shape = static_cast<PairShape>(state.range(0));
+  const auto size = static_cast<std::size_t>(state.range(1)) << 20;
+  const auto [first, second] = MakePair(shape, size);
+  TVDiff diff;
+  for (auto _ : state) {
+    diff.Run(first, second);
+    benchmark::DoNotOptimize(diff.Count());
+  }
+  state.SetLabel(std::string(ShapeName(shape)));
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                          static_cast<std::int64_t>(first.size() + second.size()));
+  state.counters["chunks"] = diff.Count();
+}
+
+void Shapes(benchmark::internal::Benchmark *b) {
+  for (int shape = 0; shape < 4; ++shape)
+    for (int mb : {1, 10, 50})
+      b->Args({shape, mb});
+}
+
+BENCHMARK(BM_Run)->Apply(Shapes)->Unit(benchmark::kMillisecond)->MinTime(0.5);
+
+} // namespace
+
+BENCHMARK_MAIN();

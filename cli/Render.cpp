@@ -1,0 +1,52 @@
+#include "Render.h"
+
+#include <string_view>
+
+namespace {
+
+// Black text on the default Inserted (FF 88 C8) and Deleted (00 88 FF) backgrounds.
+constexpr std::string_view kInsertedOn = "\x1b[38;2;0;0;0;48;2;255;136;200m";
+constexpr std::string_view kDeletedOn = "\x1b[38;2;0;0;0;48;2;0;136;255m";
+constexpr std::string_view kColourOff = "\x1b[0m";
+
+// Colours one piece, switching the colour off around line breaks so that no background
+// bleeds into the rest of a terminal line.
+void WriteColoured(std::ostream &out, std::string_view text, std::string_view on) {
+  while (!text.empty()) {
+    const std::size_t brk = text.find_first_of("\r\n");
+    const std::string_view part = text.substr(0, brk);
+    if (!part.empty())
+      out << on << part << kColourOff;
+    if (brk == std::string_view::npos)
+      break;
+    out << text[brk];
+    text.remove_prefix(brk + 1);
+  }
+}
+
+} // namespace
+
+void WriteMerged(std::ostream &out, const TVDiff &diff, bool colour) {
+  for (int i = 0; i < diff.Count(); ++i) {
+    const std::string_view text = diff.Text(i);
+    const std::int32_t kind = diff.GetKind(i);
+    if (kind == diff.EqualKind || text.empty())
+      out << text;
+    else if (colour)
+      WriteColoured(out, text, kind == diff.FirstKind ? kInsertedOn : kDeletedOn);
+    else if (kind == diff.FirstKind)
+      out << "{+" << text << "+}";
+    else
+      out << "[-" << text << "-]";
+  }
+}
+
+void WriteChunks(std::ostream &out, const TVDiff &diff) {
+  for (int i = 0; i < diff.Count(); ++i)
+    out << diff.GetKind(i) << '\t' << diff.Text(i).size() << '\n';
+}
+
+void WriteCounters(std::ostream &out, const TVDiff &diff) {
+  out << diff.EqualChars << ' ' << diff.FirstChars << ' ' << diff.SecondChars << ' '
+      << diff.EqualChunks << ' ' << diff.FirstChunks << ' ' << diff.SecondChunks << '\n';
+}

@@ -1,0 +1,122 @@
+#include "VDiff.h"
+
+#include "BlockSearch.h"
+
+#include <vector>
+
+TVDiff::TVDiff(std::string first, std::string second) {
+  if (!first.empty() && !second.empty())
+    Run(std::move(first), std::move(second));
+}
+
+void TVDiff::Run(std::string first, std::string second) {
+  Report(0, psStart);
+  Clear();
+  ResetCounters();
+  MinMatch = 1;
+  DiffRange(Adopt(std::move(first)), Adopt(std::move(second)));
+  Report(100, psDone);
+}
+
+int TVDiff::AddKind(std::string_view text, std::int32_t kind) {
+  const int index = TVKindStringList::AddKind(text, kind);
+  const auto length = static_cast<std::int32_t>(text.size());
+  if (kind == EqualKind) {
+    EqualChars += length;
+    ++EqualChunks;
+  } else if (kind == FirstKind) {
+    FirstChars += length;
+    ++FirstChunks;
+  } else if (kind == SecondKind) {
+    SecondChars += length;
+    ++SecondChunks;
+  }
+  return index;
+}
+
+void TVDiff::ResetCounters() {
+  EqualChars = FirstChars = SecondChars = 0;
+  EqualChunks = FirstChunks = SecondChunks = 0;
+}
+
+void TVDiff::Report(std::int32_t percent, TVProgressStage stage) {
+  if (OnProgress)
+    OnProgress(this, percent, stage);
+}
+
+namespace {
+
+// One step of the comparison. Ranges are compared, pieces emitted and progress reported in the
+// order a depth-first recursion would do it; the explicit stack keeps deep nesting off the call
+// stack.
+struct Task {
+  enum Op : std::uint8_t { Compare, Emit, Progress } op;
+  std::string_view a; // Compare: range of the first text; Emit: the piece
+  std::string_view b; // Compare: range of the second text
+  std::int32_t value; // Compare: 1 at the top level; Emit: kind; Progress: percent
+};
+
+} // namespace
+
+void TVDiff::DiffRange(std::string_view first, std::string_view second) {
+  std::vector<Task> stack{{Task::Compare, first, second, 1}};
+  auto emitBoth = [this](std::string_view a, std::string_view b) {
+    AddKind(b, SecondKind);
+    AddKind(a, FirstKind);
+  };
+  const std::size_t threshold = static_cast<std::size_t>(MinMatch);
+
+  while (!stack.empty()) {
+    const Task task = stack.back();
+    stack.pop_back();
+    if (task.op == Task::Emit) {
+      AddKind(task.a, task.value);
+      continue;
+    }
+    if (task.op == Task::Progress) {
+      Report(task.value, psStep);
+      continue;
+    }
+
+    const std::string_view a = task.a, b = task.b;
+    const bool top = task.value != 0;
+    if (threshold >= a.size() || threshold >= b.size()) {
+      emitBoth(a, b);
+      continue;
+    }
+    std::function<void(std::int32_t)> onStep;
+    if (top && OnProgress)
+      onStep = [this](std::int32_t percent) { Report(percent, psStep); };
+    const TMatch m = SnapToLines(a, b, FindBestMatch(a, b, onStep));
+    if (m.L <= threshold) {
+      emitBoth(a, b);
+      if (top)
+        Report(100, psStep);
+      continue;
+    }
+
+    // Pushed in reverse: before the run, the run, after the run.
+    if (top)
+      stack.push_back({Task::Progress, {}, {}, 100});
+    const std::string_view restA = a.substr(m.P + m.L), restB = b.substr(m.Q + m.L);
+    if (restA.size() >= 2 && restB.size() >= 2) {
+      stack.push_back({Task::Compare, restA, restB, 0});
+    } else {
+      if (!restA.empty())
+        stack.push_back({Task::Emit, restA, {}, FirstKind});
+      if (!restB.empty())
+        stack.push_back({Task::Emit, restB, {}, SecondKind});
+    }
+    if (top)
+      stack.push_back({Task::Progress, {}, {}, 95});
+    stack.push_back({Task::Emit, a.substr(m.P, m.L), {}, EqualKind});
+    if (m.P > 0 && m.Q > 0) {
+      stack.push_back({Task::Compare, a.substr(0, m.P), b.substr(0, m.Q), 0});
+    } else {
+      if (m.P > 0)
+        stack.push_back({Task::Emit, a.substr(0, m.P), {}, FirstKind});
+      if (m.Q > 0)
+        stack.push_back({Task::Emit, b.substr(0, m.Q), {}, SecondKind});
+    }
+  }
+}

@@ -1,0 +1,39 @@
+// The block difference engine. It is itself the chunk list of its last comparison.
+#pragma once
+
+#include "VClasses.h"
+
+#include <cstdint>
+#include <string>
+
+class TVDiff : public TVKindStringList {
+public:
+  std::int32_t EqualChars = 0;
+  std::int32_t FirstChars = 0;
+  std::int32_t SecondChars = 0;
+  std::int32_t EqualChunks = 0;
+  std::int32_t FirstChunks = 0;
+  std::int32_t SecondChunks = 0;
+  std::int32_t MinMatch = 1; // runs of at most this length are not taken as shared
+  TVProgressEvent OnProgress;
+  std::int32_t EqualKind = 0;
+  std::int32_t FirstKind = 1;
+  std::int32_t SecondKind = 2;
+
+  TVDiff() = default;
+  // Compares the two texts at once when both are non-empty.
+  TVDiff(std::string first, std::string second);
+
+  // Replaces the list with the comparison of the two texts. The list keeps both texts alive,
+  // so its entries stay valid until the next Clear or Run. Memory exhaustion propagates as
+  // std::bad_alloc with the list partly filled.
+  void Run(std::string first, std::string second);
+
+  // Appends the entry and counts it under the first kind field it equals.
+  int AddKind(std::string_view text, std::int32_t kind) override;
+
+private:
+  void ResetCounters();
+  void Report(std::int32_t percent, TVProgressStage stage);
+  void DiffRange(std::string_view a, std::string_view b);
+};
