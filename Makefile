@@ -6,7 +6,7 @@ BUILD_BENCH ?= build-bench
 JOBS        ?= 2
 EXAMPLE      = examples/setup-new.txt examples/setup-old.txt
 
-.PHONY: all deps build run test test-asan bench clean
+.PHONY: all deps build run test test-asan bench screenshots clean
 
 all: build
 
@@ -26,6 +26,10 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Pictures of every window and layout, rendered offscreen into $(BUILD)/screenshots/.
+screenshots: build
+	$(BUILD)/tests/screenshots/screenshots $(BUILD)/screenshots
 
 $(BUILD_ASAN)/build.ninja:
 	cmake -S . -B $(BUILD_ASAN) -G Ninja -DDORIX_TESTS=ON -DDORIX_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug

@@ -1,0 +1,122 @@
+// Renders the viewer, offscreen, on a sample comparison to PNG files, so that a person can look
+// at every layout without a display: screenshots OUTPUT_DIR
+#include "VDiff.h"
+#include "VMemo.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+// Windows-1251 text: shared, inserted, deleted and updated lines, a long line, control bytes.
+const char kOld[] =
+    "[\xd1\xea\xeb\xe0\xe4]\r\n" // [Склад]
+    "path=C:\\SKLAD\\DATA\r\n"
+    "printer=LPT1\r\n"
+    "margins=10\r\n"
+    "; \xf1\xf2\xe0\xf0\xee\xe5 \xe7\xed\xe0\xf7\xe5\xed\xe8\xe5\r\n" // ; старое значение
+    "tabs=\t1\t2\t3\x01\x02\r\n"
+    "end\r\n";
+
+std::string NewText() {
+  std::string longLine = "comment=";
+  for (int i = 0; i < 12; ++i)
+    longLine += "\xe4\xeb\xe8\xed\xed\xe0\xff \xf1\xf2\xf0\xee\xea\xe0 "; // длинная строка
+  return "[\xd1\xea\xeb\xe0\xe4]\r\n"
+         "path=D:\\SKLAD\\DATA\r\n"
+         "printer=LPT1\r\n"
+         "margins=15\r\n"
+         "shortcut=yes\r\n" +
+         longLine + "\r\n" + "tabs=\t1\t2\t3\x01\x02\r\nend\r\n";
+}
+
+struct Viewer {
+  QWidget window;
+  TVMemo *memo = new TVMemo(&window);
+  TVDiff diff;
+  TVFont fonts[3];
+  QImage glyphs[3];
+
+  Viewer() {
+    QFont font("Courier New");
+    font.setPixelSize(13);
+    memo->setFont(font);
+    const TColorValue backgrounds[3] = {0xC888FF, 0xFF8800, 0x00FF00};
+    const QRgb pens[3] = {qRgb(255, 0, 0), qRgb(0, 0, 255), qRgb(0, 255, 0)};
+    for (int k = 0; k < 3; ++k) {
+      fonts[k].Font = font;
+      glyphs[k] = QImage(9, 6, QImage::Format_RGB32);
+      glyphs[k].fill(Qt::white);
+      for (int x = 1; x < 7; ++x) // a bar through the middle, enough to tell the kinds apart
+        glyphs[k].setPixel(x, 2, pens[k]), glyphs[k].setPixel(x, 3, pens[k]);
+      memo->AddStyle(&fonts[k], backgrounds[k], &glyphs[k]);
+    }
+    memo->FUpdatedKind = 3;
+    memo->SetColor(0xFFFFFF);
+    memo->SetSource(&diff);
+    diff.Run(NewText(), kOld);
+    window.resize(520, 220);
+    memo->setGeometry(0, 0, 520, 220);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+      std::fprintf(stderr, "the window was not exposed\n");
+  }
+
+  void Layout(bool wrap, bool hex) {
+    memo->SetHexMode(hex);
+    memo->SetWrapMode(wrap);
+    memo->Relayout();
+  }
+
+  void Save(const QString &dir, const char *name) {
+    const QString path = dir + "/" + name + ".png";
+    window.grab().save(path);
+    std::printf("%s\n", qPrintable(path));
+  }
+};
+
+} // namespace
+
+int main(int argc, char **argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+  QDir().mkpath(dir);
+
+  Viewer v;
+  v.memo->clearFocus();
+  v.Layout(false, false);
+  v.Save(dir, "viewer-plain");
+  v.Layout(true, false);
+  v.Save(dir, "viewer-wrap");
+  v.memo->SetOemMode(true);
+  v.Save(dir, "viewer-wrap-oem");
+  v.memo->SetOemMode(false);
+  v.memo->SetHaveLeft(false);
+  v.Save(dir, "viewer-wrap-no-gutter");
+  v.memo->SetHaveLeft(true);
+
+  v.window.resize(760, 220);
+  v.memo->setGeometry(0, 0, 760, 220);
+  v.Layout(false, true);
+  v.memo->StartSelection(6, 1, paneHexDigits);
+  v.memo->ExtendSelection(20, 2);
+  v.Save(dir, "viewer-hex-select-digits");
+  v.memo->StartSelection(2, 1, paneHexChars);
+  v.memo->ExtendSelection(7, 2);
+  v.Save(dir, "viewer-hex-select-chars");
+
+  v.window.resize(520, 220);
+  v.memo->setGeometry(0, 0, 520, 220);
+  v.Layout(false, false);
+  v.memo->setFocus();
+  v.memo->MoveCaret(6, 3, false); // a move without Shift drops any selection, so select after it
+  v.memo->StartSelection(3, 1, paneText);
+  v.memo->ExtendSelection(6, 3);
+  v.Save(dir, "viewer-plain-select-caret");
+  return 0;
+}

@@ -1,0 +1,61 @@
+#include "CodePages.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(CodePages, WindowsTableHasCyrillicAndPunctuation) {
+  const auto &t = CodePageTable(TCodePage::Windows1251);
+  EXPECT_EQ(t[0x41], u'A');
+  EXPECT_EQ(t[0xC0], u'\u0410'); // А
+  EXPECT_EQ(t[0xFF], u'\u044F'); // я
+  EXPECT_EQ(t[0xA8], u'\u0401'); // Ё
+  EXPECT_EQ(t[0xB8], u'\u0451'); // ё
+  EXPECT_EQ(t[0xB9], u'\u2116'); // №
+  EXPECT_EQ(t[0x88], u'\u20AC'); // €
+  EXPECT_EQ(t[0x96], u'\u2013'); // –
+  EXPECT_EQ(t[0xB0], u'\u00B0'); // °
+}
+
+TEST(CodePages, DosTableHasCyrillicAndBoxDrawing) {
+  const auto &t = CodePageTable(TCodePage::Dos866);
+  EXPECT_EQ(t[0x80], u'\u0410'); // А
+  EXPECT_EQ(t[0xAF], u'\u043F'); // п
+  EXPECT_EQ(t[0xE0], u'\u0440'); // р
+  EXPECT_EQ(t[0xB0], u'\u2591'); // ░
+  EXPECT_EQ(t[0xC4], u'\u2500'); // ─
+  EXPECT_EQ(t[0xDB], u'\u2588'); // █
+  EXPECT_EQ(t[0xF0], u'\u0401'); // Ё
+  EXPECT_EQ(t[0xFC], u'\u2116'); // №
+}
+
+TEST(CodePages, ControlCodesAreClassicGlyphsInBoth) {
+  for (TCodePage page : {TCodePage::Windows1251, TCodePage::Dos866}) {
+    const auto &t = CodePageTable(page);
+    EXPECT_EQ(t[0x01], u'\u263A'); // ☺
+    EXPECT_EQ(t[0x0D], u'\u266A'); // ♪
+    EXPECT_EQ(t[0x0A], u'\u25D9'); // ◙
+    EXPECT_EQ(t[0x1B], u'\u2190'); // ←
+    EXPECT_EQ(t[0x7F], u'\u2302'); // ⌂
+  }
+}
+
+TEST(CodePages, DisplayKeepsOneCharacterPerByte) {
+  const QString s = DecodeForDisplay(std::string_view("\0a\x98\xAD\r", 5), TCodePage::Windows1251);
+  EXPECT_EQ(s, QString::fromUtf16(u" a -\u266A"));
+}
+
+TEST(CodePages, UpperCasingAndLettersOfWindows1251) {
+  EXPECT_EQ(UpperWindows1251('a'), 'A');
+  EXPECT_EQ(UpperWindows1251('\xE0'), '\xC0'); // а → А
+  EXPECT_EQ(UpperWindows1251('\xB8'), '\xA8'); // ё → Ё
+  EXPECT_EQ(UpperWindows1251('\xBF'), '\xAF'); // ї → Ї
+  EXPECT_EQ(UpperWindows1251('1'), '1');
+  EXPECT_TRUE(IsAlphaNumericWindows1251('\xFF')); // я
+  EXPECT_TRUE(IsAlphaNumericWindows1251('7'));
+  EXPECT_FALSE(IsAlphaNumericWindows1251('.'));
+  EXPECT_FALSE(IsAlphaNumericWindows1251('\xB9')); // №
+  EXPECT_FALSE(IsAlphaNumericWindows1251('\x01'));
+}
+
+} // namespace

@@ -1,0 +1,87 @@
+// A TVMemo in a window of its own, with the main window's three styles, fed from a chunk list
+// the test writes piece by piece.
+#pragma once
+
+#include "VMemo.h"
+
+#include <QImage>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <string>
+
+enum : std::int32_t { kEqual = 0, kInserted = 1, kDeleted = 2, kUpdated = 3 };
+
+class MemoFixture : public testing::Test {
+protected:
+  std::deque<std::string> texts; // the list holds views of these
+  TVKindStringList list;
+  TVFont fonts[3];
+  QImage glyph{9, 6, QImage::Format_RGB32};
+  QWidget window; // the container the main window would be
+  TVMemo *memo = new TVMemo(&window);
+
+  void SetUp() override {
+    QFont font("Courier New");
+    font.setPixelSize(13);
+    memo->setFont(font);
+    glyph.fill(Qt::white);
+    glyph.setPixel(4, 2, qRgb(255, 0, 0));
+    const TColorValue backgrounds[3] = {0xC888FF, 0xFF8800, 0x00FF00};
+    for (int k = 0; k < 3; ++k) {
+      fonts[k].Font = font;
+      memo->AddStyle(&fonts[k], backgrounds[k], &glyph);
+    }
+    memo->FUpdatedKind = kUpdated;
+    memo->SetColor(0xC0C0C0); // grey, so the area below the last line differs from white
+    memo->SetSource(&list);
+    memo->SetAutoRelayout(false);
+    window.resize(400, 300);
+    memo->setGeometry(0, 0, 400, 300);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    memo->clearFocus(); // no caret in the pictures unless a test gives the focus
+  }
+
+  void Resize(int width, int height) {
+    window.resize(width, height);
+    memo->setGeometry(0, 0, width, height);
+    QApplication::processEvents();
+  }
+
+  void Add(std::int32_t kind, std::string text) {
+    list.AddKind(texts.emplace_back(std::move(text)), kind);
+  }
+
+  void Layout(bool wrap, bool hex = false, std::int32_t view = 0) {
+    memo->SetHexMode(hex);
+    memo->SetWrapMode(wrap);
+    memo->SetViewFilter(view);
+    memo->Relayout();
+  }
+
+  std::vector<std::string> LineTexts() const {
+    std::vector<std::string> out;
+    for (int i = 0; i < memo->LineCount(); ++i)
+      out.push_back(memo->GetLineText(i));
+    return out;
+  }
+
+  QImage Grab() { return memo->viewport()->grab().toImage(); }
+
+  // Characters the wrap layout puts on a line at the current width.
+  int WrapWidth() const {
+    return (memo->viewport()->width() - memo->GutterWidth() - memo->CharWidth()) /
+           memo->CharWidth();
+  }
+};
+
+// Pixels compare as 8-bit RGB, the way they are stored.
+inline QRgb Pixel(const QImage &image, int x, int y) {
+  return image.pixel(x, y) & 0xFFFFFF;
+}
+inline QRgb Rgb(const QColor &c) {
+  return c.rgb() & 0xFFFFFF;
+}

@@ -1,0 +1,181 @@
+// Painted pixels, read back from the viewport: bands, zones, gutter, hex columns, marks.
+#include "MemoFixture.h"
+
+namespace {
+
+constexpr QRgb kPink = 0xFF88C8, kBlue = 0x0088FF, kGreen = 0x00FF00, kWhite = 0xFFFFFF,
+               kGrey = 0xC0C0C0, kRed = 0xFF0000;
+
+class Painting : public MemoFixture {
+protected:
+  int CellX(int col) const {
+    return memo->GutterWidth() + memo->HalfCharWidth() + col * memo->CharWidth() - memo->ScrollX();
+  }
+  int HexCharX(int byte) const {
+    return memo->GutterWidth() - memo->ScrollX() + kHexDigitColumns * memo->CharWidth() + kHexGap +
+           memo->HalfCharWidth() + byte * memo->CharWidth();
+  }
+  int RowY(int row) const { return row * memo->LineHeight() + memo->LineHeight() / 2; }
+  // The background of a cell: its top-left corner pixel row, clear of the glyphs.
+  QRgb CellBackground(const QImage &image, int x, int row) const {
+    return Pixel(image, x + 1, row * memo->LineHeight() + 1);
+  }
+  // How many pixels of the rectangle differ from the background colour.
+  static int Ink(const QImage &image, QRect cell, QRgb background) {
+    int ink = 0;
+    for (int y = cell.top(); y <= cell.bottom(); ++y)
+      for (int x = cell.left(); x <= cell.right(); ++x)
+        ink += Pixel(image, x, y) != background;
+    return ink;
+  }
+  QRgb Palette(QPalette::ColorRole role) const { return Rgb(memo->palette().color(role)); }
+};
+
+TEST_F(Painting, DifferenceBandReachesTheRightEdgeAndBelowIsTheControlColour) {
+  Add(kEqual, "abc\r\n");
+  Add(kInserted, "xy\r\n");
+  Add(kEqual, "z");
+  Layout(false);
+  const QImage image = Grab();
+  const int right = image.width() - 2;
+  EXPECT_EQ(Pixel(image, right, RowY(0)), kWhite);
+  EXPECT_EQ(Pixel(image, right, RowY(1)), kPink);
+  EXPECT_EQ(Pixel(image, right, RowY(2)), kWhite);
+  EXPECT_EQ(Pixel(image, right, RowY(4)), kGrey);
+  EXPECT_EQ(Pixel(image, memo->GutterWidth() + 1, RowY(1)), kPink) << "the left margin";
+}
+
+TEST_F(Painting, HexBandStopsAtTheCharacterColumn) {
+  Resize(700, 300);
+  Add(kInserted, std::string(20, 'x'));
+  Layout(false, true);
+  const QImage image = Grab();
+  const int charEnd = HexCharX(0) - memo->HalfCharWidth() + 17 * memo->CharWidth();
+  EXPECT_EQ(Pixel(image, charEnd - 2, RowY(1)), kPink);
+  EXPECT_EQ(Pixel(image, charEnd + 3, RowY(1)), kGrey);
+  EXPECT_EQ(Pixel(image, CellX(47) - memo->HalfCharWidth(), RowY(1)), kPink)
+      << "the rest of a short hex-digit row";
+}
+
+TEST_F(Painting, GutterHasFaceEdgesAndATransparentGlyph) {
+  Add(kEqual, "same\r\n");
+  Add(kDeleted, "gone\r\n");
+  Layout(false);
+  const QImage image = Grab();
+  const QRgb face = Palette(QPalette::Button);
+  const int gw = memo->GutterWidth();
+  EXPECT_EQ(Pixel(image, 1, RowY(0)), face);
+  EXPECT_EQ(Pixel(image, gw - 1, RowY(0)), Palette(QPalette::Dark));
+  EXPECT_EQ(Pixel(image, gw - 2, RowY(0)), Palette(QPalette::Light));
+  const int glyphX = (3 * memo->CharWidth() - 8) / 2,
+            glyphY = memo->LineHeight() + (memo->LineHeight() - 6) / 2 + 1;
+  EXPECT_EQ(Pixel(image, glyphX + 4, glyphY + 2), kRed);
+  EXPECT_EQ(Pixel(image, glyphX, glyphY), face) << "white of the glyph is transparent";
+  EXPECT_EQ(Pixel(image, glyphX + 4, memo->LineHeight() / 2), face) << "no glyph on Equal";
+}
+
+TEST_F(Painting, GutterOffMovesTheTextLeftWithoutARebuild) {
+  Add(kEqual, "WWWW");
+  Layout(false);
+  auto firstInk = [&](const QImage &image) {
+    for (int x = 0; x < image.width(); ++x)
+      if (x >= memo->GutterWidth() && Pixel(image, x, RowY(0)) != kWhite)
+        return x;
+    return -1;
+  };
+  const int withGutter = firstInk(Grab());
+  const int gutter = memo->GutterWidth();
+  memo->SetHaveLeft(false);
+  const QImage image = Grab();
+  EXPECT_EQ(firstInk(image), withGutter - gutter);
+  EXPECT_EQ(Pixel(image, 1, RowY(0)), kWhite) << "no gutter";
+}
+
+TEST_F(Painting, DosCodePageDrawsTheShadeBlock) {
+  Add(kEqual, "\xB0\xB0\xB0\xB0");
+  Layout(false);
+  const QImage windows = Grab();
+  memo->SetOemMode(true); // repaints without a rebuild
+  const QImage dos = Grab();
+  const QRect cells(CellX(0), 0, 4 * memo->CharWidth(), memo->LineHeight());
+  EXPECT_NE(windows.copy(cells), dos.copy(cells));
+  // The shade block covers its whole cell with dots; the degree sign is a small ring.
+  EXPECT_GT(Ink(dos, cells, kWhite), 2 * Ink(windows, cells, kWhite));
+}
+
+TEST_F(Painting, SelectionInTheMiddleOfAZoneKeepsLeadAndTail) {
+  Add(kInserted, "abcdefgh");
+  Layout(false);
+  memo->StartSelection(2, 0, paneText);
+  memo->ExtendSelection(5, 0);
+  const QImage image = Grab();
+  const QRgb highlight = Palette(QPalette::Highlight);
+  EXPECT_EQ(CellBackground(image, CellX(1), 0), kPink);
+  EXPECT_EQ(CellBackground(image, CellX(2), 0), highlight);
+  EXPECT_EQ(CellBackground(image, CellX(4), 0), highlight);
+  EXPECT_EQ(CellBackground(image, CellX(5), 0), kPink);
+}
+
+TEST_F(Painting, HexMarkShowsOnlyInItsPane) {
+  Resize(700, 300);
+  Add(kEqual, std::string(32, 'm'));
+  Layout(false, true);
+  const QRgb highlight = Palette(QPalette::Highlight);
+  memo->StartSelection(3, 0, paneHexDigits); // byte 1's digits
+  memo->ExtendSelection(9, 0);
+  QImage image = Grab();
+  EXPECT_EQ(CellBackground(image, CellX(3), 0), highlight);
+  EXPECT_EQ(CellBackground(image, HexCharX(1), 0), kWhite);
+
+  memo->StartSelection(1, 0, paneHexChars);
+  memo->ExtendSelection(3, 0);
+  image = Grab();
+  EXPECT_EQ(CellBackground(image, HexCharX(1), 0), highlight);
+  EXPECT_EQ(CellBackground(image, CellX(3), 0), kWhite);
+}
+
+TEST_F(Painting, SelectionBehindAScrolledGutterStaysOnItsColumns) {
+  Add(kEqual, std::string(60, 'a'));
+  Add(kInserted, std::string(60, 'b'));
+  Layout(false);
+  memo->ScrollToColumn(100); // the first zone now lies behind the gutter
+  ASSERT_GT(memo->ScrollX(), CellX(60) - memo->ScrollX() - memo->GutterWidth());
+  memo->StartSelection(70, 0, paneText);
+  memo->ExtendSelection(72, 0);
+  const QImage image = Grab();
+  const QRgb highlight = Palette(QPalette::Highlight);
+  EXPECT_EQ(CellBackground(image, CellX(69), 0), kPink);
+  EXPECT_EQ(CellBackground(image, CellX(70), 0), highlight);
+  EXPECT_EQ(CellBackground(image, CellX(71), 0), highlight);
+  EXPECT_EQ(CellBackground(image, CellX(72), 0), kPink);
+}
+
+TEST_F(Painting, UpdatedLineDrawsSharedPartsInTheUpdatedStyle) {
+  Add(kEqual, "ab");
+  Add(kDeleted, "X");
+  Add(kEqual, "cd");
+  Layout(false);
+  const QImage image = Grab();
+  EXPECT_EQ(CellBackground(image, CellX(0), 0), kGreen);
+  EXPECT_EQ(CellBackground(image, CellX(2), 0), kBlue);
+  EXPECT_EQ(CellBackground(image, CellX(3), 0), kGreen);
+  EXPECT_EQ(Pixel(image, image.width() - 2, RowY(0)), kGreen);
+}
+
+TEST_F(Painting, ControlBytesAndBreaksInTheHexCharacterColumnAreSymbols) {
+  Resize(700, 300);
+  Add(kEqual, std::string("ab\r\ncd") + std::string(10, ' '));
+  Layout(false, true);
+  const QImage image = Grab();
+  const QRect cr(HexCharX(2) + 1, 1, memo->CharWidth() - 2, memo->LineHeight() - 2);
+  EXPECT_GT(Ink(image, cr, kWhite), 0) << "the CR byte shows a glyph in its own cell";
+  EXPECT_EQ(memo->LineCount(), 1) << "the row does not break there";
+}
+
+TEST_F(Painting, NoLinesShowsGutterAndControlColour) {
+  const QImage image = Grab();
+  EXPECT_EQ(Pixel(image, image.width() / 2, image.height() / 2), kGrey);
+  EXPECT_EQ(Pixel(image, 1, 1), Palette(QPalette::Button));
+}
+
+} // namespace

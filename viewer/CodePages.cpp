@@ -1,0 +1,146 @@
+#include "CodePages.h"
+
+#include <QChar>
+
+namespace {
+
+// 0x01 to 0x1F as the classic glyphs; 0x7F is the house ⌂.
+constexpr char16_t kControlGlyphs[32] = {
+    0x0000, 0x263A, 0x263B, 0x2665, 0x2666, 0x2663, 0x2660, 0x2022, 0x25D8, 0x25CB, 0x25D9,
+    0x2642, 0x2640, 0x266A, 0x266B, 0x263C, 0x25BA, 0x25C4, 0x2195, 0x203C, 0x00B6, 0x00A7,
+    0x25AC, 0x21A8, 0x2191, 0x2193, 0x2192, 0x2190, 0x221F, 0x2194, 0x25B2, 0x25BC};
+
+constexpr char16_t kWindows1251High[64] = {
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, // 80
+    0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F, // 88
+    0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90
+    0x0098, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F, // 98 (0x98 unassigned)
+    0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7, // A0
+    0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407, // A8
+    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7, // B0
+    0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457, // B8
+};
+
+constexpr char16_t kDos866Graphics[48] = {
+    0x2591, 0x2592, 0x2593, 0x2502, 0x2524, 0x2561, 0x2562, 0x2556, // B0
+    0x2555, 0x2563, 0x2551, 0x2557, 0x255D, 0x255C, 0x255B, 0x2510, // B8
+    0x2514, 0x2534, 0x252C, 0x251C, 0x2500, 0x253C, 0x255E, 0x255F, // C0
+    0x255A, 0x2554, 0x2569, 0x2566, 0x2560, 0x2550, 0x256C, 0x2567, // C8
+    0x2568, 0x2564, 0x2565, 0x2559, 0x2558, 0x2552, 0x2553, 0x256B, // D0
+    0x256A, 0x2518, 0x250C, 0x2588, 0x2584, 0x258C, 0x2590, 0x2580, // D8
+};
+
+constexpr char16_t kDos866Tail[16] = {0x0401, 0x0451, 0x0404, 0x0454, 0x0407, 0x0457,
+                                      0x040E, 0x045E, 0x00B0, 0x2219, 0x00B7, 0x221A,
+                                      0x2116, 0x00A4, 0x25A0, 0x00A0};
+
+// The part both code pages share: ASCII with glyphs for the control codes.
+TCodePageTable AsciiWithGlyphs() {
+  TCodePageTable t{};
+  for (int c = 0; c < 128; ++c)
+    t[c] = c < 32 ? kControlGlyphs[c] : static_cast<char16_t>(c);
+  t[0x7F] = 0x2302;
+  return t;
+}
+
+TCodePageTable MakeWindows1251() {
+  TCodePageTable t = AsciiWithGlyphs();
+  for (int c = 0x80; c < 0xC0; ++c)
+    t[c] = kWindows1251High[c - 0x80];
+  for (int c = 0xC0; c < 0x100; ++c)
+    t[c] = static_cast<char16_t>(0x0410 + (c - 0xC0)); // А … я in order
+  return t;
+}
+
+TCodePageTable MakeDos866() {
+  TCodePageTable t = AsciiWithGlyphs();
+  for (int c = 0x80; c < 0xB0; ++c)
+    t[c] = static_cast<char16_t>(0x0410 + (c - 0x80)); // А … Я, а … п
+  for (int c = 0xB0; c < 0xE0; ++c)
+    t[c] = kDos866Graphics[c - 0xB0];
+  for (int c = 0xE0; c < 0xF0; ++c)
+    t[c] = static_cast<char16_t>(0x0440 + (c - 0xE0)); // р … я
+  for (int c = 0xF0; c < 0x100; ++c)
+    t[c] = kDos866Tail[c - 0xF0];
+  return t;
+}
+
+// A byte's glyph for drawing: one visible cell per byte.
+TCodePageTable ForDisplay(TCodePageTable t) {
+  for (char16_t &u : t) {
+    if (u == 0x0000 || u == 0x0098)
+      u = u' ';
+    else if (u == 0x00AD) // the soft hyphen is drawn as the hyphen it stands for
+      u = u'-';
+  }
+  return t;
+}
+
+unsigned char Byte(char c) {
+  return static_cast<unsigned char>(c);
+}
+
+QString Decode(std::string_view bytes, const TCodePageTable &table) {
+  QString s(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
+  QChar *out = s.data();
+  for (char c : bytes)
+    *out++ = QChar(table[Byte(c)]);
+  return s;
+}
+
+// Upper case of every Windows-1251 byte, found by decoding, upper-casing and encoding back.
+std::array<char, 256> MakeUpperWindows1251() {
+  const TCodePageTable &table = CodePageTable(TCodePage::Windows1251);
+  std::array<char, 256> upper{};
+  for (int c = 0; c < 256; ++c) {
+    upper[c] = static_cast<char>(c);
+    const char16_t up = QChar(table[c]).toUpper().unicode();
+    if (up == table[c])
+      continue;
+    for (int d = 0; d < 256; ++d)
+      if (table[d] == up)
+        upper[c] = static_cast<char>(d);
+  }
+  return upper;
+}
+
+} // namespace
+
+const TCodePageTable &CodePageTable(TCodePage page) {
+  static const TCodePageTable windows = MakeWindows1251(), dos = MakeDos866();
+  return page == TCodePage::Dos866 ? dos : windows;
+}
+
+QString DecodeForDisplay(std::string_view bytes, TCodePage page) {
+  static const TCodePageTable windows = ForDisplay(CodePageTable(TCodePage::Windows1251)),
+                              dos = ForDisplay(CodePageTable(TCodePage::Dos866));
+  return Decode(bytes, page == TCodePage::Dos866 ? dos : windows);
+}
+
+QString DecodeWindows1251(std::string_view bytes) {
+  // The clipboard gets control bytes as themselves, not as glyphs.
+  static const TCodePageTable table = [] {
+    TCodePageTable t = CodePageTable(TCodePage::Windows1251);
+    for (int c = 0; c < 32; ++c)
+      t[c] = static_cast<char16_t>(c);
+    t[0x7F] = 0x7F;
+    return t;
+  }();
+  return Decode(bytes, table);
+}
+
+char UpperWindows1251(char c) {
+  static const std::array<char, 256> upper = MakeUpperWindows1251();
+  return upper[Byte(c)];
+}
+
+bool IsAlphaNumericWindows1251(char c) {
+  static const std::array<bool, 256> alnum = [] {
+    std::array<bool, 256> a{};
+    const TCodePageTable &table = CodePageTable(TCodePage::Windows1251);
+    for (int b = 0; b < 256; ++b)
+      a[b] = b >= 0x20 && b != 0x7F && QChar(table[b]).isLetterOrNumber();
+    return a;
+  }();
+  return alnum[Byte(c)];
+}

@@ -1,0 +1,29 @@
+// The two 8-bit code pages the viewer shows text in, as tables to UTF-16, and the Windows-1251
+// letter services that search needs. Control codes map to the classic glyph characters
+// (☺ ☻ ♥ … ⌂) so that a control byte shows as a symbol in its cell.
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <string_view>
+
+enum class TCodePage { Windows1251, Dos866 };
+
+using TCodePageTable = std::array<char16_t, 256>;
+
+const TCodePageTable &CodePageTable(TCodePage page);
+
+// Decodes bytes one UTF-16 unit per byte, for drawing: the few bytes that have no visible
+// glyph (NUL, the unassigned 0x98 of Windows-1251, the soft hyphen) become a blank or a
+// hyphen, so that every byte keeps exactly one cell.
+QString DecodeForDisplay(std::string_view bytes, TCodePage page);
+
+// Decodes Windows-1251 text faithfully (for the clipboard).
+QString DecodeWindows1251(std::string_view bytes);
+
+// Windows-1251 upper-casing of one byte; bytes whose upper case is not in the code page stay.
+char UpperWindows1251(char c);
+
+// True for a Windows-1251 letter or digit.
+bool IsAlphaNumericWindows1251(char c);

@@ -1,0 +1,186 @@
+// TVMemo: construction, the style table and the line model built from the chunk list.
+#include "VMemo.h"
+
+#include <QScrollBar>
+
+#include <algorithm>
+
+TVMemo::TVMemo(QWidget *parent) : QAbstractScrollArea(parent) {
+  resize(180, 90);
+  setFocusPolicy(Qt::StrongFocus);
+  setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  viewport()->setAttribute(Qt::WA_OpaquePaintEvent); // Paint covers every pixel itself
+  viewport()->setCursor(Qt::IBeamCursor);
+  viewport()->setMouseTracking(true);
+
+  FStyles.push_back({nullptr, nullptr, 0xFFFFFF, {}});
+  SetSource(nullptr);
+
+  FScrollTimer.setInterval(100);
+  connect(&FScrollTimer, &QTimer::timeout, this, &TVMemo::DragTo);
+  FBlinkTimer.setInterval(std::max(1, QApplication::cursorFlashTime() / 2));
+  connect(&FBlinkTimer, &QTimer::timeout, this, &TVMemo::BlinkCaret);
+  connect(verticalScrollBar(), &QScrollBar::actionTriggered, this, &TVMemo::OnVertAction);
+  connect(horizontalScrollBar(), &QScrollBar::actionTriggered, this, &TVMemo::OnHorzAction);
+  UpdateFontMetrics();
+}
+
+TVMemo::~TVMemo() {
+  Clear();
+}
+
+void TVMemo::SetSource(TVKindStringList *list) {
+  if (list) {
+    FOwnedSource.reset();
+    FSource = list;
+  } else if (!FOwnedSource) {
+    FOwnedSource = std::make_unique<TVKindStringList>();
+    FSource = FOwnedSource.get();
+  }
+}
+
+int TVMemo::AddStyle(const TVFont *font, TColorValue color, const QImage *glyph) {
+  TVMemoStyle style{glyph, font, color, {}};
+  if (glyph) {
+    style.GlyphPixmap = QPixmap::fromImage(*glyph);
+    style.GlyphPixmap.setMask(style.GlyphPixmap.createMaskFromColor(Qt::white));
+  }
+  FStyles.push_back(std::move(style));
+  return static_cast<int>(FStyles.size()) - 1;
+}
+
+void TVMemo::SetStyle(int index, const TVFont *font, TColorValue color) {
+  TVMemoStyle &style = FStyles.at(static_cast<std::size_t>(index));
+  style.Font = font;
+  style.Color = color;
+}
+
+const TVMemoStyle &TVMemo::GetLineStyle(int i) const {
+  const auto kind = static_cast<std::size_t>(GetLine(i).FKind);
+  return kind < FStyles.size() ? FStyles[kind] : FStyles[0];
+}
+
+std::span<const TVMemoLineZone> TVMemo::LineZones(int i) const {
+  const TVMemoLine &line = GetLine(i);
+  return {FZoneStore.data() + line.FFirstZone, line.FZoneCount};
+}
+
+std::string TVMemo::GetLineText(int i) const {
+  std::string text;
+  text.reserve(static_cast<std::size_t>(GetLine(i).FLength));
+  for (const TVMemoLineZone &zone : LineZones(i))
+    text += zone.Text();
+  return text;
+}
+
+void TVMemo::Clear() {
+  FLines.clear();
+  FLines.shrink_to_fit();
+  FZoneStore.clear();
+  FZoneStore.shrink_to_fit();
+}
+
+bool TVMemo::KindVisible(std::int32_t kind) const {
+  return kind == 0 || FViewFilter == 0 || kind == FViewFilter;
+}
+
+void TVMemo::ReportProgress(std::int32_t percent, TVProgressStage stage) {
+  if (OnProgress)
+    OnProgress(this, percent, stage);
+}
+
+void TVMemo::FinishLine(TVMemoLine &line) {
+  if (line.FKind < 0)
+    line.FKind = 0;
+  if (line.FKind != FUpdatedKind)
+    return;
+  // In an Updated line the shared parts take the Updated style; the rest stands out.
+  for (std::uint32_t z = 0; z < line.FZoneCount; ++z) {
+    TVMemoLineZone &zone = FZoneStore[line.FFirstZone + z];
+    if (zone.Kind == 0)
+      zone.Kind = FUpdatedKind;
+  }
+}
+
+namespace {
+
+// k × 100 / last, rounded to the nearest; -1 when the list has a single entry.
+std::int32_t EntryPercent(int k, int count) {
+  const std::int64_t last = count - 1;
+  if (last == 0)
+    return -1;
+  return static_cast<std::int32_t>((std::int64_t{k} * 200 + last) / (2 * last));
+}
+
+} // namespace
+
+void TVMemo::BuildLines(std::int32_t width, bool hex) {
+  width = std::max(width, 1); // a line always takes at least one character
+  ReportProgress(0, psStart);
+  FMaxLineLength = 0;
+  std::int32_t col = 0;
+  std::int64_t pos = 0;
+  std::int32_t acc = -1; // kind of the current line so far
+  FLines.push_back({});
+  FLines.back().FFirstZone = static_cast<std::uint32_t>(FZoneStore.size());
+
+  auto merge = [&](std::int32_t kind) {
+    if (acc == -1)
+      acc = kind;
+    else if (acc != kind)
+      acc = FUpdatedKind;
+  };
+  auto addZone = [&](std::string_view text, std::int32_t kind) {
+    FZoneStore.push_back({text.data(), static_cast<std::int32_t>(text.size()), kind});
+    TVMemoLine &line = FLines.back();
+    ++line.FZoneCount;
+    line.FLength += static_cast<std::int32_t>(text.size());
+  };
+
+  const int count = FSource->Count();
+  for (int k = 0; k < count; ++k) {
+    const std::int32_t kind = FSource->GetKind(k);
+    if (!KindVisible(kind))
+      continue;
+    const std::string_view s = FSource->Text(k);
+    const std::size_t n = s.size();
+    std::size_t run = 0, i = 0;
+    while (i < n) {
+      const bool isCR = s[i] == '\r';
+      if (col < width && (hex || !isCR)) {
+        merge(kind);
+        ++i, ++col, ++pos;
+        continue;
+      }
+      // The line ends here. A CR inside the entry counts for the line's kind; one at the
+      // entry's edge does not, so a break only one file has does not mark the line changed.
+      if (!hex && isCR && i > 0 && i + 1 < n && col < width)
+        merge(kind);
+      FLines.back().FKind = acc;
+      if (i > run)
+        addZone(s.substr(run, i - run), kind);
+      if (!hex) {
+        if (s[i] == '\r')
+          ++i, ++pos;
+        if (i < n && s[i] == '\n')
+          ++i, ++pos;
+      }
+      FMaxLineLength = std::max(FMaxLineLength, col);
+      FinishLine(FLines.back());
+      FLines.push_back({pos, 0, 0, static_cast<std::uint32_t>(FZoneStore.size()), 0});
+      acc = -1;
+      run = i;
+      col = 0;
+    }
+    if (i > run) {
+      FLines.back().FKind = acc;
+      addZone(s.substr(run, i - run), kind);
+    }
+    ReportProgress(EntryPercent(k, count), psStep);
+  }
+  FMaxLineLength = hex ? 66 : std::max(FMaxLineLength, col);
+  FinishLine(FLines.back());
+  ReportProgress(100, psDone);
+}

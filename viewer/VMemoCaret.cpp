@@ -1,0 +1,275 @@
+// TVMemo: positions and offsets, the caret, selection and scrolling that keep the caret in view.
+#include "VMemo.h"
+
+#include <QGuiApplication>
+#include <QScrollBar>
+
+#include <algorithm>
+
+TVPane TVMemo::CaretPane() const {
+  if (!FHexMode)
+    return paneText;
+  return FCaretInHex ? paneHexDigits : paneHexChars;
+}
+
+std::int32_t TVMemo::LineEndColumn() const {
+  switch (CaretPane()) {
+  case paneHexDigits:
+    return kHexLastColumn;
+  case paneHexChars:
+    return kHexBytesPerLine;
+  case paneText:
+    break;
+  }
+  return FCaretLine >= 0 && FCaretLine < LineCount() ? GetLine(FCaretLine).FLength : 0;
+}
+
+std::int64_t TVMemo::PositionToOffset(std::int32_t col, std::int32_t line, bool hexCells) const {
+  if (line < 0 || line >= LineCount())
+    return 0;
+  const TVMemoLine &l = GetLine(line);
+  return l.FStart + (hexCells ? HexColumnToByte(col) : std::min(col, l.FLength));
+}
+
+TVPosition TVMemo::OffsetToPosition(std::int64_t offset, bool hexCells) const {
+  if (FLines.empty())
+    return {};
+  const int line = LineOfOffset(offset);
+  const std::int64_t col = offset - GetLine(line).FStart;
+  if (hexCells)
+    return {ByteToHexColumn(col), line};
+  return {static_cast<std::int32_t>(std::clamp<std::int64_t>(col, INT32_MIN, INT32_MAX)), line};
+}
+
+QRect TVMemo::CaretRect() const {
+  return QRect(FCaretPoint, QSize(2, FLineHeight));
+}
+
+void TVMemo::UpdateCaretPos() {
+  if (!HasKeyboardFocus())
+    return;
+  const int y = (FCaretLine - FTopLine) * FLineHeight;
+  std::int64_t x =
+      std::int64_t{FCaretCol} * FCharWidth + FGutterWidth + FHalfCharWidth - 1 - FScrollX;
+  if (CaretPane() == paneHexChars)
+    x += kHexDigitColumns * FCharWidth + kHexGap;
+  const QRect old = CaretRect();
+  FCaretPoint = QPoint(static_cast<int>(std::clamp<std::int64_t>(x, -1'000'000, 1'000'000)), y);
+  viewport()->update(old);
+  viewport()->update(CaretRect());
+  ShowCaret(x >= FGutterWidth);
+}
+
+void TVMemo::ShowCaret(bool show) {
+  if (show == FCaretShown)
+    return;
+  FCaretShown = show;
+  FBlinkOn = true;
+  if (show)
+    FBlinkTimer.start();
+  else
+    FBlinkTimer.stop();
+  viewport()->update(CaretRect());
+}
+
+void TVMemo::BlinkCaret() {
+  FBlinkOn = !FBlinkOn;
+  viewport()->update(CaretRect());
+}
+
+void TVMemo::PointToCaret(int x, int y) {
+  if (FHexMode) {
+    const int hexWidth = kHexDigitColumns * FCharWidth;
+    const int e = x - FGutterWidth + FScrollX;
+    if (e < hexWidth + kHexGap) {
+      FCaretInHex = true;
+      if (e > hexWidth) // in the gap: the last column of the hex digits
+        x = hexWidth + FGutterWidth - FScrollX - FHalfCharWidth;
+    } else {
+      FCaretInHex = false;
+      x -= hexWidth + kHexGap;
+    }
+  }
+  FCaretCol = std::max(0, (x - FGutterWidth + FScrollX) / FCharWidth);
+  FCaretLine = std::max(0, std::min(y / FLineHeight + FTopLine, LineCount() - 1));
+}
+
+void TVMemo::MoveCaret(std::int32_t col, std::int32_t line, bool force) {
+  BeforeCaretMove();
+  line = std::max(0, std::min(line, LineCount() - 1));
+  bool moved = false;
+  if (force || line != FCaretLine) {
+    FCaretLine = line;
+    const int oldTop = FTopLine;
+    if (line < FTopLine)
+      FTopLine = line;
+    else if (line > FTopLine + FVisibleLines - 1)
+      FTopLine = std::max(0, line - FVisibleLines + 1);
+    if (FTopLine != oldTop) {
+      ForgetSavedTops();
+      SyncVertScroll();
+    }
+    moved = true;
+  }
+  const std::int32_t end = LineEndColumn();
+  if (col == kEndOfLine)
+    col = end;
+  if (FWrapMode && col > end)
+    col = end;
+  col = std::max(col, 0);
+  if (force || col != FCaretCol) {
+    FCaretCol = col;
+    ScrollToCaret();
+    moved = true;
+  }
+  if (moved)
+    UpdateCaretPos();
+  AfterCaretMove();
+}
+
+void TVMemo::ScrollToColumn(std::int32_t col) {
+  const std::int64_t c = CaretPane() == paneHexChars ? kHexDigitColumns * FCharWidth + kHexGap : 0;
+  const std::int64_t w = FClientArea.width() - FGutterWidth;
+  const std::int64_t left = c + std::int64_t{col} * FCharWidth, right = left + FCharWidth;
+  std::int64_t scroll = FScrollX;
+  if (left < scroll)
+    scroll = left; // the column comes to the left edge
+  else if (right - scroll > w)
+    scroll = right - w; // the column comes to the right edge
+  scroll = std::clamp<std::int64_t>(scroll, 0, INT32_MAX);
+  if (scroll != FScrollX) {
+    FScrollX = static_cast<int>(scroll);
+    SyncHorzScroll();
+  }
+}
+
+void TVMemo::SyncVertScroll() {
+  verticalScrollBar()->setValue(FTopLine);
+  viewport()->update();
+}
+
+void TVMemo::SyncHorzScroll() {
+  horizontalScrollBar()->setValue(FScrollX);
+  UpdateCaretPos();
+  viewport()->update();
+}
+
+void TVMemo::ScrollView(std::int32_t lines) {
+  const int top = std::max(0, std::min(FTopLine - lines, LineCount() - FVisibleLines));
+  if (top == FTopLine)
+    return;
+  FTopLine = top;
+  ForgetSavedTops();
+  SyncVertScroll();
+  UpdateCaretPos();
+}
+
+void TVMemo::ScrollWithCaret(std::int32_t lines) {
+  BeforeCaretMove();
+  int step = 0;
+  if (lines < 0) {
+    step = std::max(lines, -FTopLine);
+  } else {
+    const int hidden = LineCount() - FTopLine - FVisibleLines; // lines below the view
+    if (hidden > 0)
+      step = std::min({hidden, FVisibleLines - 1, lines});
+  }
+  if (step == 0)
+    return;
+  FTopLine += step;
+  FCaretLine = std::max(0, std::min(FCaretLine + step, LineCount() - 1));
+  ForgetSavedTops();
+  SyncVertScroll();
+  UpdateCaretPos();
+  AfterCaretMove();
+}
+
+void TVMemo::CaretLeft() {
+  if (FCaretCol > 0)
+    MoveCaret(FCaretCol - 1, FCaretLine, false);
+  else if ((FWrapMode || FHexMode) && FCaretLine > 0)
+    MoveCaret(kEndOfLine, FCaretLine - 1, false);
+}
+
+void TVMemo::CaretRight() {
+  if ((FWrapMode || FHexMode) && FCaretCol >= LineEndColumn()) {
+    if (FCaretLine + 1 < LineCount())
+      MoveCaret(0, FCaretLine + 1, false);
+    return;
+  }
+  MoveCaret(FCaretCol + 1, FCaretLine, false);
+}
+
+void TVMemo::SwitchPane() {
+  QWidget *container = parentWidget() ? parentWidget()->parentWidget() : nullptr;
+  if (!container)
+    return;
+  if (FHexMode) {
+    FCaretInHex = !FCaretInHex;
+    FCaretCol = FCaretInHex ? ByteToHexColumn(FCaretCol) : HexColumnToByte(FCaretCol);
+    ScrollToCaret();
+    UpdateCaretPos();
+    viewport()->update();
+    return;
+  }
+  // The request for focus two levels up: in a window that is already active it changes nothing.
+  container->window()->activateWindow();
+}
+
+// --- selection ---
+
+void TVMemo::BeforeCaretMove() {
+  if (!HasKeyboardFocus())
+    return;
+  const bool shift = QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier;
+  if (shift && !FSelActive) {
+    StartSelection(FCaretCol, FCaretLine, CaretPane());
+    viewport()->update();
+  } else if (!shift && FSelActive) {
+    ClearSelection();
+    viewport()->update();
+  }
+  if (FFoundActive) {
+    FFoundActive = false;
+    viewport()->update();
+  }
+}
+
+void TVMemo::AfterCaretMove() {
+  if (!HasKeyboardFocus() || !FSelActive)
+    return;
+  if (QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier) {
+    ExtendSelection(FCaretCol, FCaretLine);
+    viewport()->update();
+  }
+}
+
+void TVMemo::StartSelection(std::int32_t col, std::int32_t line, TVPane pane) {
+  FSelActive = true;
+  FSelPane = pane;
+  FSelStartCol = FSelEndCol = FSelAnchorCol = col;
+  FSelStartLine = FSelEndLine = FSelAnchorLine = line;
+}
+
+void TVMemo::ExtendSelection(std::int32_t col, std::int32_t line) {
+  const bool beforeAnchor =
+      line < FSelAnchorLine || (line == FSelAnchorLine && col < FSelAnchorCol);
+  if (beforeAnchor) {
+    FSelStartCol = col, FSelStartLine = line;
+    FSelEndCol = FSelAnchorCol, FSelEndLine = FSelAnchorLine;
+  } else {
+    FSelStartCol = FSelAnchorCol, FSelStartLine = FSelAnchorLine;
+    FSelEndCol = col, FSelEndLine = line;
+  }
+}
+
+void TVMemo::SelectAll() {
+  if (FLines.empty())
+    return;
+  const TVPane pane = CaretPane();
+  StartSelection(0, 0, pane);
+  const int last = LineCount() - 1;
+  const std::int32_t length = GetLine(last).FLength;
+  ExtendSelection(pane == paneHexDigits ? ByteToHexColumn(length) : length, last);
+  viewport()->update();
+}

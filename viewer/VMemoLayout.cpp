@@ -1,0 +1,182 @@
+// TVMemo: display modes, font metrics, relayout with the top line and caret kept on the same
+// text, and the scroll bars.
+#include "VMemo.h"
+#include "WaitCursor.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QScrollBar>
+
+#include <algorithm>
+
+void TVMemo::SetWrapMode(bool on) {
+  FWrapMode = on;
+}
+
+void TVMemo::SetViewFilter(std::int32_t filter) {
+  FViewFilter = filter;
+}
+
+void TVMemo::SetHexMode(bool on) {
+  if (on == FHexMode)
+    return;
+  FHexMode = on;
+  FCaretInHex = true;
+  UpdateCaretPos();
+}
+
+void TVMemo::SetOemMode(bool on) {
+  if (on == FOemMode)
+    return;
+  FOemMode = on; // the lines do not depend on the code page, only their drawing does
+  viewport()->update();
+}
+
+void TVMemo::SetHaveLeft(bool on) {
+  FHaveLeft = on;
+  FGutterWidth = on ? 3 * FCharWidth : 0;
+  FGlyphX = on ? (3 * FCharWidth - 8) / 2 : 0;
+  viewport()->update();
+}
+
+void TVMemo::SetColor(TColorValue color) {
+  FColor = color;
+  viewport()->update();
+}
+
+void TVMemo::SetFontColor(TColorValue color) {
+  FFontColor = color;
+  viewport()->update();
+}
+
+TVLayoutMode TVMemo::CurrentLayoutMode() const {
+  if (FHexMode)
+    return lmHex;
+  return FWrapMode ? lmWrap : lmPlain;
+}
+
+void TVMemo::ForgetSavedTops() {
+  FSavedTops.fill({});
+}
+
+void TVMemo::UpdateFontMetrics() {
+  const QFontMetrics metrics(font());
+  FCharWidth = std::max(1, metrics.averageCharWidth());
+  FHalfCharWidth = FCharWidth / 2;
+  FLineHeight = std::max(1, metrics.height() + std::max(0, metrics.leading()));
+  FGutterWidth = FHaveLeft ? 3 * FCharWidth : 0;
+  FGlyphX = FHaveLeft ? (3 * FCharWidth - 8) / 2 : 0;
+  FGlyphY = (FLineHeight - 6) / 2 + 1;
+}
+
+void TVMemo::changeEvent(QEvent *event) {
+  QAbstractScrollArea::changeEvent(event);
+  if (event->type() == QEvent::FontChange)
+    UpdateFontMetrics();
+}
+
+void TVMemo::resizeEvent(QResizeEvent *event) {
+  QAbstractScrollArea::resizeEvent(event);
+  FClientArea = QRect(0, 0, viewport()->width(), viewport()->height());
+  FVisibleLines = FClientArea.height() / FLineHeight;
+  if (FAutoRelayout && !FHexMode && FWrapMode && LayoutWidthChanged())
+    Relayout();
+  else
+    UpdateScrollBars();
+}
+
+std::int32_t TVMemo::WrapWidth() const {
+  return (FClientArea.width() - FGutterWidth - FCharWidth) / FCharWidth;
+}
+
+int TVMemo::LineOfOffset(std::int64_t offset) const {
+  // Line starts never decrease: the line holding the offset is the one before the first
+  // line that starts after it.
+  const auto after =
+      std::upper_bound(FLines.begin(), FLines.end(), offset,
+                       [](std::int64_t o, const TVMemoLine &line) { return o < line.FStart; });
+  return after == FLines.begin() ? 0 : static_cast<int>(after - FLines.begin()) - 1;
+}
+
+void TVMemo::Relayout() {
+  if (FUpdateLock != 0)
+    return;
+  ++FUpdateLock; // also keeps a size message during the build from starting another one
+  struct Unlock {
+    int &lock;
+    ~Unlock() { --lock; }
+  } unlock{FUpdateLock};
+  TWaitCursor wait;
+
+  const std::int64_t caretOffset =
+      PositionToOffset(FCaretCol, FCaretLine, FLayoutMode == lmHex && FCaretInHex);
+  const std::int64_t topOffset = PositionToOffset(0, FTopLine, false);
+  FSavedTops[FLayoutMode] = {FTopLine, topOffset};
+
+  Clear();
+  FScrollX = 0;
+  FLayoutWidth = FClientArea.width();
+  FSearchCache = 0; // the next search builds its texts from the new lines
+
+  const TVLayoutMode mode = CurrentLayoutMode();
+  std::int32_t width = INT32_MAX;
+  if (mode == lmHex) {
+    width = kHexBytesPerLine;
+  } else if (mode == lmWrap) {
+    if (FClientArea.width() <= 0 || WrapWidth() <= 0)
+      return; // too narrow for one character: no lines until a usable width comes
+    width = WrapWidth();
+  }
+  BuildLines(width, FHexMode);
+
+  FTopLine = FSavedTops[mode].Line;
+  if (FTopLine < 0) {
+    std::int64_t offset = topOffset;
+    if (mode == lmWrap && FSavedTops[lmPlain].Line >= 0)
+      offset = FSavedTops[lmPlain].Offset;
+    else if (mode == lmPlain && FSavedTops[lmWrap].Line >= 0)
+      offset = FSavedTops[lmWrap].Offset;
+    FTopLine = LineOfOffset(offset);
+    FSavedTops[mode] = {FTopLine, offset};
+  }
+
+  const TVPosition caret = OffsetToPosition(caretOffset, FHexMode && FCaretInHex);
+  FCaretCol = caret.Col;
+  FCaretLine = caret.Line;
+  FVisibleLines = FClientArea.height() / FLineHeight;
+  FLayoutMode = mode;
+  UpdateScrollBars();
+  MoveCaret(FCaretCol, FCaretLine, true);
+  viewport()->update();
+}
+
+std::int64_t TVMemo::HorzScrollMaximum() const {
+  return (std::int64_t{FMaxLineLength} + 4) * FCharWidth;
+}
+
+void TVMemo::UpdateScrollBars() {
+  const int count = LineCount();
+  const int page = FClientArea.height() / FLineHeight;
+  if (FTopLine > count - FVisibleLines) {
+    FTopLine = std::max(0, count - FVisibleLines);
+    ForgetSavedTops();
+  }
+  QScrollBar *vert = verticalScrollBar();
+  vert->setRange(0, std::max(0, count - page));
+  vert->setPageStep(std::max(1, page));
+  vert->setValue(FTopLine);
+  vert->setEnabled(count > page); // disabled, not hidden, when every line fits
+
+  const std::int64_t maximum = HorzScrollMaximum();
+  const int width = FClientArea.width();
+  if (FScrollX > maximum - width)
+    FScrollX = static_cast<int>(std::max<std::int64_t>(0, maximum - width));
+  QScrollBar *horz = horizontalScrollBar();
+  horz->setRange(0, static_cast<int>(std::clamp<std::int64_t>(maximum - width + 1, 0, INT32_MAX)));
+  horz->setPageStep(std::max(1, width));
+  horz->setSingleStep(FCharWidth);
+  horz->setValue(FScrollX);
+}
+
+// The bars only show our position; every change goes through the actions below.
+void TVMemo::scrollContentsBy(int, int) {}

@@ -1,0 +1,282 @@
+// TVMemo: painting. Every paint draws the whole client area from the lines: gutter, bands,
+// zones in their styles, the marked range, the hex columns and grid, the area below.
+#include "CodePages.h"
+#include "VMemo.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+std::string HexDigits(std::string_view text) {
+  static constexpr char digits[] = "0123456789ABCDEF";
+  std::string out;
+  out.reserve(text.size() * 3);
+  for (char c : text) {
+    const auto b = static_cast<unsigned char>(c);
+    out += digits[b >> 4];
+    out += digits[b & 15];
+    out += ' ';
+  }
+  return out;
+}
+
+struct TVMemo::PaintState {
+  QPainter &p;
+  int clientRight;
+  int clientBottom;
+  int top = 0, bottom = 0;     // the band of the line being painted
+  QColor brush{};              // background of text output
+  const QFont *font = nullptr; // font of text output
+  QColor fontColor{};
+  QColor zoneBrush{}, zoneFontColor{}; // the zone's own colours, restored after a highlight
+  std::int64_t markFrom = -1, markTo = -1;
+};
+
+struct TVMemo::Column {
+  std::int64_t x; // where the next zone starts
+  int limit;      // right edge of the column
+  TVPane pane;
+  std::int64_t counter = 0; // column within the line where the next zone starts
+  bool done = false;
+};
+
+void TVMemo::paintEvent(QPaintEvent *event) {
+  QPainter painter(viewport());
+  Paint(painter, event->rect());
+  DrawCaret(painter);
+}
+
+void TVMemo::Paint(QPainter &painter, const QRect &dirty) {
+  PaintState ps{painter, FClientArea.width(), FClientArea.height()};
+  ps.font = &font();
+  FHexSeparatorX = FGutterWidth - FScrollX + kHexDigitColumns * FCharWidth;
+  FCharAreaX = FHexMode ? FHexSeparatorX + kHexGap : FGutterWidth;
+
+  DrawGutter(ps);
+  if (FHexMode)
+    DrawHexSeparator(ps);
+
+  // One partly visible row below the whole ones is drawn too. Rows outside the dirty
+  // rectangle would be clipped anyway; a row's extra pixel row is overdrawn by the next one.
+  const int rows = std::clamp(LineCount() - FTopLine, 0, FVisibleLines + 1);
+  const int firstRow = std::max(0, dirty.top() / FLineHeight - 1);
+  const int lastRow = std::min(rows - 1, dirty.bottom() / FLineHeight + 1);
+  for (int r = firstRow; r <= lastRow; ++r)
+    PaintLine(ps, FTopLine + r);
+  const int lastBottom = rows > 0 ? rows * FLineHeight + 1 : 0;
+
+  if (FHexMode)
+    DrawHexGrid(ps);
+  if (ps.clientBottom > lastBottom)
+    FillBand(ps, FGutterWidth, ps.clientRight - FGutterWidth, lastBottom, ps.clientBottom,
+             Qc(FColor));
+}
+
+void TVMemo::DrawGutter(PaintState &ps) {
+  if (!FHaveLeft)
+    return;
+  ps.p.fillRect(0, 0, FGutterWidth, ps.clientBottom, Qc(clBtnFace));
+  const TColorValue edges[] = {clBtnShadow, clBtnHighlight, clBtnFace};
+  for (int k = 0; k < 3; ++k) {
+    ps.p.setPen(Qc(edges[k]));
+    ps.p.drawLine(FGutterWidth - 1 - k, 0, FGutterWidth - 1 - k, ps.clientBottom - 1);
+  }
+}
+
+void TVMemo::DrawHexSeparator(PaintState &ps) {
+  static constexpr TColorValue colours[kHexGap] = {0xC0C0C0, 0xFFFFFF, 0xC0C0C0, 0xC0C0C0,
+                                                   0x808080};
+  for (int k = 0; k < kHexGap; ++k) {
+    const int x = FHexSeparatorX + k;
+    if (x < FGutterWidth)
+      continue;
+    ps.p.setPen(Qc(colours[k]));
+    ps.p.drawLine(x, 0, x, ps.clientBottom - 1);
+  }
+}
+
+void TVMemo::DrawHexGrid(PaintState &ps) {
+  auto line = [&](std::int64_t x, TColorValue colour) {
+    if (x < FGutterWidth || x > ps.clientRight)
+      return;
+    ps.p.setPen(Qc(colour));
+    ps.p.drawLine(static_cast<int>(x), 0, static_cast<int>(x), ps.clientBottom - 1);
+  };
+  // Hex digits: after the 4th, 8th and 12th byte, 12 cells ("w" wide in the last font) apart.
+  const int step = 12 * QFontMetrics(*ps.font).horizontalAdvance(QLatin1Char('w'));
+  std::int64_t x = FGutterWidth - FScrollX + 2 * FHalfCharWidth + 11 * FCharWidth;
+  line(x, 0xC0C0C0);
+  line(x += step, 0x808080);
+  line(x += step, 0xC0C0C0);
+  // Characters: before the 5th, 9th and 13th, and the column's right edge.
+  x = FCharAreaX + FHalfCharWidth - 1 + 4 * FCharWidth;
+  for (int k = 0; k < 3; ++k, x += 4 * FCharWidth)
+    line(x, 0xC8C8C8);
+  line(x + FHalfCharWidth, 0x808080); // 4 cells and a half margin after the third line
+}
+
+void TVMemo::FillBand(PaintState &ps, std::int64_t x, std::int64_t width, int top, int bottom,
+                      const QColor &color) {
+  const std::int64_t right = std::min<std::int64_t>(x + width, ps.clientRight);
+  const std::int64_t left = std::max<std::int64_t>(x, FGutterWidth);
+  if (right <= left)
+    return;
+  ps.p.fillRect(QRect(static_cast<int>(left), top, static_cast<int>(right - left), bottom - top),
+                color);
+}
+
+void TVMemo::SetZoneCanvas(PaintState &ps, const TVMemoStyle &style) {
+  ps.brush = ps.zoneBrush = Qc(style.Color);
+  ps.font = style.Font ? &style.Font->Font : &font();
+  ps.fontColor = ps.zoneFontColor = Qc(style.Font ? style.Font->Color : FFontColor);
+}
+
+void TVMemo::PaintLine(PaintState &ps, int i) {
+  ps.top = (i - FTopLine) * FLineHeight;
+  ps.bottom = ps.top + FLineHeight + 1;
+  const TVMemoStyle &style = GetLineStyle(i);
+  const QColor lineColor = Qc(style.Color);
+  if (FHaveLeft && style.Glyph)
+    ps.p.drawPixmap(FGlyphX, ps.top + FGlyphY, style.GlyphPixmap);
+
+  FillBand(ps, FGutterWidth - FScrollX, FHalfCharWidth, ps.top, ps.bottom, lineColor);
+  if (FHexMode)
+    FillBand(ps, FCharAreaX, FHalfCharWidth, ps.top, ps.bottom, lineColor);
+
+  const std::int64_t firstX = FGutterWidth - FScrollX + FHalfCharWidth;
+  Column columns[2] = {
+      {firstX, FHexMode ? FHexSeparatorX : ps.clientRight, FHexMode ? paneHexDigits : paneText},
+      {FCharAreaX + FHalfCharWidth, ps.clientRight, paneHexChars}};
+  const int columnCount = FHexMode ? 2 : 1;
+
+  LineMarkRange(i, ps.markFrom, ps.markTo);
+  for (const TVMemoLineZone &zone : LineZones(i)) {
+    const auto kind = static_cast<std::size_t>(zone.Kind);
+    SetZoneCanvas(ps, kind < FStyles.size() ? FStyles[kind] : FStyles[0]);
+    bool allDone = true;
+    for (int c = 0; c < columnCount; ++c) {
+      if (columns[c].done)
+        continue;
+      if (columns[c].pane == paneHexDigits)
+        DrawZoneClipped(ps, columns[c], HexDigits(zone.Text()));
+      else
+        DrawZoneClipped(ps, columns[c], zone.Text());
+      allDone = allDone && columns[c].done;
+    }
+    if (allDone)
+      break;
+  }
+
+  if (!FHexMode) {
+    FillBand(ps, columns[0].x, ps.clientRight - columns[0].x, ps.top, ps.bottom, lineColor);
+    return;
+  }
+  FillBand(ps, columns[0].x, FHexSeparatorX - columns[0].x, ps.top, ps.bottom, lineColor);
+  const std::int64_t charEnd = FCharAreaX + 17 * FCharWidth;
+  FillBand(ps, columns[1].x, charEnd - columns[1].x, ps.top, ps.bottom, lineColor);
+  FillBand(ps, charEnd, ps.clientRight - charEnd, ps.top, ps.bottom, Qc(FColor));
+}
+
+void TVMemo::DrawZoneClipped(PaintState &ps, Column &column, std::string_view text) {
+  const auto length = static_cast<std::int64_t>(text.size());
+  std::int64_t x = column.x;
+  const std::int64_t right = x + length * FCharWidth;
+  std::int64_t startCol = column.counter;
+  column.x = right;
+  column.counter += length;
+  if (right < FGutterWidth)
+    return; // wholly behind the gutter
+
+  // Characters wholly behind the gutter are skipped; a partly hidden one is drawn clipped.
+  const std::int64_t hidden = (FGutterWidth - x) / FCharWidth - 1;
+  if (hidden > 0) {
+    x += hidden * FCharWidth;
+    startCol += hidden;
+    text.remove_prefix(static_cast<std::size_t>(hidden));
+  }
+  std::int64_t rectRight = right;
+  if (right > column.limit) {
+    column.done = true;
+    rectRight = column.limit;
+  }
+  if (rectRight <= x)
+    return;
+  // Only the cells that can show are converted and drawn: the pixels are the same.
+  const std::int64_t cells = (rectRight - x + FCharWidth - 1) / FCharWidth + 1;
+  if (static_cast<std::int64_t>(text.size()) > cells)
+    text = text.substr(0, static_cast<std::size_t>(cells));
+  DrawZoneMarked(ps,
+                 QRect(QPoint(static_cast<int>(x), ps.top),
+                       QPoint(static_cast<int>(rectRight) - 1, ps.bottom - 1)),
+                 text, startCol, column.pane);
+}
+
+void TVMemo::DrawZoneMarked(PaintState &ps, QRect rect, std::string_view text,
+                            std::int64_t startCol, TVPane pane) {
+  const std::int64_t s = startCol, e = s + static_cast<std::int64_t>(text.size());
+  if (!(FMarkActive && FMarkPane == pane && e > ps.markFrom && s < ps.markTo)) {
+    TextOutZone(ps, rect, text);
+    return;
+  }
+  const std::int64_t a = std::max(s, ps.markFrom), b = std::min(e, ps.markTo);
+  const auto lead = static_cast<std::size_t>(a - s), middle = static_cast<std::size_t>(b - a);
+  auto piece = [&](std::int64_t fromCell, std::int64_t toCell) {
+    QRect r = rect;
+    r.setLeft(rect.left() + static_cast<int>(fromCell) * FCharWidth);
+    if (toCell >= 0)
+      r.setRight(std::min(rect.right(), rect.left() + static_cast<int>(toCell) * FCharWidth - 1));
+    return r;
+  };
+  if (lead > 0)
+    TextOutZone(ps, piece(0, static_cast<std::int64_t>(lead)), text.substr(0, lead));
+  if (middle > 0) {
+    ps.brush = FMarkIsFound ? QColor(Qt::black) : Qc(clHighlight);
+    ps.fontColor = FMarkIsFound ? QColor(Qt::white) : Qc(clHighlightText);
+    TextOutZone(ps, piece(lead, lead + middle), text.substr(lead, middle));
+    ps.brush = ps.zoneBrush;
+    ps.fontColor = ps.zoneFontColor;
+  }
+  if (lead + middle < text.size())
+    TextOutZone(ps, piece(lead + middle, -1), text.substr(lead + middle));
+}
+
+void TVMemo::TextOutZone(PaintState &ps, QRect rect, std::string_view text) {
+  const int origin = rect.left();
+  rect.setLeft(std::max(rect.left(), FGutterWidth + FHalfCharWidth - 1));
+  if (rect.width() <= 0)
+    return;
+  ps.p.fillRect(rect, ps.brush);
+  ps.p.save();
+  ps.p.setClipRect(rect);
+  ps.p.setFont(*ps.font);
+  ps.p.setPen(ps.fontColor);
+  ps.p.drawText(QPoint(origin, rect.top() + QFontMetrics(*ps.font).ascent()),
+                DecodeForDisplay(text, FOemMode ? TCodePage::Dos866 : TCodePage::Windows1251));
+  ps.p.restore();
+}
+
+void TVMemo::LineMarkRange(int i, std::int64_t &from, std::int64_t &to) {
+  from = to = -1;
+  FMarkActive = false;
+  auto mark = [&](TVPosition start, TVPosition end, TVPane pane, bool found) {
+    if (i < start.Line || i > end.Line)
+      return;
+    from = i == start.Line ? start.Col : 0;
+    to = i == end.Line ? end.Col : INT64_MAX;
+    FMarkActive = true;
+    FMarkPane = pane;
+    FMarkIsFound = found;
+  };
+  if (FSelActive)
+    mark(SelStart(), SelEnd(), FSelPane, false);
+  else if (FFoundActive)
+    mark({FFoundStartCol, FFoundStartLine}, {FFoundEndCol, FFoundEndLine}, FFoundPane, true);
+}
+
+void TVMemo::DrawCaret(QPainter &painter) {
+  if (!FCaretShown || !FBlinkOn)
+    return;
+  painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+  painter.fillRect(CaretRect(), Qt::white);
+}
