@@ -45,6 +45,7 @@ $(BUILD_BENCH)/build.ninja:
 bench: deps $(BUILD_BENCH)/build.ninja
 	cmake --build $(BUILD_BENCH) -j $(JOBS)
 	$(BUILD_BENCH)/bench/engine_bench
+	$(BUILD_BENCH)/bench/viewer_bench
 	bench/peers.sh $(BUILD_BENCH)
 
 clean:

@@ -4,6 +4,7 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <cstring>
 
 TVMemo::TVMemo(QWidget *parent) : QAbstractScrollArea(parent) {
   resize(180, 90);
@@ -82,6 +83,21 @@ void TVMemo::Clear() {
   FZoneStore.shrink_to_fit();
 }
 
+TVMemoLine &TVMemo::AddLine() {
+  FLines.push_back({0, 0, 0, static_cast<std::uint32_t>(FZoneStore.size()), 0});
+  return FLines.back();
+}
+
+void TVMemo::AddZone(std::string_view text, std::int32_t kind) {
+  if (FLines.empty())
+    AddLine();
+  // Zones are appended line by line, so the last line's zones stay one contiguous run.
+  FZoneStore.push_back({text.data(), static_cast<std::int32_t>(text.size()), kind});
+  TVMemoLine &line = FLines.back();
+  ++line.FZoneCount;
+  line.FLength += static_cast<std::int32_t>(text.size());
+}
+
 bool TVMemo::KindVisible(std::int32_t kind) const {
   return kind == 0 || FViewFilter == 0 || kind == FViewFilter;
 }
@@ -116,27 +132,38 @@ std::int32_t EntryPercent(int k, int count) {
 
 } // namespace
 
+void TVMemo::ReserveLines(std::int32_t width, bool hex) {
+  // Every line but the last ends at a CR or at the width: the bound is exact for the plain and
+  // hex layouts and an upper bound for the wrapped one, so the arrays grow once.
+  std::int64_t chars = 0, breaks = 0, entries = 0;
+  for (int k = 0; k < FSource->Count(); ++k) {
+    if (!KindVisible(FSource->GetKind(k)))
+      continue;
+    const std::string_view s = FSource->Text(k);
+    chars += static_cast<std::int64_t>(s.size());
+    if (!hex)
+      breaks += std::count(s.begin(), s.end(), '\r');
+    ++entries;
+  }
+  const std::int64_t lines = breaks + chars / width + 1;
+  FLines.reserve(FLines.size() + static_cast<std::size_t>(lines));
+  FZoneStore.reserve(FZoneStore.size() + static_cast<std::size_t>(lines + entries));
+}
+
 void TVMemo::BuildLines(std::int32_t width, bool hex) {
   width = std::max(width, 1); // a line always takes at least one character
   ReportProgress(0, psStart);
+  ReserveLines(width, hex);
   FMaxLineLength = 0;
   std::int32_t col = 0;
   std::int64_t pos = 0;
   std::int32_t acc = -1; // kind of the current line so far
-  FLines.push_back({});
-  FLines.back().FFirstZone = static_cast<std::uint32_t>(FZoneStore.size());
-
+  AddLine();
   auto merge = [&](std::int32_t kind) {
     if (acc == -1)
       acc = kind;
     else if (acc != kind)
       acc = FUpdatedKind;
-  };
-  auto addZone = [&](std::string_view text, std::int32_t kind) {
-    FZoneStore.push_back({text.data(), static_cast<std::int32_t>(text.size()), kind});
-    TVMemoLine &line = FLines.back();
-    ++line.FZoneCount;
-    line.FLength += static_cast<std::int32_t>(text.size());
   };
 
   const int count = FSource->Count();
@@ -148,19 +175,30 @@ void TVMemo::BuildLines(std::int32_t width, bool hex) {
     const std::size_t n = s.size();
     std::size_t run = 0, i = 0;
     while (i < n) {
-      const bool isCR = s[i] == '\r';
-      if (col < width && (hex || !isCR)) {
+      // The characters that join the current line before it must end: up to the width, and
+      // in the text layouts up to the next CR. Taken as one run, not one by one.
+      const std::size_t room = std::min(n - i, static_cast<std::size_t>(width - col));
+      std::size_t take = room;
+      if (!hex) {
+        const void *cr = std::memchr(s.data() + i, '\r', room);
+        if (cr)
+          take = static_cast<std::size_t>(static_cast<const char *>(cr) - (s.data() + i));
+      }
+      if (take > 0) {
         merge(kind);
-        ++i, ++col, ++pos;
+        i += take;
+        col += static_cast<std::int32_t>(take);
+        pos += static_cast<std::int64_t>(take);
         continue;
       }
+      const bool isCR = s[i] == '\r';
       // The line ends here. A CR inside the entry counts for the line's kind; one at the
       // entry's edge does not, so a break only one file has does not mark the line changed.
       if (!hex && isCR && i > 0 && i + 1 < n && col < width)
         merge(kind);
       FLines.back().FKind = acc;
       if (i > run)
-        addZone(s.substr(run, i - run), kind);
+        AddZone(s.substr(run, i - run), kind);
       if (!hex) {
         if (s[i] == '\r')
           ++i, ++pos;
@@ -169,14 +207,14 @@ void TVMemo::BuildLines(std::int32_t width, bool hex) {
       }
       FMaxLineLength = std::max(FMaxLineLength, col);
       FinishLine(FLines.back());
-      FLines.push_back({pos, 0, 0, static_cast<std::uint32_t>(FZoneStore.size()), 0});
+      AddLine().FStart = pos;
       acc = -1;
       run = i;
       col = 0;
     }
     if (i > run) {
       FLines.back().FKind = acc;
-      addZone(s.substr(run, i - run), kind);
+      AddZone(s.substr(run, i - run), kind);
     }
     ReportProgress(EntryPercent(k, count), psStep);
   }

@@ -107,6 +107,8 @@ public:
   std::string GetLineText(int i) const;
   int LineCount() const { return static_cast<int>(FLines.size()); }
   void Clear();
+  TVMemoLine &AddLine();                                  // a new Equal line at the end
+  void AddZone(std::string_view text, std::int32_t kind); // onto the last line
   bool KindVisible(std::int32_t kind) const;
   void BuildLines(std::int32_t width, bool hex);
 
@@ -146,6 +148,10 @@ public:
   int TopLine() const { return FTopLine; }
   int ScrollX() const { return FScrollX; }
   std::int32_t MaxLineLength() const { return FMaxLineLength; }
+  // Bytes held by the display lines and their zones (the text itself is the chunk list's).
+  std::size_t LineStorageBytes() const {
+    return FLines.capacity() * sizeof(TVMemoLine) + FZoneStore.capacity() * sizeof(TVMemoLineZone);
+  }
 
   // --- caret, selection and scrolling ---
   TVPosition Caret() const { return {FCaretCol, FCaretLine}; }
@@ -212,6 +218,7 @@ private:
   struct Column;     // one column of a line being painted
 
   // line model
+  void ReserveLines(std::int32_t width, bool hex);
   void FinishLine(TVMemoLine &line);
   void ReportProgress(std::int32_t percent, TVProgressStage stage);
   int LineOfOffset(std::int64_t offset) const;

@@ -20,8 +20,9 @@ protected:
   TVKindStringList list;
   TVFont fonts[3];
   QImage glyph{9, 6, QImage::Format_RGB32};
-  QWidget window; // the container the main window would be
-  TVMemo *memo = new TVMemo(&window);
+  QWidget window;                        // the main window
+  QWidget *panel = new QWidget(&window); // the panel that holds the viewer in it
+  TVMemo *memo = new TVMemo(panel);
 
   void SetUp() override {
     QFont font("Courier New");
@@ -38,8 +39,7 @@ protected:
     memo->SetColor(0xC0C0C0); // grey, so the area below the last line differs from white
     memo->SetSource(&list);
     memo->SetAutoRelayout(false);
-    window.resize(400, 300);
-    memo->setGeometry(0, 0, 400, 300);
+    Resize(400, 300);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     memo->clearFocus(); // no caret in the pictures unless a test gives the focus
@@ -47,8 +47,16 @@ protected:
 
   void Resize(int width, int height) {
     window.resize(width, height);
+    panel->setGeometry(0, 0, width, height);
     memo->setGeometry(0, 0, width, height);
     QApplication::processEvents();
+  }
+
+  void Focus() {
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    memo->setFocus();
+    ASSERT_TRUE(memo->hasFocus());
   }
 
   void Add(std::int32_t kind, std::string text) {

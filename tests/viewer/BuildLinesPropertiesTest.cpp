@@ -1,0 +1,112 @@
+// BuildLines against a reference written character by character, on random chunk lists with
+// every kind, widths down to 1, both layouts and the three views.
+#include "MemoFixture.h"
+
+#include <random>
+
+namespace {
+
+struct RefLine {
+  std::int64_t start = 0;
+  std::int32_t kind = -1;
+  std::vector<std::pair<std::int32_t, std::string>> zones;
+  bool operator==(const RefLine &) const = default;
+};
+
+void PrintTo(const RefLine &l, std::ostream *os) {
+  *os << "{start " << l.start << " kind " << l.kind << ":";
+  for (const auto &[k, t] : l.zones)
+    *os << " " << k << "[" << t.size() << "]";
+  *os << "}";
+}
+
+std::vector<RefLine> Reference(const TVKindStringList &list, std::int32_t width, bool hex,
+                               std::int32_t view, std::int32_t updated) {
+  std::vector<RefLine> lines(1);
+  std::int32_t col = 0;
+  std::int64_t pos = 0;
+  auto merge = [&](std::int32_t kind) {
+    auto &acc = lines.back().kind;
+    acc = acc == -1 ? kind : (acc != kind ? updated : acc);
+  };
+  auto finish = [&](RefLine &line) {
+    if (line.kind < 0)
+      line.kind = 0;
+    if (line.kind == updated)
+      for (auto &z : line.zones)
+        if (z.first == 0)
+          z.first = updated;
+  };
+  for (int k = 0; k < list.Count(); ++k) {
+    const std::int32_t kind = list.GetKind(k);
+    if (!(kind == 0 || view == 0 || kind == view))
+      continue;
+    const std::string s(list.Text(k));
+    std::size_t run = 0, i = 0;
+    while (i < s.size()) {
+      if (col >= width || (!hex && s[i] == '\r')) {
+        if (!hex && i > 0 && i + 1 < s.size() && col < width && s[i] == '\r')
+          merge(kind);
+        if (i > run)
+          lines.back().zones.emplace_back(kind, s.substr(run, i - run));
+        if (!hex) {
+          if (s[i] == '\r')
+            ++i, ++pos;
+          if (i < s.size() && s[i] == '\n')
+            ++i, ++pos;
+        }
+        finish(lines.back());
+        lines.push_back({pos, -1, {}});
+        run = i;
+        col = 0;
+      } else {
+        merge(kind);
+        ++i, ++col, ++pos;
+      }
+    }
+    if (i > run)
+      lines.back().zones.emplace_back(kind, s.substr(run, i - run));
+  }
+  finish(lines.back());
+  return lines;
+}
+
+class BuildLinesProperties : public MemoFixture {};
+
+TEST_F(BuildLinesProperties, MatchesTheCharacterByCharacterReference) {
+  std::mt19937 rng(42);
+  const std::string alphabet = "ab\r\n\r";
+  for (int round = 0; round < 300; ++round) {
+    list.Clear();
+    texts.clear();
+    for (int k = static_cast<int>(rng() % 8); k > 0; --k) {
+      std::string text(rng() % 12, ' ');
+      for (char &c : text)
+        c = alphabet[rng() % alphabet.size()];
+      Add(static_cast<std::int32_t>(rng() % 3), text);
+    }
+    const std::int32_t width =
+        round % 3 == 0 ? INT32_MAX : static_cast<std::int32_t>(1 + rng() % 5);
+    const bool hex = round % 4 == 1;
+    const std::int32_t view = static_cast<std::int32_t>(rng() % 3);
+    memo->SetViewFilter(view);
+    memo->Clear();
+    memo->BuildLines(width, hex);
+
+    std::vector<RefLine> got;
+    for (int i = 0; i < memo->LineCount(); ++i) {
+      RefLine line{memo->GetLine(i).FStart, memo->GetLine(i).FKind, {}};
+      std::int32_t length = 0;
+      for (const auto &z : memo->LineZones(i)) {
+        line.zones.emplace_back(z.Kind, std::string(z.Text()));
+        length += z.Length;
+      }
+      EXPECT_EQ(length, memo->GetLine(i).FLength);
+      got.push_back(line);
+    }
+    ASSERT_EQ(got, Reference(list, width, hex, view, kUpdated))
+        << "round " << round << " width " << width << " hex " << hex << " view " << view;
+  }
+}
+
+} // namespace
