@@ -1,10 +1,13 @@
 // Renders the viewer, offscreen, on a sample comparison to PNG files, so that a person can look
 // at every layout without a display: screenshots OUTPUT_DIR
+#include "FormDorixChartUnit.h"
+#include "Settings.h"
 #include "VDiff.h"
 #include "VMemo.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QTabWidget>
 #include <QTest>
 
 #include <cstdio>
@@ -118,5 +121,25 @@ int main(int argc, char **argv) {
   v.memo->StartSelection(3, 1, paneText);
   v.memo->ExtendSelection(6, 3);
   v.Save(dir, "viewer-plain-select-caret");
+
+  // The statistics window filled from the same comparison, both pages.
+  TFormDorixChart chart;
+  const TSettings styles;
+  const TVDiff &d = v.diff;
+  chart.SetFileCaptions(QStringLiteral("setup-new.txt"), QStringLiteral("setup-old.txt"));
+  chart.FillNumbers(d.EqualChars, d.FirstChars, d.SecondChars, d.EqualChars + d.FirstChars,
+                    d.EqualChars + d.SecondChars);
+  chart.FillPie(d.EqualChars, d.FirstChars, d.SecondChars, styles.StyleEqual, styles.StyleInserted,
+                styles.StyleDeleted);
+  chart.ApplyStyles(styles.StyleInserted, styles.StyleDeleted, styles.StyleUpdated,
+                    styles.StyleEqual);
+  chart.show();
+  if (!QTest::qWaitForWindowExposed(&chart))
+    std::fprintf(stderr, "the statistics window was not exposed\n");
+  chart.grab().save(dir + "/statistics-chart.png");
+  chart.PageControl1->setCurrentIndex(1);
+  chart.grab().save(dir + "/statistics-legend.png");
+  std::printf("%s/statistics-chart.png\n%s/statistics-legend.png\n", qPrintable(dir),
+              qPrintable(dir));
   return 0;
 }

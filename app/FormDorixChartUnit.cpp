@@ -1,0 +1,200 @@
+#include "FormDorixChartUnit.h"
+
+#include "SizeToText.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kNumberRight = 465; // right edge of every number on the chart page
+constexpr int kNumberWidth = 33;
+
+QLabel *Label(QWidget *parent, const QString &text, int x, int y, bool bold = false) {
+  auto *label = new QLabel(text, parent);
+  if (bold) {
+    QFont f = label->font();
+    f.setBold(true);
+    label->setFont(f);
+  }
+  label->move(x, y);
+  label->adjustSize();
+  return label;
+}
+
+QFrame *Bevel(QWidget *parent, int x, int y) {
+  auto *line = new QFrame(parent);
+  line->setFrameShape(QFrame::HLine);
+  line->setFrameShadow(QFrame::Sunken);
+  line->setGeometry(x, y, 121, 2);
+  return line;
+}
+
+QLabel *Swatch(QWidget *parent, const QString &text, int top) {
+  auto *panel = new QLabel(text, parent);
+  panel->setAlignment(Qt::AlignCenter);
+  panel->setGeometry(8, top, 73, 20);
+  return panel;
+}
+
+} // namespace
+
+TFormDorixChart::TFormDorixChart(QWidget *parent) : QWidget(parent, Qt::Window) {
+  setWindowTitle(QStringLiteral("Дополнительная информация"));
+  resize(543, 346);
+  QFont font(QStringLiteral("MS Sans Serif"));
+  font.setPointSize(8);
+  setFont(font);
+
+  auto *layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  PageControl1 = new QTabWidget(this);
+  tsChart = new QWidget;
+  tsLegend = new QWidget;
+  PageControl1->addTab(tsChart, QStringLiteral("Диаграмма"));
+  PageControl1->addTab(tsLegend, QStringLiteral("Легенда"));
+  layout->addWidget(PageControl1);
+  pnlBottom = new QWidget(this);
+  pnlBottom->setFixedHeight(41);
+  btnClose = new QPushButton(QStringLiteral("Ok"), pnlBottom);
+  btnClose->setGeometry(216, 8, 75, 25);
+  connect(btnClose, &QPushButton::clicked, this, &QWidget::close); // closing only hides it
+  layout->addWidget(pnlBottom);
+
+  BuildChartPage();
+  BuildLegendPage();
+  FillNumbers(0, 0, 0, 0, 0);
+  SetFileCaptions({}, {});
+}
+
+void TFormDorixChart::BuildChartPage() {
+  QWidget *page = tsChart;
+  Chart1 = new TPieChart(page);
+  Chart1->setGeometry(8, 4, 289, 237);
+
+  auto number = [page](int y) {
+    auto *label = new QLabel(page);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->move(kNumberRight - kNumberWidth, y);
+    return label;
+  };
+  Label1 = Label(page, QStringLiteral("Первый файл:"), 332, 0, true);
+  lblFirstCaption = Label(page, QStringLiteral("()"), 424, 0);
+  lblFirstEqu = Label(page, QStringLiteral(" совпадает "), 347, 16);
+  lblEqu1 = number(16);
+  Label(page, QStringLiteral("+"), 339, 24);
+  lblFirstDiff = Label(page, QStringLiteral(" отличается "), 347, 32);
+  lblIns = number(32);
+  Bevel(page, 344, 48);
+  Label(page, QStringLiteral("Итого"), 347, 52);
+  lblA = number(52);
+
+  Label2 = Label(page, QStringLiteral("Второй файл:"), 336, 80, true);
+  lblSecondCaption = Label(page, QStringLiteral("()"), 424, 80);
+  lblSecondEqu = Label(page, QStringLiteral(" совпадает "), 347, 96);
+  lblEqu2 = number(96);
+  Label(page, QStringLiteral("+"), 339, 104);
+  lblSecondDiff = Label(page, QStringLiteral(" отличается "), 347, 112);
+  lblDel = number(112);
+  Bevel(page, 344, 128);
+  Label(page, QStringLiteral("Итого"), 347, 132);
+  lblO = number(132);
+
+  Label(page, QStringLiteral("Если первый файл - это новая\nверсия, а второй - старая, то:"), 322,
+        163);
+  lblAllEqu = Label(page, QStringLiteral(" совпадает "), 347, 192);
+  lblEqual = number(192);
+  lblAllIns = Label(page, QStringLiteral(" добавлено "), 347, 208);
+  lblInserted = number(208);
+  lblAllDel = Label(page, QStringLiteral(" удалено "), 347, 224);
+  lblDeleted = number(224);
+}
+
+void TFormDorixChart::BuildLegendPage() {
+  QWidget *page = tsLegend;
+  pnlIns = Swatch(page, QStringLiteral("добавлено"), 16);
+  Label(page, QStringLiteral("- текст, который встречается только в первом файле"), 88, 19);
+  pnlDel = Swatch(page, QStringLiteral("удалено"), 40);
+  Label(page, QStringLiteral("- текст, который встречается только во втором файле"), 88, 43);
+  pnlEqu = Swatch(page, QStringLiteral("совпадает"), 72);
+  Label(page, QStringLiteral("- текст, одинаковый в обоих файлах"), 88, 75);
+  pnlDiff = Swatch(page, QStringLiteral("отличается"), 96);
+  Label(page, QStringLiteral("- строки, содержащие и совпадающий, и отличающийся текст"), 88, 99);
+  Label(page,
+        QStringLiteral("Если первый файл представляет собой новую версию, а второй - старую,\n"
+                       "то цвет показывает изменения (что добавлено и что удалено)\n\n"
+                       "Если файлы заданы в обратном порядке, и цвета не соответствуют, то \n"
+                       "их можно обменять нажатием F6"),
+        8, 128);
+}
+
+void TFormDorixChart::SetNumber(QLabel *label, std::int32_t value) {
+  label->setText(QString::fromStdString(SizeToText(value, ' ')));
+  // Right-aligned against the same edge; wider than the box only when the text needs it.
+  const int width = std::max(kNumberWidth, label->sizeHint().width());
+  label->setGeometry(kNumberRight - width, label->y(), width, label->sizeHint().height());
+}
+
+void TFormDorixChart::FillNumbers(std::int32_t equalChars, std::int32_t firstChars,
+                                  std::int32_t secondChars, std::int32_t actualLength,
+                                  std::int32_t obsoleteLength) {
+  for (QLabel *label : {lblEqu1, lblEqu2, lblEqual})
+    SetNumber(label, equalChars);
+  for (QLabel *label : {lblIns, lblInserted})
+    SetNumber(label, firstChars);
+  for (QLabel *label : {lblDel, lblDeleted})
+    SetNumber(label, secondChars);
+  SetNumber(lblA, actualLength);
+  SetNumber(lblO, obsoleteLength);
+}
+
+void TFormDorixChart::FillPie(std::int32_t equalChars, std::int32_t firstChars,
+                              std::int32_t secondChars, const TVTextStyle &equal,
+                              const TVTextStyle &inserted, const TVTextStyle &deleted) {
+  Chart1->Clear();
+  const QPalette pal = palette();
+  if (std::int64_t{equalChars} + firstChars + secondChars <= 0) {
+    Chart1->Add(QStringLiteral("Совпадает"), 100, Qt::white);
+    return;
+  }
+  if (equalChars > 0)
+    Chart1->Add(QStringLiteral("Совпадает"), equalChars, ToQColor(equal.BkgColor, pal));
+  if (firstChars > 0)
+    Chart1->Add(QStringLiteral("Есть только в первом"), firstChars,
+                ToQColor(inserted.BkgColor, pal));
+  if (secondChars > 0)
+    Chart1->Add(QStringLiteral("Есть только во втором"), secondChars,
+                ToQColor(deleted.BkgColor, pal));
+}
+
+void TFormDorixChart::ApplyStyles(const TVTextStyle &inserted, const TVTextStyle &deleted,
+                                  const TVTextStyle &updated, const TVTextStyle &equal) {
+  for (QLabel *label : {lblFirstEqu, lblSecondEqu, lblAllEqu})
+    TextStyleToLabel(equal, *label);
+  for (QLabel *label : {lblAllIns, lblFirstDiff})
+    TextStyleToLabel(inserted, *label);
+  for (QLabel *label : {lblAllDel, lblSecondDiff})
+    TextStyleToLabel(deleted, *label);
+  TextStyleToPanel(equal, *pnlEqu);
+  TextStyleToPanel(inserted, *pnlIns);
+  TextStyleToPanel(deleted, *pnlDel);
+  TextStyleToPanel(updated, *pnlDiff);
+  for (QLabel *label :
+       {lblFirstEqu, lblSecondEqu, lblAllEqu, lblAllIns, lblFirstDiff, lblAllDel, lblSecondDiff})
+    label->adjustSize(); // bold or italic text needs its own width
+}
+
+void TFormDorixChart::SetFileCaptions(const QString &first, const QString &second) {
+  // At the design position, or just behind the bold heading where its font makes it wider.
+  auto place = [](QLabel *caption, const QLabel *heading, const QString &name) {
+    caption->setText(QLatin1Char('(') + name + QLatin1Char(')'));
+    caption->adjustSize();
+    caption->move(std::max(424, heading->geometry().right() + 4), caption->y());
+  };
+  place(lblFirstCaption, Label1, first);
+  place(lblSecondCaption, Label2, second);
+}

@@ -1,0 +1,48 @@
+// The statistics window: how much of each file was found in the other, as numbers and a pie,
+// and a colour legend of the four kinds of text.
+#pragma once
+
+#include "PieChart.h"
+#include "TextStyle.h"
+
+#include <QWidget>
+
+#include <cstdint>
+
+class QLabel;
+class QPushButton;
+class QTabWidget;
+
+class TFormDorixChart : public QWidget {
+public:
+  explicit TFormDorixChart(QWidget *parent = nullptr);
+
+  // The nine numbers of a finished comparison.
+  void FillNumbers(std::int32_t equalChars, std::int32_t firstChars, std::int32_t secondChars,
+                   std::int32_t actualLength, std::int32_t obsoleteLength);
+  // The pie: one white slice when nothing was compared, else a slice per kind that has text,
+  // in the background colour of that kind's style.
+  void FillPie(std::int32_t equalChars, std::int32_t firstChars, std::int32_t secondChars,
+               const TVTextStyle &equal, const TVTextStyle &inserted, const TVTextStyle &deleted);
+  // Captions and swatches take the look of their kind of text.
+  void ApplyStyles(const TVTextStyle &inserted, const TVTextStyle &deleted,
+                   const TVTextStyle &updated, const TVTextStyle &equal);
+  void SetFileCaptions(const QString &first, const QString &second);
+
+  QTabWidget *PageControl1;
+  QWidget *tsChart, *tsLegend;
+  TPieChart *Chart1;       // holds the pie series
+  QLabel *Label1, *Label2; // the bold headings of the two files
+  QLabel *lblFirstCaption, *lblSecondCaption;
+  QLabel *lblFirstEqu, *lblFirstDiff, *lblSecondEqu, *lblSecondDiff;
+  QLabel *lblAllEqu, *lblAllIns, *lblAllDel;
+  QLabel *lblEqu1, *lblIns, *lblA, *lblEqu2, *lblDel, *lblO, *lblEqual, *lblInserted, *lblDeleted;
+  QLabel *pnlIns, *pnlDel, *pnlEqu, *pnlDiff;
+  QWidget *pnlBottom;
+  QPushButton *btnClose;
+
+private:
+  void BuildChartPage();
+  void BuildLegendPage();
+  void SetNumber(QLabel *label, std::int32_t value);
+};

@@ -1,0 +1,135 @@
+#include "Settings.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class SettingsStore : public testing::Test {
+protected:
+  QTemporaryDir dir;
+  QString Path() const { return dir.filePath(QStringLiteral("Dorix.conf")); }
+  QRect placement{216, 115, 526, 447};
+};
+
+TEST_F(SettingsStore, EmptyStoreGivesTheDefaults) {
+  QSettings store(Path(), QSettings::IniFormat);
+  const TSettings s = LoadSettings(store, 12, QRect(1, 2, 3, 4));
+  EXPECT_EQ(s.StyleInserted, (TVTextStyle{0, 0, 0xC888FF}));
+  EXPECT_EQ(s.StyleDeleted, (TVTextStyle{0, 0, 0xFF8800}));
+  EXPECT_EQ(s.StyleUpdated, (TVTextStyle{0, 0, 0x00FF00}));
+  EXPECT_EQ(s.StyleEqual, (TVTextStyle{0, 0, 0xFFFFFF}));
+  EXPECT_EQ(s.FontSize, 12);
+  EXPECT_TRUE(s.KeepModes && s.WrapMode && !s.OEMMode && !s.HexMode && s.ShowLegend &&
+              s.KeepFormPlace);
+  EXPECT_EQ(QRect(s.FormLeft, s.FormTop, s.FormWidth, s.FormHeight), QRect(1, 2, 3, 4));
+}
+
+TEST_F(SettingsStore, FirstSaveWritesAllFifteenValuesInTheirTypes) {
+  {
+    QSettings store(Path(), QSettings::IniFormat);
+    SaveSettings(TSettings{}, store);
+  }
+  QSettings store(Path(), QSettings::IniFormat);
+  EXPECT_EQ(store.allKeys().size(), 15);
+  EXPECT_EQ(store.value("StyleInserted").toString(), "($00000000,[],$00C888FF)");
+  EXPECT_EQ(store.value("WrapMode").toString(), "1");
+  EXPECT_EQ(store.value("OEMMode").toString(), "0");
+  EXPECT_EQ(store.value("FormWidth").toInt(), 526);
+}
+
+TEST_F(SettingsStore, RoundTripKeepsEveryValue) {
+  TSettings s;
+  s.StyleDeleted = {0x80000005, fsUnderline, 0x123456};
+  s.FontSize = 14;
+  s.WrapMode = false;
+  s.OEMMode = s.HexMode = true;
+  s.ShowLegend = false;
+  s.FormLeft = -20;
+  s.FormHeight = 900;
+  {
+    QSettings store(Path(), QSettings::IniFormat);
+    SaveSettings(s, store);
+  }
+  QSettings store(Path(), QSettings::IniFormat);
+  EXPECT_EQ(LoadSettings(store, 10, placement), s);
+}
+
+TEST_F(SettingsStore, SwitchesOffKeepWhatAnEarlierExitWrote) {
+  TSettings first;
+  first.WrapMode = true;
+  first.FormLeft = 300;
+  {
+    QSettings store(Path(), QSettings::IniFormat);
+    SaveSettings(first, store);
+  }
+  TSettings second = first;
+  second.KeepModes = false;
+  second.KeepFormPlace = false;
+  second.WrapMode = false;
+  second.HexMode = true;
+  second.FormLeft = 5;
+  {
+    QSettings store(Path(), QSettings::IniFormat);
+    SaveSettings(second, store);
+  }
+  QSettings store(Path(), QSettings::IniFormat);
+  const TSettings read = LoadSettings(store, 10, placement);
+  EXPECT_FALSE(read.KeepModes);
+  EXPECT_FALSE(read.KeepFormPlace);
+  EXPECT_TRUE(read.WrapMode) << "the next start wraps again";
+  EXPECT_FALSE(read.HexMode);
+  EXPECT_EQ(read.FormLeft, 300);
+}
+
+TEST_F(SettingsStore, GarbageInEveryValueKeepsEachDefault) {
+  {
+    QSettings store(Path(), QSettings::IniFormat);
+    for (const char *name :
+         {"StyleInserted", "StyleDeleted", "StyleUpdated", "StyleEqual", "FontSize", "KeepModes",
+          "WrapMode", "OEMMode", "HexMode", "ShowLegend", "KeepFormPlace", "FormLeft", "FormTop",
+          "FormWidth", "FormHeight"})
+      store.setValue(name, QStringLiteral("($0,[Z],$1"));
+    store.setValue("StyleUpdated", QStringList{"a", "b"});
+    store.setValue("FormTop", QVariant::fromValue(QSize(3, 4)));
+    store.setValue("HexMode", 7); // any non-zero integer reads as true
+  }
+  QSettings store(Path(), QSettings::IniFormat);
+  const TSettings read = LoadSettings(store, 10, placement);
+  TSettings expected;
+  expected.HexMode = true;
+  EXPECT_EQ(read, expected);
+}
+
+TEST_F(SettingsStore, HalfWrittenStyleKeepsItsDefaultAndTheRestIsRead) {
+  {
+    QSettings store(Path(), QSettings::IniFormat);
+    store.setValue("StyleEqual", "($00000000,[B],$00");
+    store.setValue("StyleInserted", "($000000FF,[I],$00FFFFFF)");
+    store.setValue("FontSize", 16);
+  }
+  QSettings store(Path(), QSettings::IniFormat);
+  const TSettings read = LoadSettings(store, 10, placement);
+  EXPECT_EQ(read.StyleEqual, TSettings{}.StyleEqual);
+  EXPECT_EQ(read.StyleInserted, (TVTextStyle{0xFF, fsItalic, 0xFFFFFF}));
+  EXPECT_EQ(read.FontSize, 16);
+}
+
+TEST_F(SettingsStore, UnwritableStoreIsLeftAloneSilently) {
+  // The store's folder would have to be made inside a plain file: nothing can be written.
+  QFile blocker(dir.filePath(QStringLiteral("plain-file")));
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  const QString path = dir.filePath(QStringLiteral("plain-file/Dorix.conf"));
+  {
+    QSettings store(path, QSettings::IniFormat);
+    SaveSettings(TSettings{}, store); // must neither throw nor crash
+  }
+  EXPECT_FALSE(QFile::exists(path));
+  QSettings store(path, QSettings::IniFormat);
+  EXPECT_EQ(LoadSettings(store, 10, placement).FontSize, 10);
+}
+
+} // namespace
