@@ -82,27 +82,32 @@ void TFormDorixChart::BuildChartPage() {
     label->move(kNumberRight - kNumberWidth, y);
     return label;
   };
-  Label1 = Label(page, QStringLiteral("Первый файл:"), 332, 0, true);
-  lblFirstCaption = Label(page, QStringLiteral("()"), 424, 0);
-  lblFirstEqu = Label(page, QStringLiteral(" совпадает "), 347, 16);
-  lblEqu1 = number(16);
-  Label(page, QStringLiteral("+"), 339, 24);
-  lblFirstDiff = Label(page, QStringLiteral(" отличается "), 347, 32);
-  lblIns = number(32);
-  Bevel(page, 344, 48);
-  Label(page, QStringLiteral("Итого"), 347, 52);
-  lblA = number(52);
-
-  Label2 = Label(page, QStringLiteral("Второй файл:"), 336, 80, true);
-  lblSecondCaption = Label(page, QStringLiteral("()"), 424, 80);
-  lblSecondEqu = Label(page, QStringLiteral(" совпадает "), 347, 96);
-  lblEqu2 = number(96);
-  Label(page, QStringLiteral("+"), 339, 104);
-  lblSecondDiff = Label(page, QStringLiteral(" отличается "), 347, 112);
-  lblDel = number(112);
-  Bevel(page, 344, 128);
-  Label(page, QStringLiteral("Итого"), 347, 132);
-  lblO = number(132);
+  // One file's block: heading and caption, shared + own text = total.
+  struct Block {
+    QLabel *heading, *caption, *equ, *equNumber, *diff, *diffNumber, *totalNumber;
+  };
+  auto block = [&](const QString &heading, int headingX, int y) {
+    Block b{};
+    b.heading = Label(page, heading, headingX, y, true);
+    b.caption = Label(page, QStringLiteral("()"), 424, y);
+    b.equ = Label(page, QStringLiteral(" совпадает "), 347, y + 16);
+    b.equNumber = number(y + 16);
+    Label(page, QStringLiteral("+"), 339, y + 24);
+    b.diff = Label(page, QStringLiteral(" отличается "), 347, y + 32);
+    b.diffNumber = number(y + 32);
+    Bevel(page, 344, y + 48);
+    Label(page, QStringLiteral("Итого"), 347, y + 52);
+    b.totalNumber = number(y + 52);
+    return b;
+  };
+  const Block first = block(QStringLiteral("Первый файл:"), 332, 0);
+  Label1 = first.heading, lblFirstCaption = first.caption, lblFirstEqu = first.equ;
+  lblEqu1 = first.equNumber, lblFirstDiff = first.diff, lblIns = first.diffNumber;
+  lblA = first.totalNumber;
+  const Block second = block(QStringLiteral("Второй файл:"), 336, 80);
+  Label2 = second.heading, lblSecondCaption = second.caption, lblSecondEqu = second.equ;
+  lblEqu2 = second.equNumber, lblSecondDiff = second.diff, lblDel = second.diffNumber;
+  lblO = second.totalNumber;
 
   Label(page, QStringLiteral("Если первый файл - это новая\nверсия, а второй - старая, то:"), 322,
         163);
