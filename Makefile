@@ -19,10 +19,14 @@ $(BUILD)/build.ninja:
 build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
-# Until the main window exists, run shows the engine's merged text of the example pair,
-# decoded from Windows-1251 for the terminal.
+# The main window on the example pair; without a display, pictures of it instead.
 run: build
-	@$(BUILD)/cli/dorix-diff --color=always $(EXAMPLE) | iconv -f WINDOWS-1251 -t UTF-8; true
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+		$(BUILD)/app/dorix $(EXAMPLE); \
+	else \
+		echo "No display here: writing pictures of the window to $(BUILD)/screenshots/ instead."; \
+		QT_QPA_PLATFORM=offscreen $(BUILD)/tests/screenshots/screenshots $(BUILD)/screenshots; \
+	fi
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

@@ -2,12 +2,15 @@
 // at every layout without a display: screenshots OUTPUT_DIR
 #include "FormDorixChartUnit.h"
 #include "Settings.h"
+#include "UnitDorix.h"
 #include "VDiff.h"
 #include "VMemo.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QSettings>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdio>
@@ -82,6 +85,38 @@ struct Viewer {
   }
 };
 
+void SaveWindow(QWidget &window, const QString &dir, const char *name) {
+  const QString path = dir + "/" + name + ".png";
+  window.grab().save(path);
+  std::printf("%s\n", qPrintable(path));
+}
+
+// The main window on the bundled example pair, with the default settings.
+void MainWindowShots(const QString &dir) {
+  QTemporaryDir settings;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+  TfrmDorix window;
+  window.ShowMessage = [](const QString &text, const QString &) {
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+  };
+  const QString examples = QStringLiteral(DORIX_EXAMPLES_DIR);
+  window.ChangeActualPFN(examples + "/setup-new.txt");
+  window.SetActualCaption(window.ActualPFN());
+  window.ChangeObsoletePFN(examples + "/setup-old.txt");
+  window.SetObsoleteCaption(window.ObsoletePFN());
+  window.show();
+  if (!QTest::qWaitFor([&] { return window.Status() != csNotRun; }))
+    std::fprintf(stderr, "the start-up comparison did not run\n");
+  QApplication::processEvents();
+  SaveWindow(window, dir, "main-window-wrap");
+  window.ChangeWrapMode(false);
+  SaveWindow(window, dir, "main-window-plain");
+  window.ChangeHexMode(true);
+  window.resize(760, 447);
+  QApplication::processEvents();
+  SaveWindow(window, dir, "main-window-hex");
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -141,5 +176,7 @@ int main(int argc, char **argv) {
   chart.grab().save(dir + "/statistics-legend.png");
   std::printf("%s/statistics-chart.png\n%s/statistics-legend.png\n", qPrintable(dir),
               qPrintable(dir));
+
+  MainWindowShots(dir);
   return 0;
 }

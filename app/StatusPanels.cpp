@@ -1,0 +1,56 @@
+#include "StatusPanels.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <qdrawutil.h>
+
+TStatusPanels::TStatusPanels(std::vector<Panel> panels, QWidget *parent)
+    : QWidget(parent), FPanels(std::move(panels)) {
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+void TStatusPanels::SetText(int panel, const QString &text) {
+  Panel &p = FPanels.at(static_cast<std::size_t>(panel));
+  if (p.Text == text)
+    return;
+  p.Text = text;
+  update();
+}
+
+int TStatusPanels::PanelAt(int x) const {
+  int left = 1;
+  for (std::size_t i = 0; i < FPanels.size(); ++i) {
+    const bool last = i + 1 == FPanels.size();
+    const int width = last ? std::max(0, this->width() - left) : FPanels[i].Width;
+    if (x >= left && x <= left + width)
+      return static_cast<int>(i);
+    left += width;
+  }
+  return -1;
+}
+
+QSize TStatusPanels::sizeHint() const {
+  return {200, fontMetrics().height() + 6};
+}
+
+void TStatusPanels::paintEvent(QPaintEvent *) {
+  QPainter p(this);
+  p.fillRect(rect(), palette().color(QPalette::Button));
+  int left = 0;
+  for (std::size_t i = 0; i < FPanels.size(); ++i) {
+    const Panel &panel = FPanels[i];
+    const bool last = i + 1 == FPanels.size();
+    const QRect box(left, 2, last ? width() - left : panel.Width - 2, height() - 3);
+    if (panel.Bevel)
+      qDrawShadePanel(&p, box, palette(), true, 1);
+    p.setPen(palette().color(QPalette::ButtonText));
+    p.drawText(box.adjusted(3, 0, -3, 0), panel.Alignment | Qt::AlignVCenter, panel.Text);
+    left += panel.Width;
+  }
+}
+
+void TStatusPanels::mouseDoubleClickEvent(QMouseEvent *event) {
+  const int panel = PanelAt(event->position().toPoint().x());
+  if (panel >= 0)
+    emit PanelDoubleClicked(panel);
+}

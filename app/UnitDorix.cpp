@@ -1,0 +1,316 @@
+// The main window: creation, names and captions, the display modes, swap and refresh, and
+// the window's own events.
+#include "UnitDorix.h"
+
+#include "Glyphs.h"
+#include "StatusPanels.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QTimer>
+
+#include <cmath>
+
+namespace {
+
+std::unique_ptr<QSettings> UserStore() {
+  return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, kOrganisation,
+                                     kApplication);
+}
+
+} // namespace
+
+// The images live in this static library: its resources must be registered by hand.
+static void InitImages() {
+  Q_INIT_RESOURCE(images);
+}
+
+TfrmDorix::TfrmDorix(QWidget *parent) : QMainWindow(parent) {
+  InitImages();
+  setWindowTitle(QStringLiteral("Сравнение содержимого файлов"));
+  QFont font(QStringLiteral("MS Sans Serif"));
+  font.setPointSize(8);
+  setFont(font);
+  setGeometry(216, 115, 526, 447);
+  ShowMessage = [this](const QString &text, const QString &detail) {
+    QMessageBox box(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
+    box.setInformativeText(detail);
+    box.exec();
+  };
+  BuildToolBar();
+  BuildMenus();
+  BuildPanels();
+  BuildStatusBar();
+  FormCreate();
+}
+
+TfrmDorix::~TfrmDorix() {
+  mm->Clear(); // the lines are views into the engine's texts
+}
+
+void TfrmDorix::FormCreate() {
+  FCreating = true;
+  FormDorixChart = std::make_unique<TFormDorixChart>();
+  const int fontSize = static_cast<int>(std::lround(mm->font().pixelSize() * 72.0 / 96.0));
+  FSettings = LoadSettings(*UserStore(), fontSize, geometry());
+  ChangeWrapMode(FSettings.WrapMode);
+  ChangeOEMMode(FSettings.OEMMode);
+  ChangeHexMode(FSettings.HexMode);
+  setGeometry(FSettings.FormLeft, FSettings.FormTop, FSettings.FormWidth, FSettings.FormHeight);
+  ApplyStyleColors();
+
+  FGlyphInserted = MakeGlyphInserted();
+  FGlyphDeleted = MakeGlyphDeleted();
+  FGlyphUpdated = MakeGlyphUpdated();
+  CreateKindFonts();
+  FStyleIndexInserted =
+      mm->AddStyle(&FFontInserted, FSettings.StyleInserted.BkgColor, &FGlyphInserted);
+  FStyleIndexDeleted = mm->AddStyle(&FFontDeleted, FSettings.StyleDeleted.BkgColor, &FGlyphDeleted);
+  FStyleIndexUpdated = mm->AddStyle(&FFontUpdated, FSettings.StyleUpdated.BkgColor, &FGlyphUpdated);
+  ApplyViewerFont();
+  mm->FUpdatedKind = FStyleIndexUpdated;
+
+  FDiff.EqualKind = 0;
+  FDiff.FirstKind = FStyleIndexInserted;
+  FDiff.SecondKind = FStyleIndexDeleted;
+  const auto progress = [this](const void *sender, std::int32_t percent, TVProgressStage stage) {
+    DiffProgress(sender, percent, stage);
+  };
+  FDiff.OnProgress = progress;
+  mm->SetSource(&FDiff);
+  mm->OnProgress = progress;
+  mm->SetAutoRelayout(false);
+  mm->BeginUpdate(); // no layout until the window is shown
+
+  ChangeActualPFN({});
+  SetActualCaption({});
+  ChangeObsoletePFN({});
+  SetObsoleteCaption({});
+  FView = 0;
+  FStatus = csNotRun;
+  UpdateStatus();
+}
+
+void TfrmDorix::CreateKindFonts() {
+  const std::pair<TVFont *, const TVTextStyle *> kinds[] = {
+      {&FFontInserted, &FSettings.StyleInserted},
+      {&FFontDeleted, &FSettings.StyleDeleted},
+      {&FFontUpdated, &FSettings.StyleUpdated}};
+  for (const auto &[font, style] : kinds) {
+    font->Font = mm->font();
+    font->Font.setPointSize(FSettings.FontSize);
+    TextStyleToFont(*style, *font);
+  }
+}
+
+void TfrmDorix::ApplyViewerFont() {
+  QFont font = mm->font();
+  ApplyFontStyle(font, FSettings.StyleEqual.FontStyle);
+  font.setPointSize(FSettings.FontSize);
+  mm->setFont(font);
+  mm->SetFontColor(FSettings.StyleEqual.FontColor);
+  mm->SetColor(FSettings.StyleEqual.BkgColor);
+}
+
+void TfrmDorix::ApplyStyleColors() {
+  auto paint = [](QFrame *swatch, TColorValue color) {
+    QPalette p = swatch->palette();
+    p.setColor(QPalette::Window, ToQColor(color, p));
+    swatch->setPalette(p);
+  };
+  paint(stActual, FSettings.StyleInserted.BkgColor);
+  paint(stObsolete, FSettings.StyleDeleted.BkgColor);
+  FormDorixChart->ApplyStyles(FSettings.StyleInserted, FSettings.StyleDeleted,
+                              FSettings.StyleUpdated, FSettings.StyleEqual);
+}
+
+// --- names and captions ---
+
+void TfrmDorix::ChangeActualPFN(const QString &name) {
+  if (FCreating || name != FActualPFN)
+    FActualPFN = name;
+  if (FCreating)
+    FLastActualPFN = name;
+}
+
+void TfrmDorix::ChangeObsoletePFN(const QString &name) {
+  if (FCreating || name != FObsoletePFN)
+    FObsoletePFN = name;
+  if (FCreating)
+    FLastObsoletePFN = name;
+}
+
+void TfrmDorix::SetActualCaption(const QString &name) {
+  edActualCaption->setText(name);
+  FormDorixChart->SetFileCaptions(name, GetObsoleteCaption());
+}
+
+void TfrmDorix::SetObsoleteCaption(const QString &name) {
+  edObsoleteCaption->setText(name);
+  FormDorixChart->SetFileCaptions(GetActualCaption(), name);
+}
+
+QString TfrmDorix::GetActualCaption() const {
+  return edActualCaption->text();
+}
+
+QString TfrmDorix::GetObsoleteCaption() const {
+  return edObsoleteCaption->text();
+}
+
+// --- display modes ---
+
+void TfrmDorix::ChangeLayoutMode(bool on, bool &requested, bool &last, QCheckBox *box) {
+  if (!FCreating && on == requested)
+    return; // the echo of the check box, or nothing new
+  requested = on;
+  if (FCreating)
+    last = on;
+  box->setChecked(on);
+  CompareFiles();
+}
+
+void TfrmDorix::ChangeWrapMode(bool on) {
+  ChangeLayoutMode(on, FWrapMode, FLastWrapMode, chkWrapMode);
+}
+
+void TfrmDorix::ChangeHexMode(bool on) {
+  ChangeLayoutMode(on, FHexMode, FLastHexMode, chkHexMode);
+}
+
+void TfrmDorix::ChangeOEMMode(bool on) {
+  if (!FCreating && on == FOEMMode)
+    return;
+  FOEMMode = on;
+  chkDosMode->setChecked(on);
+  mm->SetOemMode(on); // only repaints: the code page does not change the lines
+  UpdateStatus();
+}
+
+// --- commands ---
+
+void TfrmDorix::StartupCompare() {
+  QFont font = mm->font();
+  font.setFamily(QStringLiteral("Courier New"));
+  mm->setFont(font);
+  ForceFullComparison();
+  if (!(FActualPFN + FObsoletePFN).isEmpty()) {
+    mm->SetAutoRelayout(true);
+    mm->setFocus();
+  }
+  CompareFiles();
+}
+
+void TfrmDorix::ForceFullComparison() {
+  FLastActualPFN = QStringLiteral("*") + FActualPFN; // a name that differs: read and compare
+  if (FRunning)
+    FForcePending = true; // the run in progress would overwrite the mark when it ends
+}
+
+void TfrmDorix::btnExchClick() {
+  const QString actual = FActualPFN;
+  ChangeActualPFN(FObsoletePFN);
+  ChangeObsoletePFN(actual);
+  const QString actualCaption = GetActualCaption(), obsoleteCaption = GetObsoleteCaption();
+  SetActualCaption(obsoleteCaption);
+  SetObsoleteCaption(actualCaption);
+  CompareFiles();
+  LayoutCaptions();
+}
+
+void TfrmDorix::btnChartClick() {
+  if (!FormDorixChart->isVisible())
+    FormDorixChart->move(frameGeometry().topLeft() + QPoint(30, 30));
+  FormDorixChart->show();
+  FormDorixChart->raise();
+  FormDorixChart->activateWindow();
+}
+
+void TfrmDorix::tsViewChange(int index) {
+  FView = index;
+  CompareFiles();
+}
+
+void TfrmDorix::LayoutCaptions() {
+  const int w = pnlTop->width();
+  const QFontMetrics metrics(font());
+  const int a = metrics.horizontalAdvance(GetActualCaption()) + 5;
+  const int b = metrics.horizontalAdvance(GetObsoleteCaption()) + 5;
+  const int swatch = stActual->width();
+  const int s = swatch + 12;
+  stActual->move(4, 8);
+  if (w < a + b + 2 * s) { // two rows
+    edActualCaption->setFixedWidth(std::max(0, w - s));
+    stObsolete->move(4, 32);
+    edObsoleteCaption->setFixedWidth(std::max(0, w - s));
+    pnlTop->setFixedHeight(57);
+  } else {
+    edActualCaption->setFixedWidth(a);
+    stObsolete->move(stActual->x() + swatch + 4 + a + 4 + 4, 8);
+    edObsoleteCaption->setFixedWidth(b);
+    pnlTop->setFixedHeight(33);
+  }
+  edActualCaption->move(stActual->x() + swatch + 4, stActual->y());
+  edObsoleteCaption->move(stObsolete->x() + swatch + 4, stObsolete->y());
+}
+
+// --- the window's own events ---
+
+bool TfrmDorix::event(QEvent *event) {
+  // The start-up comparison runs from the event loop once the window has been painted.
+  if (event->type() == QEvent::Paint && !FCreating && !FStartupPosted) {
+    FStartupPosted = true;
+    QTimer::singleShot(0, btnStartup, &QPushButton::click);
+  }
+  return QMainWindow::event(event);
+}
+
+void TfrmDorix::showEvent(QShowEvent *event) {
+  QMainWindow::showEvent(event);
+  if (!FCreating)
+    return;
+  FCreating = false;
+  mm->EndUpdate();
+  update(); // make sure a paint comes, which posts the start-up comparison
+}
+
+void TfrmDorix::SaveSettingsNow() {
+  FSettings.WrapMode = FWrapMode;
+  FSettings.OEMMode = FOEMMode;
+  FSettings.HexMode = FHexMode;
+  const QRect placement = geometry();
+  FSettings.FormLeft = placement.left();
+  FSettings.FormTop = placement.top();
+  FSettings.FormWidth = placement.width();
+  FSettings.FormHeight = placement.height();
+  SaveSettings(FSettings, *UserStore());
+}
+
+void TfrmDorix::closeEvent(QCloseEvent *event) {
+  SaveSettingsNow();
+  if (FRunning)
+    FCancelled = true; // the run in progress stops at its next progress report
+  FormDorixChart->hide();
+  event->accept();
+}
+
+void TfrmDorix::keyPressEvent(QKeyEvent *event) {
+  if (event->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
+}
+
+bool TfrmDorix::eventFilter(QObject *watched, QEvent *event) {
+  if (watched == pnlTop && event->type() == QEvent::Resize)
+    LayoutCaptions();
+  return QMainWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,166 @@
+// The main window: it owns the engine, the viewer, the statistics window and the fonts and
+// glyphs of the difference kinds, and turns every command into a change of the requested
+// inputs followed by CompareFiles, which decides between a comparison, a new layout or nothing.
+#pragma once
+
+#include "CompareStatus.h"
+#include "FormDorixChartUnit.h"
+#include "Settings.h"
+#include "VDiff.h"
+#include "VMemo.h"
+
+#include <QImage>
+#include <QMainWindow>
+#include <QTime>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+class QAction;
+class QCheckBox;
+class QFrame;
+class QLineEdit;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QTabBar;
+class QToolBar;
+class QToolButton;
+class TStatusPanels;
+
+class TfrmDorix : public QMainWindow {
+  Q_OBJECT
+
+public:
+  explicit TfrmDorix(QWidget *parent = nullptr);
+  ~TfrmDorix() override;
+
+  // --- names, captions and modes ---
+  void ChangeActualPFN(const QString &name);
+  void ChangeObsoletePFN(const QString &name);
+  void SetActualCaption(const QString &name);
+  void SetObsoleteCaption(const QString &name);
+  QString GetActualCaption() const;
+  QString GetObsoleteCaption() const;
+  void ChangeWrapMode(bool on);
+  void ChangeHexMode(bool on);
+  void ChangeOEMMode(bool on);
+
+  // --- commands ---
+  void StartupCompare();
+  void btnExchClick();
+  void btnChartClick();
+  void LayoutCaptions();
+  void tsViewChange(int index);
+
+  // --- the comparison run ---
+  void CompareFiles();
+  bool NeedsUpdate() const;
+  void DiffProgress(const void *sender, std::int32_t percent, TVProgressStage stage);
+  void UpdateStatus();
+  // The whole file, or the empty string after the failure was shown in a message box.
+  std::string LoadFileText(const QString &name);
+
+  // --- what a person sees, for tests ---
+  TCompareStatus Status() const { return FStatus; }
+  QString ActualPFN() const { return FActualPFN; }
+  QString ObsoletePFN() const { return FObsoletePFN; }
+  bool WrapMode() const { return FWrapMode; }
+  bool HexMode() const { return FHexMode; }
+  bool OEMMode() const { return FOEMMode; }
+  const TSettings &Settings() const { return FSettings; }
+  const TVDiff &Diff() const { return FDiff; }
+  int FileReads() const { return FFileReads; }
+
+  // Shows a message to the user (a message box); tests put their own here.
+  std::function<void(const QString &text, const QString &detail)> ShowMessage;
+
+  // --- controls, by the names the program's description gives them ---
+  QToolBar *ToolBar1;
+  QToolButton *btnOpen, *btnRefresh, *btnPrevDiff, *btnNextDiff, *btnExch, *btnChart;
+  QCheckBox *chkWrapMode, *chkDosMode, *chkHexMode;
+  QFrame *Bevel1;
+  QWidget *pnlTop;
+  QFrame *stActual, *stObsolete;
+  QLineEdit *edActualCaption, *edObsoleteCaption;
+  QWidget *pnlResult;
+  TVMemo *mm;
+  QTabBar *tsView;
+  QProgressBar *ProgressBar1;
+  QPushButton *btnStartup;
+  TStatusPanels *StatusBar1;
+  QMenu *mmFile, *mmEdit, *mmEditGoto, *mmFormat, *mmHelp, *ppmMemo;
+  QAction *mmFileOpen, *mmFileExit;
+  QAction *mmEditCopy, *mmEditSelectAll, *mmEditFind, *mmEditFindNext;
+  QAction *mmDiffUp, *mmDiffDown, *mmDiffLeft, *mmDiffRight, *mmDiffHome, *mmDiffEnd;
+  QAction *mmEditRefresh, *mmEditExchangeFiles;
+  QAction *mmFormatWrap, *mmFormatDOS, *mmFormatHex, *mmFormatProp;
+  QAction *mmHelpIndex, *mmHelpMore, *mmHelpAbout;
+  QAction *ppmMemoCopy, *ppmMemoSelectAll;
+  std::unique_ptr<TFormDorixChart> FormDorixChart;
+
+protected:
+  bool event(QEvent *event) override;
+  void showEvent(QShowEvent *event) override;
+  void closeEvent(QCloseEvent *event) override;
+  void keyPressEvent(QKeyEvent *event) override;
+  bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+  // The inputs of a comparison, as requested and as the last run used them.
+  struct TInputs {
+    QString ActualPFN, ObsoletePFN;
+    bool WrapMode = true, HexMode = false;
+    std::int32_t View = 0;
+  };
+  struct TRunCancelled {}; // thrown from a progress report when the window closes mid-run
+
+  // building the window
+  void BuildToolBar();
+  void BuildMenus();
+  void BuildPanels();
+  void BuildStatusBar();
+  void FormCreate();
+  void CreateKindFonts();
+  void ApplyStyleColors();
+  void ApplyViewerFont();
+
+  // wrap and hex: both change the layout through CompareFiles
+  void ChangeLayoutMode(bool on, bool &requested, bool &last, QCheckBox *box);
+
+  // the run
+  TInputs Requested() const;
+  void RememberState(const TInputs &used);
+  std::exception_ptr RunGuarded(const TInputs &used, bool full);
+  void ReadAndCompare(const TInputs &used);
+  void FillStatistics(std::int32_t actualLength, std::int32_t obsoleteLength);
+  void ProcessPendingEvents(bool always);
+  void ForceFullComparison();
+  void SetStatusText(int panel, const QString &text);
+  void StatusDoubleClick(int panel);
+  void SaveSettingsNow();
+
+  QImage FGlyphInserted, FGlyphDeleted, FGlyphUpdated;
+  int FStyleIndexInserted = 0, FStyleIndexDeleted = 0, FStyleIndexUpdated = 0;
+  TVFont FFontInserted, FFontDeleted, FFontUpdated;
+  TVDiff FDiff;
+  QTime FStartTime;
+  bool FCreating = true;
+  QString FActualPFN, FLastActualPFN;
+  QString FObsoletePFN, FLastObsoletePFN;
+  bool FHexMode = false, FLastHexMode = false;
+  bool FWrapMode = true, FLastWrapMode = true;
+  std::int32_t FView = 0, FLastView = 0;
+  bool FOEMMode = false;
+  TCompareStatus FStatus = csNotRun;
+
+  TSettings FSettings;
+  bool FStartupPosted = false;
+  bool FRunning = false;      // a comparison is in progress
+  bool FRerunWanted = false;  // a command asked for one meanwhile: run again when it ends
+  bool FForcePending = false; // ... and it asked for the files to be read afresh
+  bool FCancelled = false;    // the window closed meanwhile: abandon the run
+  qint64 FLastEventsAt = 0;   // when pending events were last processed, in ms
+  int FFileReads = 0;
+};

@@ -1,0 +1,221 @@
+// The comparison run: what changed since the last run, reading both files, the engine, the
+// statistics, the outcome, the viewer's new lines, and the progress and status texts.
+#include "StatusPanels.h"
+#include "UnitDorix.h"
+
+#include "FileText.h"
+#include "WaitCursor.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDateTime>
+#include <QFile>
+#include <QLocale>
+#include <QProgressBar>
+#include <QTimer>
+
+namespace {
+
+constexpr qint64 kEventsEveryMs = 20; // how often intermediate progress lets the window respond
+
+QString Text(TCompareStatus status) {
+  const std::string_view text = StatusText(status);
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The time since start as a time of day, hours to seconds.
+QString Elapsed(const QTime &start) {
+  const QTime elapsed = QTime(0, 0).addMSecs(start.msecsTo(QTime::currentTime()));
+  QString format = QLocale::system().timeFormat(QLocale::LongFormat);
+  format.remove(QLatin1Char('t')).replace(QStringLiteral("  "), QStringLiteral(" "));
+  return elapsed.toString(format.trimmed());
+}
+
+} // namespace
+
+TfrmDorix::TInputs TfrmDorix::Requested() const {
+  return {FActualPFN, FObsoletePFN, FWrapMode, FHexMode, FView};
+}
+
+bool TfrmDorix::NeedsUpdate() const {
+  return FActualPFN != FLastActualPFN || FObsoletePFN != FLastObsoletePFN ||
+         FWrapMode != FLastWrapMode || FHexMode != FLastHexMode || FView != FLastView ||
+         mm->LayoutWidthChanged();
+}
+
+void TfrmDorix::RememberState(const TInputs &used) {
+  FLastActualPFN = used.ActualPFN;
+  FLastObsoletePFN = used.ObsoletePFN;
+  FLastWrapMode = used.WrapMode;
+  FLastHexMode = used.HexMode;
+  FLastView = used.View;
+}
+
+void TfrmDorix::CompareFiles() {
+  if (FCreating || !NeedsUpdate()) {
+    UpdateStatus();
+    return;
+  }
+  if (FRunning) {
+    FRerunWanted = true; // never a second run inside this one: it follows when this one ends
+    return;
+  }
+  // The inputs this run uses; commands that arrive meanwhile change only the requested ones.
+  const TInputs used = Requested();
+  const bool full = used.ActualPFN != FLastActualPFN || used.ObsoletePFN != FLastObsoletePFN ||
+                    used.View != FLastView;
+  FRunning = true;
+  const std::exception_ptr failure = RunGuarded(used, full);
+  FRunning = false;
+  if (FForcePending) {
+    FForcePending = false;
+    FLastActualPFN = QStringLiteral("*") + FActualPFN;
+  }
+  if (failure) {
+    try {
+      std::rethrow_exception(failure);
+    } catch (const std::bad_alloc &) {
+      ShowMessage(QStringLiteral("Out of memory"), {});
+    } catch (const std::exception &e) {
+      ShowMessage(QString::fromLocal8Bit(e.what()), {});
+    }
+    return;
+  }
+  UpdateStatus();
+  if (FRerunWanted && !FCancelled) {
+    FRerunWanted = false;
+    QTimer::singleShot(0, this, &TfrmDorix::CompareFiles);
+  }
+}
+
+std::exception_ptr TfrmDorix::RunGuarded(const TInputs &used, bool full) {
+  std::exception_ptr failure;
+  {
+    TWaitCursor wait;
+    try {
+      if (full)
+        ReadAndCompare(used);
+      mm->SetHexMode(used.HexMode);
+      mm->SetWrapMode(used.WrapMode);
+      mm->SetViewFilter(used.View);
+      mm->Relayout();
+    } catch (const TRunCancelled &) {
+      // the window closed: nothing to report
+    } catch (...) {
+      failure = std::current_exception();
+    }
+    // Whatever happened: the bar goes, the inputs count as used, the status tells.
+    ProgressBar1->hide();
+    RememberState(used);
+    UpdateStatus();
+  }
+  return failure;
+}
+
+void TfrmDorix::ReadAndCompare(const TInputs &used) {
+  mm->Clear();
+  FDiff.Clear();
+  SetStatusText(4, QStringLiteral("Загрузка ") + used.ActualPFN);
+  ProcessPendingEvents(true);
+  FStatus = csReadingActual;
+  std::string actual, obsolete;
+  if (!used.ActualPFN.isEmpty())
+    actual = LoadFileText(used.ActualPFN);
+  SetStatusText(4, QStringLiteral("Загрузка ") + used.ObsoletePFN);
+  ProcessPendingEvents(true);
+  FStatus = csReadingObsolete;
+  if (!used.ObsoletePFN.isEmpty())
+    obsolete = LoadFileText(used.ObsoletePFN);
+
+  FStartTime = QTime::currentTime();
+  const TCompareFacts facts{!used.ActualPFN.isEmpty(), !used.ObsoletePFN.isEmpty(), actual.empty(),
+                            obsolete.empty()};
+  const auto actualLength = static_cast<std::int32_t>(actual.size());
+  const auto obsoleteLength = static_cast<std::int32_t>(obsolete.size());
+  FDiff.Run(std::move(actual), std::move(obsolete));
+  FillStatistics(actualLength, obsoleteLength);
+  TCompareFacts counted = facts;
+  counted.EqualChars = FDiff.EqualChars;
+  counted.FirstChars = FDiff.FirstChars;
+  counted.SecondChars = FDiff.SecondChars;
+  FStatus = DecideOutcome(counted);
+}
+
+void TfrmDorix::FillStatistics(std::int32_t actualLength, std::int32_t obsoleteLength) {
+  FormDorixChart->FillNumbers(FDiff.EqualChars, FDiff.FirstChars, FDiff.SecondChars, actualLength,
+                              obsoleteLength);
+  FormDorixChart->FillPie(FDiff.EqualChars, FDiff.FirstChars, FDiff.SecondChars,
+                          FSettings.StyleEqual, FSettings.StyleInserted, FSettings.StyleDeleted);
+}
+
+std::string TfrmDorix::LoadFileText(const QString &name) {
+  ++FFileReads;
+  TFileText file = ::LoadFileText(QFile::encodeName(name).toStdString());
+  if (file.Ok())
+    return std::move(file.Text);
+  // The platform's words for a file that cannot be opened; the reason comes underneath.
+  const QString text = file.Error == TLoadError::OpenFailed
+                           ? QStringLiteral("Cannot open file ") + name
+                           : QStringLiteral("Cannot read file ") + name;
+  ShowMessage(text, QString::fromLocal8Bit(file.Reason.c_str()));
+  return {};
+}
+
+void TfrmDorix::DiffProgress(const void *sender, std::int32_t percent, TVProgressStage stage) {
+  const bool engine = sender == &FDiff;
+  switch (stage) {
+  case psStart:
+    if (engine) {
+      ProgressBar1->setParent(StatusBar1);
+      ProgressBar1->setGeometry(StatusBar1->PanelWidth(0) + StatusBar1->PanelWidth(1) + 2, 2,
+                                StatusBar1->PanelWidth(2) + StatusBar1->PanelWidth(3),
+                                StatusBar1->height() - 3);
+      ProgressBar1->setValue(0);
+      ProgressBar1->show();
+      SetStatusText(4, QStringLiteral("Сравнение.."));
+    } else {
+      SetStatusText(4, QStringLiteral("Разбиение.."));
+    }
+    break;
+  case psStep:
+    if (engine) {
+      ProgressBar1->setValue(percent);
+      SetStatusText(1, Elapsed(FStartTime));
+    } else {
+      SetStatusText(4, QStringLiteral("Разбиение.. %1%").arg(percent));
+    }
+    break;
+  case psDone:
+    if (engine)
+      ProgressBar1->hide();
+    UpdateStatus();
+    break;
+  }
+  ProcessPendingEvents(stage != psStep);
+}
+
+void TfrmDorix::ProcessPendingEvents(bool always) {
+  // Steps come once per block or chunk, which can be very often: letting the window respond
+  // every few milliseconds keeps it as responsive at a fraction of the cost.
+  const qint64 now = QDateTime::currentMSecsSinceEpoch();
+  if (always || now - FLastEventsAt >= kEventsEveryMs) {
+    FLastEventsAt = now;
+    QApplication::processEvents();
+  }
+  if (FCancelled)
+    throw TRunCancelled{};
+}
+
+void TfrmDorix::SetStatusText(int panel, const QString &text) {
+  StatusBar1->SetText(panel, text);
+}
+
+void TfrmDorix::UpdateStatus() {
+  SetStatusText(1, FWrapMode ? QStringLiteral("Wrap") : QStringLiteral("UnWrap"));
+  mmFormatWrap->setChecked(FWrapMode);
+  SetStatusText(2, FOEMMode ? QStringLiteral("DOS") : QStringLiteral("WIN"));
+  mmFormatDOS->setChecked(FOEMMode);
+  SetStatusText(3, FHexMode ? QStringLiteral("Hex") : QStringLiteral("Text"));
+  mmFormatHex->setChecked(FHexMode);
+  SetStatusText(4, Text(FStatus));
+}

@@ -1,0 +1,254 @@
+// The main window's controls: tool bar, menus, top panel, viewer panel and status bar.
+#include "StatusPanels.h"
+#include "UnitDorix.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFrame>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QWidget *Spacer(int width) {
+  auto *spacer = new QWidget;
+  spacer->setFixedWidth(width);
+  return spacer;
+}
+
+QAction *Item(QMenu *menu, const QString &caption, const QKeySequence &shortcut = {}) {
+  QAction *action = menu->addAction(caption);
+  action->setShortcut(shortcut);
+  return action;
+}
+
+} // namespace
+
+void TfrmDorix::BuildToolBar() {
+  ToolBar1 = new QToolBar(this);
+  ToolBar1->setMovable(false);
+  ToolBar1->setFloatable(false);
+  ToolBar1->setIconSize(QSize(16, 16));
+  ToolBar1->setContentsMargins(5, 0, 0, 0); // indent 5
+  addToolBar(ToolBar1);
+
+  auto button = [this](const char *image, const QString &hint) {
+    auto *b = new QToolButton;
+    b->setIcon(QIcon(QStringLiteral(":/images/%1.xpm").arg(QLatin1String(image))));
+    b->setToolTip(hint);
+    b->setAutoRaise(true);
+    ToolBar1->addWidget(b);
+    return b;
+  };
+  auto check = [this](const QString &caption, const QString &hint, int width) {
+    auto *box = new QCheckBox(caption);
+    box->setToolTip(hint);
+    box->setMinimumWidth(width);
+    ToolBar1->addWidget(box);
+    return box;
+  };
+  btnOpen = button("open-folder", QStringLiteral("Выбор файлов  Ctrl+O"));
+  btnRefresh = button("refresh-page", QStringLiteral("Обновить  F5"));
+  ToolBar1->addWidget(Spacer(8));
+  btnPrevDiff = button("arrow-up", QStringLiteral("Предыдущее изменение  Alt+Up"));
+  btnNextDiff = button("arrow-down", QStringLiteral("Следующее изменение  Alt+Down"));
+  ToolBar1->addWidget(Spacer(8));
+  btnExch = button("swap", QStringLiteral("Обменять файлы   F6"));
+  ToolBar1->addWidget(Spacer(7));
+  btnChart = button("pie", QStringLiteral("Диаграмма, легенда"));
+  ToolBar1->addWidget(Spacer(23));
+  chkWrapMode = check(QStringLiteral("Wrap"), QStringLiteral("Автоперенос строк"), 48);
+  ToolBar1->addWidget(Spacer(8));
+  chkDosMode = check(QStringLiteral("OEM"), QStringLiteral("Кодировка DOS"), 48);
+  ToolBar1->addWidget(Spacer(8));
+  chkHexMode = check(QStringLiteral("Hex"), QStringLiteral("Шестнадцатеричный вид"), 40);
+
+  connect(btnRefresh, &QToolButton::clicked, this, &TfrmDorix::StartupCompare);
+  connect(btnExch, &QToolButton::clicked, this, &TfrmDorix::btnExchClick);
+  connect(btnChart, &QToolButton::clicked, this, &TfrmDorix::btnChartClick);
+  // Setting a box from code echoes here with the value already stored: the change returns at
+  // once and the comparison applies it.
+  connect(chkWrapMode, &QCheckBox::toggled, this, [this](bool on) {
+    ChangeWrapMode(on);
+    CompareFiles();
+  });
+  connect(chkDosMode, &QCheckBox::toggled, this, [this](bool on) {
+    ChangeOEMMode(on);
+    CompareFiles();
+  });
+  connect(chkHexMode, &QCheckBox::toggled, this, [this](bool on) {
+    ChangeHexMode(on);
+    CompareFiles();
+  });
+}
+
+void TfrmDorix::BuildMenus() {
+  QMenuBar *bar = menuBar();
+  mmFile = bar->addMenu(QStringLiteral("Файл"));
+  mmFileOpen = Item(mmFile, QStringLiteral("Выбор файлов для сравнения"),
+                    QKeySequence(Qt::CTRL | Qt::Key_O));
+  mmFile->addSeparator();
+  mmFileExit = Item(mmFile, QStringLiteral("Выход"), QKeySequence(Qt::Key_Escape));
+
+  mmEdit = bar->addMenu(QStringLiteral("Правка"));
+  mmEditCopy = Item(mmEdit, QStringLiteral("Копировать"), QKeySequence(Qt::CTRL | Qt::Key_C));
+  mmEditSelectAll =
+      Item(mmEdit, QStringLiteral("Выделить все"), QKeySequence(Qt::CTRL | Qt::Key_A));
+  mmEdit->addSeparator();
+  mmEditFind = Item(mmEdit, QStringLiteral("Найти..."), QKeySequence(Qt::CTRL | Qt::Key_F));
+  mmEditFindNext = Item(mmEdit, QStringLiteral("Найти далее"), QKeySequence(Qt::Key_F3));
+  mmEditGoto = mmEdit->addMenu(QStringLiteral("Переход"));
+  mmDiffUp =
+      Item(mmEditGoto, QStringLiteral("Предыдущая полоса"), QKeySequence(Qt::ALT | Qt::Key_Up));
+  mmDiffDown =
+      Item(mmEditGoto, QStringLiteral("Следующая полоса"), QKeySequence(Qt::ALT | Qt::Key_Down));
+  mmEditGoto->addSeparator();
+  mmDiffLeft =
+      Item(mmEditGoto, QStringLiteral("Предыдущее различие"), QKeySequence(Qt::ALT | Qt::Key_Left));
+  mmDiffRight =
+      Item(mmEditGoto, QStringLiteral("Следующее различие"), QKeySequence(Qt::ALT | Qt::Key_Right));
+  mmEditGoto->addSeparator();
+  mmDiffHome = Item(mmEditGoto, QStringLiteral("Крайнее левое различие"),
+                    QKeySequence(Qt::ALT | Qt::Key_Home));
+  mmDiffEnd = Item(mmEditGoto, QStringLiteral("Крайнее правое различие"),
+                   QKeySequence(Qt::ALT | Qt::Key_End));
+  mmEdit->addSeparator();
+  mmEditRefresh = Item(mmEdit, QStringLiteral("Обновить"), QKeySequence(Qt::Key_F5));
+  mmEditExchangeFiles = Item(mmEdit, QStringLiteral("Обменять файлы"), QKeySequence(Qt::Key_F6));
+
+  mmFormat = bar->addMenu(QStringLiteral("Вид"));
+  mmFormatWrap = Item(mmFormat, QStringLiteral("Автоперенос строк"), QKeySequence(Qt::Key_F2));
+  mmFormatDOS = Item(mmFormat, QStringLiteral("Кодировка DOS"), QKeySequence(Qt::Key_F8));
+  mmFormatHex = Item(mmFormat, QStringLiteral("Шестнадцатеричный вид"), QKeySequence(Qt::Key_F4));
+  for (QAction *a : {mmFormatWrap, mmFormatDOS, mmFormatHex})
+    a->setCheckable(true);
+  mmFormat->addSeparator();
+  mmFormatProp = Item(mmFormat, QStringLiteral("Настройки..."));
+
+  mmHelp = bar->addMenu(QStringLiteral("Справка"));
+  mmHelpIndex = Item(mmHelp, QStringLiteral("Вызов справки"), QKeySequence(Qt::Key_F1));
+  mmHelpMore = Item(mmHelp, QStringLiteral("Хотите большего?"));
+  mmHelpAbout = Item(mmHelp, QStringLiteral("О программе"));
+
+  // The viewer's pop-up menu shows the same shortcuts; the main menu is the one that takes them.
+  ppmMemo = new QMenu(this);
+  ppmMemoCopy = Item(ppmMemo, QStringLiteral("Копировать"), QKeySequence(Qt::CTRL | Qt::Key_C));
+  ppmMemo->addSeparator();
+  ppmMemoSelectAll =
+      Item(ppmMemo, QStringLiteral("Выделить все"), QKeySequence(Qt::CTRL | Qt::Key_A));
+  for (QAction *a : {ppmMemoCopy, ppmMemoSelectAll})
+    a->setShortcutContext(Qt::WidgetShortcut);
+
+  connect(mmFileExit, &QAction::triggered, this, &QWidget::close);
+  connect(mmEditSelectAll, &QAction::triggered, this, [this] { mm->SelectAll(); });
+  connect(ppmMemoSelectAll, &QAction::triggered, this, [this] { mm->SelectAll(); });
+  connect(mmEditRefresh, &QAction::triggered, this, &TfrmDorix::StartupCompare);
+  connect(mmEditExchangeFiles, &QAction::triggered, this, &TfrmDorix::btnExchClick);
+  connect(mmFormatWrap, &QAction::triggered, this, [this] { ChangeWrapMode(!FWrapMode); });
+  connect(mmFormatDOS, &QAction::triggered, this, [this] { ChangeOEMMode(!FOEMMode); });
+  connect(mmFormatHex, &QAction::triggered, this, [this] { ChangeHexMode(!FHexMode); });
+}
+
+void TfrmDorix::BuildPanels() {
+  auto *central = new QWidget(this);
+  auto *layout = new QVBoxLayout(central);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  setCentralWidget(central);
+
+  Bevel1 = new QFrame(central);
+  Bevel1->setFrameShape(QFrame::HLine);
+  Bevel1->setFrameShadow(QFrame::Sunken);
+  Bevel1->setFixedHeight(4);
+  layout->addWidget(Bevel1);
+
+  pnlTop = new QWidget(central);
+  pnlTop->setFixedHeight(33);
+  pnlTop->installEventFilter(this); // its resize lays the captions out
+  auto swatch = [this](const QString &hint) {
+    auto *s = new QFrame(pnlTop);
+    s->setFrameStyle(QFrame::Box | QFrame::Plain);
+    s->setLineWidth(1);
+    s->setAutoFillBackground(true);
+    s->resize(25, 17);
+    s->setToolTip(hint);
+    return s;
+  };
+  auto caption = [this](const QString &hint) {
+    auto *e = new QLineEdit(pnlTop);
+    e->setReadOnly(true);
+    e->setFrame(false);
+    e->setFocusPolicy(Qt::NoFocus);
+    e->setFixedHeight(17);
+    e->setToolTip(hint);
+    QPalette p = e->palette();
+    p.setColor(QPalette::Base, p.color(QPalette::Button));
+    e->setPalette(p);
+    return e;
+  };
+  stActual = swatch(QStringLiteral("Цвет текста, который уникален для первого файла\n(цвет "
+                                   "добавленного текста, если первый файл - новая версия)"));
+  stObsolete = swatch(QStringLiteral("Цвет текста, который уникален для второго файла\n(цвет "
+                                     "удаленного текста, если второй файл - старая версия)"));
+  edActualCaption = caption(QStringLiteral("Первый из сравниваемых файлов"));
+  edObsoleteCaption = caption(QStringLiteral("Второй из сравниваемых файлов"));
+  layout->addWidget(pnlTop);
+
+  pnlResult = new QWidget(central);
+  auto *result = new QVBoxLayout(pnlResult);
+  result->setContentsMargins(0, 0, 0, 0);
+  result->setSpacing(0);
+  mm = new TVMemo(pnlResult);
+  QFont font(QStringLiteral("Courier New"));
+  font.setPixelSize(13);
+  mm->setFont(font);
+  mm->SetHaveLeft(true);
+  mm->SetWantTab(true);
+  mm->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(mm, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint &pos) { ppmMemo->exec(mm->viewport()->mapToGlobal(pos)); });
+  result->addWidget(mm);
+  tsView = new QTabBar(pnlResult);
+  tsView->setShape(QTabBar::RoundedSouth);
+  for (const char *tab : {"обе версии", "новая", "старая"})
+    tsView->addTab(QString::fromUtf8(tab));
+  tsView->setFixedHeight(21);
+  tsView->hide(); // nothing shows it: the view filter stays on both versions
+  connect(tsView, &QTabBar::currentChanged, this, &TfrmDorix::tsViewChange);
+  result->addWidget(tsView);
+  ProgressBar1 = new QProgressBar(pnlResult);
+  ProgressBar1->setRange(0, 100);
+  ProgressBar1->setTextVisible(false);
+  ProgressBar1->hide();
+  btnStartup = new QPushButton(pnlResult);
+  btnStartup->hide();
+  connect(btnStartup, &QPushButton::clicked, this, &TfrmDorix::StartupCompare);
+  layout->addWidget(pnlResult, 1);
+}
+
+void TfrmDorix::BuildStatusBar() {
+  StatusBar1 = new TStatusPanels({{5, Qt::AlignLeft, false},
+                                  {75, Qt::AlignHCenter},
+                                  {50, Qt::AlignHCenter},
+                                  {50, Qt::AlignHCenter},
+                                  {0, Qt::AlignLeft}},
+                                 centralWidget());
+  centralWidget()->layout()->addWidget(StatusBar1);
+  connect(StatusBar1, &TStatusPanels::PanelDoubleClicked, this, &TfrmDorix::StatusDoubleClick);
+}
+
+void TfrmDorix::StatusDoubleClick(int panel) {
+  if (panel == 1)
+    ChangeWrapMode(!FWrapMode);
+  else if (panel == 2)
+    ChangeOEMMode(!FOEMMode);
+  else if (panel == 3)
+    ChangeHexMode(!FHexMode);
+}

@@ -1,0 +1,215 @@
+#include "MainWindowFixture.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+class MainWindow : public MainWindowFixture {
+protected:
+  // Runs f from the event loop while the next comparison is in progress.
+  void DuringTheRun(std::function<void()> f) { QTimer::singleShot(0, w.get(), std::move(f)); }
+};
+
+TEST_F(MainWindow, NoArgumentsSaysBothFilesAreMissing) {
+  Start();
+  EXPECT_EQ(Panel(4), "Оба файла не заданы.");
+  EXPECT_FALSE(w->mm->hasFocus());
+  EXPECT_EQ(w->FileReads(), 0);
+  EXPECT_EQ(w->FormDorixChart->lblEqu1->text(), " 0 ");
+  EXPECT_EQ(w->FormDorixChart->Chart1->Slices().size(), 1u);
+}
+
+TEST_F(MainWindow, OneArgumentNamesTheMissingSecondFile) {
+  Start(Write("a.txt", "text\r\n"));
+  EXPECT_EQ(Panel(4), "Устаревший файл не задан.");
+  EXPECT_TRUE(w->mm->hasFocus());
+}
+
+TEST_F(MainWindow, MissingFileIsReportedAndCountsAsEmpty) {
+  const QString missing = dir.filePath("missing.txt");
+  Start(missing, Write("b.txt", "text"));
+  EXPECT_EQ(messages, QStringList{"Cannot open file " + missing});
+  EXPECT_EQ(Panel(4), "Актуальный пуст.");
+}
+
+TEST_F(MainWindow, OutcomesOfIdenticalSimilarAndDissimilarFiles) {
+  Start(Write("a", "same\r\ntext\r\n"), Write("b", "same\r\ntext\r\n"));
+  EXPECT_EQ(Panel(4), "Файлы совершенно одинаковы.");
+  EXPECT_EQ(w->Status(), csIdentical);
+  w.reset();
+  Start(Write("c", "ab\r\nc"), Write("d", "ab\r\nc"));
+  EXPECT_EQ(Panel(4), "Файлы более-менее похожи.");
+  w.reset();
+  Start(Write("e", "x"), Write("f", "x"));
+  EXPECT_EQ(Panel(4), "Файлы абсолютно не похожи.");
+}
+
+TEST_F(MainWindow, WrapAndHexRelayOutWithoutReadingAndOemOnlyRepaints) {
+  std::string longLine(300, 'q');
+  Start(Write("a", QByteArray::fromStdString(longLine + "\r\nnew")),
+        Write("b", QByteArray::fromStdString(longLine + "\r\nold")));
+  ASSERT_TRUE(w->WrapMode());
+  const int reads = w->FileReads();
+  const int wrapped = w->mm->LineCount();
+
+  w->mmFormatWrap->trigger(); // F2
+  EXPECT_FALSE(w->WrapMode());
+  EXPECT_LT(w->mm->LineCount(), wrapped);
+  EXPECT_EQ(Panel(1), "UnWrap");
+  EXPECT_FALSE(w->chkWrapMode->isChecked());
+  EXPECT_FALSE(w->mmFormatWrap->isChecked());
+
+  w->chkHexMode->click();
+  EXPECT_TRUE(w->HexMode());
+  EXPECT_EQ(w->mm->CurrentLayoutMode(), lmHex);
+  EXPECT_EQ(Panel(3), "Hex");
+  EXPECT_TRUE(w->mmFormatHex->isChecked());
+
+  const int hexLines = w->mm->LineCount();
+  w->mmFormatDOS->trigger(); // F8
+  EXPECT_TRUE(w->OEMMode());
+  EXPECT_TRUE(w->mm->OemMode());
+  EXPECT_TRUE(w->chkDosMode->isChecked());
+  EXPECT_EQ(Panel(2), "DOS");
+  EXPECT_EQ(w->mm->LineCount(), hexLines);
+  EXPECT_EQ(w->FileReads(), reads) << "no file was read again";
+  EXPECT_EQ(w->Status(), csSimilar);
+}
+
+TEST_F(MainWindow, RefreshReadsBothFilesAgain) {
+  const QString a = Write("a", "one\r\n"), b = Write("b", "two\r\n");
+  Start(a, b);
+  const int reads = w->FileReads();
+  w->CompareFiles();
+  EXPECT_EQ(w->FileReads(), reads) << "nothing changed, nothing read";
+  Write("a", "two\r\n");
+  w->mmEditRefresh->trigger(); // F5
+  EXPECT_EQ(w->FileReads(), reads + 2);
+  EXPECT_EQ(Panel(4), "Файлы совершенно одинаковы.");
+}
+
+TEST_F(MainWindow, SwapWithOneEmptyName) {
+  const QString a = Write("a", "text");
+  Start(a);
+  w->mmEditExchangeFiles->trigger(); // F6
+  EXPECT_EQ(w->ActualPFN(), "");
+  EXPECT_EQ(w->ObsoletePFN(), a);
+  EXPECT_EQ(w->edActualCaption->text(), "");
+  EXPECT_EQ(w->edObsoleteCaption->text(), a);
+  EXPECT_EQ(Panel(4), "Актуальный файл не задан.");
+  EXPECT_EQ(w->FormDorixChart->lblSecondCaption->text(), "(" + a + ")");
+}
+
+TEST_F(MainWindow, StatusBarHitTestAndDoubleClick) {
+  Start();
+  EXPECT_EQ(w->StatusBar1->PanelAt(76), 1);
+  EXPECT_EQ(w->StatusBar1->PanelAt(82), 2);
+  EXPECT_EQ(w->StatusBar1->PanelAt(3), 0);
+  EXPECT_EQ(w->StatusBar1->PanelAt(200), 4);
+  QTest::mouseDClick(w->StatusBar1, Qt::LeftButton, {}, QPoint(76, 5));
+  EXPECT_FALSE(w->WrapMode());
+  EXPECT_EQ(Panel(1), "UnWrap");
+  QTest::mouseDClick(w->StatusBar1, Qt::LeftButton, {}, QPoint(82, 5));
+  EXPECT_TRUE(w->OEMMode());
+}
+
+TEST_F(MainWindow, CaptionsTakeTwoRowsWhenNarrow) {
+  Start();
+  const QString longName = QString(60, 'n');
+  w->SetActualCaption(longName);
+  w->SetObsoleteCaption(longName);
+  w->resize(300, 400);
+  QApplication::processEvents();
+  w->LayoutCaptions();
+  EXPECT_EQ(w->pnlTop->height(), 57);
+  EXPECT_EQ(w->stObsolete->pos(), QPoint(4, 32));
+  EXPECT_EQ(w->edObsoleteCaption->y(), 32);
+  const int a = w->fontMetrics().horizontalAdvance(longName) + 5;
+  w->resize(2 * a + 74 + 40, 400);
+  QApplication::processEvents();
+  w->LayoutCaptions();
+  EXPECT_EQ(w->pnlTop->height(), 33);
+  EXPECT_EQ(w->stObsolete->pos(), QPoint(4 + 25 + 4 + a + 8, 8));
+  EXPECT_EQ(w->edActualCaption->width(), a);
+}
+
+TEST_F(MainWindow, EscapeClosesAndSettingsAreWritten) {
+  Start();
+  w->mmFormatHex->trigger();
+  w->move(50, 60);
+  QTest::keyClick(w.get(), Qt::Key_Escape);
+  EXPECT_FALSE(w->isVisible());
+  EXPECT_EQ(StoredValue("HexMode"), "1");
+  EXPECT_EQ(StoredValue("WrapMode"), "1");
+  EXPECT_EQ(StoredValue("StyleDeleted"), "($00000000,[],$00FF8800)");
+  EXPECT_EQ(StoredValue("FormLeft").toInt(), w->geometry().left());
+
+  Start(); // the next start takes the modes back
+  EXPECT_TRUE(w->HexMode());
+  EXPECT_EQ(Panel(3), "Hex");
+}
+
+TEST_F(MainWindow, CommandsDuringARunNeverStartANestedRun) {
+  const QString a = Write("a", "alpha\r\nbeta\r\n"), b = Write("b", "alpha\r\ngamma\r\n");
+  Start(a, b);
+  const int reads = w->FileReads();
+  bool checked = false;
+  DuringTheRun([&] {
+    const int before = w->FileReads();
+    w->StartupCompare(); // a refresh while this one reads
+    w->ChangeWrapMode(false);
+    EXPECT_EQ(w->FileReads(), before) << "nothing started inside the running comparison";
+    checked = true;
+  });
+  w->StartupCompare();
+  ASSERT_TRUE(checked);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w->FileReads() == reads + 4; }));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w->mm->CurrentLayoutMode() == lmPlain; }));
+  EXPECT_EQ(Panel(4), "Файлы более-менее похожи.");
+  EXPECT_EQ(Panel(1), "UnWrap");
+}
+
+TEST_F(MainWindow, ClosingDuringARunStopsItAndSavesOnce) {
+  Start(Write("a", "one\r\n"), Write("b", "two\r\n"));
+  const TCompareStatus before = w->Status();
+  const int reads = w->FileReads();
+  DuringTheRun([&] { w->close(); });
+  w->mmEditRefresh->trigger();
+  EXPECT_FALSE(w->isVisible());
+  EXPECT_EQ(StoredValue("KeepModes"), "1");
+  EXPECT_EQ(w->FileReads(), reads) << "abandoned before the first file was read";
+  EXPECT_EQ(w->Status(), before);
+  EXPECT_EQ(w->ProgressBar1->isVisible(), false);
+}
+
+TEST_F(MainWindow, StatisticsWindowOpensBesideTheMainWindow) {
+  Start(Write("a", "same\r\nnew\r\n"), Write("b", "same\r\nold\r\n"));
+  w->btnChart->click();
+  EXPECT_TRUE(w->FormDorixChart->isVisible());
+  EXPECT_EQ(w->FormDorixChart->frameGeometry().topLeft(),
+            w->frameGeometry().topLeft() + QPoint(30, 30));
+  EXPECT_EQ(w->FormDorixChart->lblA->text(), " 11 ");
+  EXPECT_EQ(w->FormDorixChart->lblEqu1->text(), " 8 ");
+}
+
+TEST_F(MainWindow, StylesReachTheSwatchesAndViewer) {
+  {
+    QSettings store(QSettings::NativeFormat, QSettings::UserScope, kOrganisation, kApplication);
+    store.setValue("StyleInserted", "($00000000,[B],$000000FF)");
+    store.setValue("StyleEqual", "($00000000,[],$00C0C0C0)");
+  }
+  Start();
+  EXPECT_EQ(w->stActual->palette().color(QPalette::Window), QColor(255, 0, 0));
+  EXPECT_EQ(w->mm->Color(), 0xC0C0C0u);
+  EXPECT_EQ(w->Settings().StyleInserted.FontStyle, fsBold);
+}
+
+} // namespace
