@@ -206,6 +206,12 @@ void TfrmDorix::StartupCompare() {
     mm->setFocus();
   }
   CompareFiles();
+  GoToFirstDiffIfSimilar();
+}
+
+void TfrmDorix::GoToFirstDiffIfSimilar() {
+  if (FStatus == csSimilar)
+    mm->GoToFirstDiff();
 }
 
 void TfrmDorix::ForceFullComparison() {
@@ -223,6 +229,7 @@ void TfrmDorix::btnExchClick() {
   SetObsoleteCaption(actualCaption);
   CompareFiles();
   LayoutCaptions();
+  GoToFirstDiffIfSimilar();
 }
 
 void TfrmDorix::btnChartClick() {
@@ -303,7 +310,7 @@ void TfrmDorix::closeEvent(QCloseEvent *event) {
 
 void TfrmDorix::keyPressEvent(QKeyEvent *event) {
   if (event->key() == Qt::Key_Escape) {
-    close();
+    mmFileExit->trigger();
     return;
   }
   QMainWindow::keyPressEvent(event);

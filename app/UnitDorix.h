@@ -49,6 +49,7 @@ public:
 
   // --- commands ---
   void StartupCompare();
+  void GoToFirstDiffIfSimilar();
   void btnExchClick();
   void btnChartClick();
   void LayoutCaptions();

@@ -71,6 +71,8 @@ void TfrmDorix::BuildToolBar() {
   chkHexMode = check(QStringLiteral("Hex"), QStringLiteral("Шестнадцатеричный вид"), 40);
 
   connect(btnRefresh, &QToolButton::clicked, this, &TfrmDorix::StartupCompare);
+  connect(btnPrevDiff, &QToolButton::clicked, this, [this] { mm->PrevBand(); });
+  connect(btnNextDiff, &QToolButton::clicked, this, [this] { mm->NextBand(); });
   connect(btnExch, &QToolButton::clicked, this, &TfrmDorix::btnExchClick);
   connect(btnChart, &QToolButton::clicked, this, &TfrmDorix::btnChartClick);
   // Setting a box from code echoes here with the value already stored: the change returns at
@@ -146,9 +148,24 @@ void TfrmDorix::BuildMenus() {
   for (QAction *a : {ppmMemoCopy, ppmMemoSelectAll})
     a->setShortcutContext(Qt::WidgetShortcut);
 
-  connect(mmFileExit, &QAction::triggered, this, &QWidget::close);
+  connect(mmFileExit, &QAction::triggered, this, [this] {
+    if (mm->FindDialogOpen())
+      mm->CloseFindDialog(); // Escape closes the find dialog first
+    else
+      close();
+  });
+  connect(mmEditCopy, &QAction::triggered, this, [this] { mm->CopyToClipboard(); });
+  connect(ppmMemoCopy, &QAction::triggered, this, [this] { mm->CopyToClipboard(); });
   connect(mmEditSelectAll, &QAction::triggered, this, [this] { mm->SelectAll(); });
   connect(ppmMemoSelectAll, &QAction::triggered, this, [this] { mm->SelectAll(); });
+  connect(mmEditFind, &QAction::triggered, this, [this] { mm->OpenFindDialog(); });
+  connect(mmEditFindNext, &QAction::triggered, this, [this] { mm->FindNext({}); });
+  connect(mmDiffUp, &QAction::triggered, this, [this] { mm->PrevBand(); });
+  connect(mmDiffDown, &QAction::triggered, this, [this] { mm->NextBand(); });
+  connect(mmDiffLeft, &QAction::triggered, this, [this] { mm->PrevDiff(); });
+  connect(mmDiffRight, &QAction::triggered, this, [this] { mm->NextDiff(); });
+  connect(mmDiffHome, &QAction::triggered, this, [this] { mm->LeftmostDiff(); });
+  connect(mmDiffEnd, &QAction::triggered, this, [this] { mm->RightmostDiff(); });
   connect(mmEditRefresh, &QAction::triggered, this, &TfrmDorix::StartupCompare);
   connect(mmEditExchangeFiles, &QAction::triggered, this, &TfrmDorix::btnExchClick);
   connect(mmFormatWrap, &QAction::triggered, this, [this] { ChangeWrapMode(!FWrapMode); });

@@ -2,6 +2,8 @@
 
 #include <QChar>
 
+#include <cstdint>
+
 namespace {
 
 // 0x01 to 0x1F as the classic glyphs; 0x7F is the house ⌂.
@@ -127,6 +129,22 @@ QString DecodeWindows1251(std::string_view bytes) {
     return t;
   }();
   return Decode(bytes, table);
+}
+
+std::string EncodeWindows1251(const QString &text) {
+  static const std::array<std::uint8_t, 0x10000> bytes = [] {
+    std::array<std::uint8_t, 0x10000> b{};
+    b.fill('?');
+    const TCodePageTable &table = CodePageTable(TCodePage::Windows1251);
+    for (int c = 0; c < 256; ++c)
+      b[c < 0x20 || c == 0x7F ? c : table[c]] = static_cast<std::uint8_t>(c);
+    return b;
+  }();
+  std::string out;
+  out.reserve(static_cast<std::size_t>(text.size()));
+  for (const QChar c : text)
+    out += static_cast<char>(bytes[c.unicode()]);
+  return out;
 }
 
 char UpperWindows1251(char c) {

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <string>
 #include <string_view>
 
 enum class TCodePage { Windows1251, Dos866 };
@@ -21,6 +22,9 @@ QString DecodeForDisplay(std::string_view bytes, TCodePage page);
 
 // Decodes Windows-1251 text faithfully (for the clipboard).
 QString DecodeWindows1251(std::string_view bytes);
+
+// Encodes text typed by the user as Windows-1251; what the code page lacks becomes '?'.
+std::string EncodeWindows1251(const QString &text);
 
 // Windows-1251 upper-casing of one byte; bytes whose upper case is not in the code page stay.
 char UpperWindows1251(char c);

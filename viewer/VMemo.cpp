@@ -1,6 +1,9 @@
 // TVMemo: construction, the style table and the line model built from the chunk list.
 #include "VMemo.h"
 
+#include "FindDialog.h"
+
+#include <QMessageBox>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -17,6 +20,9 @@ TVMemo::TVMemo(QWidget *parent) : QAbstractScrollArea(parent) {
   viewport()->setMouseTracking(true);
 
   FStyles.push_back({nullptr, nullptr, 0xFFFFFF, {}});
+  ShowMessage = [this](const QString &text) {
+    QMessageBox::information(window(), window()->windowTitle(), text);
+  };
   SetSource(nullptr);
 
   FScrollTimer.setInterval(100);

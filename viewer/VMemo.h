@@ -16,6 +16,7 @@
 #include <array>
 #include <climits>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -23,6 +24,7 @@
 #include <vector>
 
 class QPainter;
+class TFindDialog;
 
 // A run of characters of one kind inside a display line: a view into the chunk list's text.
 struct TVMemoLineZone {
@@ -87,8 +89,10 @@ inline std::int32_t HexColumnToByte(std::int32_t col) {
   return (col + 1) / 3;
 }
 
-// Each byte as two upper-case hex digits and a blank.
+// Each byte as two upper-case hex digits and a blank (the hex-digit column), or without the
+// blank (the text a hex-digit search runs over).
 std::string HexDigits(std::string_view text);
+std::string HexPairs(std::string_view text);
 
 class TVMemo : public QAbstractScrollArea {
   Q_OBJECT
@@ -185,6 +189,31 @@ public:
   void SelectAll();
   void DragTo();
 
+  // --- difference navigation ---
+  void PrevBand() { StepBand(true); }
+  void NextBand() { StepBand(false); }
+  void PrevDiff() { StepDiff(false); }
+  void NextDiff() { StepDiff(true); }
+  void LeftmostDiff() { LeftmostDiffOf(FCaretLine); }
+  void RightmostDiff() { RightmostDiffOf(FCaretLine); }
+  void GoToFirstDiff();
+
+  // --- search and clipboard ---
+  void OpenFindDialog();
+  bool FindDialogOpen() const;
+  void CloseFindDialog();
+  void FindDialogFind();
+  void FindNext(const QString &extra);
+  TFindDialog *FindDialog() const { return FFindDialog.get(); }
+  std::string GetSelectedText() const;
+  void CopyToClipboard();
+  bool FoundActive() const { return FFoundActive; }
+  TVPosition FoundStart() const { return {FFoundStartCol, FFoundStartLine}; }
+  TVPosition FoundEnd() const { return {FFoundEndCol, FFoundEndLine}; }
+
+  // Shows one of the search messages (a message box); tests put their own here.
+  std::function<void(const QString &text)> ShowMessage;
+
   bool WantTab() const { return FWantTab; }
   void SetWantTab(bool on) { FWantTab = on; }
 
@@ -247,6 +276,27 @@ private:
   QColor Qc(TColorValue value) const { return ToQColor(value, palette()); }
   void DrawCaret(QPainter &painter);
 
+  // navigation
+  bool IsEqualLine(int i) const;
+  bool IsSharedZone(const TVMemoLineZone &zone) const;
+  bool CaretLineExists() const;
+  std::int32_t ColumnFactor() const;
+  std::int32_t ScreenColumns() const;
+  std::span<const TVMemoLineZone> ZonesOf(int line) const; // none for a line that does not exist
+  int ScanBandUp(int start, bool equal) const;
+  int ScanBandDown(int start, bool equal) const;
+  int PrevDiffLine() const;
+  int NextDiffLine() const;
+  void ToPrevDiffLine();
+  void ToNextDiffLine();
+  void LeftmostDiffOf(int line);
+  void RightmostDiffOf(int line);
+  void StepDiff(bool forward);
+  void StepBand(bool up);
+
+  // search
+  void EnsureSearchText(TVSearchKind kind);
+
   // caret and input
   void BeforeCaretMove();
   void AfterCaretMove();
@@ -297,7 +347,8 @@ private:
   bool FFoundActive = false;
   TVPane FFoundPane = paneText;
   std::int32_t FFoundStartCol = 0, FFoundStartLine = 0, FFoundEndCol = 0, FFoundEndLine = 0;
-  std::string FFindText;
+  std::string FFindText; // Windows-1251 bytes
+  std::unique_ptr<TFindDialog> FFindDialog;
   std::string FSearchText, FSearchTextUpper, FSearchTextHex;
   unsigned FSearchCache = 0; // which search texts are built (bits of TVSearchKind)
   bool FMarkActive = false;

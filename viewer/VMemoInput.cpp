@@ -13,8 +13,30 @@
 bool TVMemo::KeyDown(int key, Qt::KeyboardModifiers shift) {
   if (key == Qt::Key_Backtab)
     key = Qt::Key_Tab; // Shift never picks another row of the map
-  if (shift & Qt::AltModifier)
-    return false; // difference navigation is not part of this control yet
+  if (shift & Qt::AltModifier) {
+    switch (key) {
+    case Qt::Key_Up:
+      PrevBand();
+      return true;
+    case Qt::Key_Down:
+      NextBand();
+      return true;
+    case Qt::Key_Left:
+      PrevDiff();
+      return true;
+    case Qt::Key_Right:
+      NextDiff();
+      return true;
+    case Qt::Key_Home:
+      LeftmostDiff();
+      return true;
+    case Qt::Key_End:
+      RightmostDiff();
+      return true;
+    default:
+      return false;
+    }
+  }
 
   if (shift & Qt::ControlModifier) {
     switch (key) {
@@ -44,6 +66,12 @@ bool TVMemo::KeyDown(int key, Qt::KeyboardModifiers shift) {
       return true;
     case Qt::Key_A:
       SelectAll();
+      return true;
+    case Qt::Key_C:
+      CopyToClipboard();
+      return true;
+    case Qt::Key_F:
+      OpenFindDialog();
       return true;
     default:
       return false;
@@ -79,6 +107,9 @@ bool TVMemo::KeyDown(int key, Qt::KeyboardModifiers shift) {
     if (!FWantTab)
       return false;
     SwitchPane();
+    return true;
+  case Qt::Key_F3:
+    FindNext(QStringLiteral("больше "));
     return true;
   default:
     return false;

@@ -8,19 +8,6 @@
 
 #include <algorithm>
 
-std::string HexDigits(std::string_view text) {
-  static constexpr char digits[] = "0123456789ABCDEF";
-  std::string out;
-  out.reserve(text.size() * 3);
-  for (char c : text) {
-    const auto b = static_cast<unsigned char>(c);
-    out += digits[b >> 4];
-    out += digits[b & 15];
-    out += ' ';
-  }
-  return out;
-}
-
 struct TVMemo::PaintState {
   QPainter &p;
   int clientRight;

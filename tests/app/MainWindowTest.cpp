@@ -8,6 +8,8 @@
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QTimer>
+
+#include "FindDialog.h"
 #include <QToolButton>
 
 namespace {
@@ -210,6 +212,43 @@ TEST_F(MainWindow, StylesReachTheSwatchesAndViewer) {
   EXPECT_EQ(w->stActual->palette().color(QPalette::Window), QColor(255, 0, 0));
   EXPECT_EQ(w->mm->Color(), 0xC0C0C0u);
   EXPECT_EQ(w->Settings().StyleInserted.FontStyle, fsBold);
+}
+
+TEST_F(MainWindow, StartupGoesToTheFirstDifferenceWhenSimilar) {
+  QByteArray same;
+  for (int i = 0; i < 60; ++i)
+    same += "same line\r\n";
+  Start(Write("a", same + "new\r\n" + same), Write("b", same + "old\r\n" + same));
+  EXPECT_EQ(w->Status(), csSimilar);
+  EXPECT_EQ(w->mm->Caret().Line, 60);
+  EXPECT_EQ(w->mm->TopLine(), 60 - w->mm->VisibleLines() + 1);
+  w->btnPrevDiff->click(); // the viewer has the focus: up one band, to the Equal band above
+  EXPECT_EQ(w->mm->Caret().Line, 59);
+  w->btnNextDiff->click();
+  EXPECT_EQ(w->mm->Caret().Line, 60);
+}
+
+TEST_F(MainWindow, EscapeClosesTheFindDialogFirst) {
+  Start(Write("a", "text"), Write("b", "text"));
+  w->mmEditFind->trigger();
+  ASSERT_TRUE(w->mm->FindDialogOpen());
+  w->activateWindow();
+  w->mmFileExit->trigger(); // Escape
+  EXPECT_FALSE(w->mm->FindDialogOpen());
+  EXPECT_TRUE(w->isVisible());
+  w->mmFileExit->trigger();
+  EXPECT_FALSE(w->isVisible());
+}
+
+TEST_F(MainWindow, MenuFindNextSaysNotFoundWithoutTheExtraWord) {
+  Start(Write("a", "alpha"), Write("b", "alpha"));
+  QStringList viewerMessages;
+  w->mm->ShowMessage = [&](const QString &text) { viewerMessages << text; };
+  w->mmEditFind->trigger();
+  w->mm->FindDialog()->SetFindText("zeta");
+  w->mm->FindDialogFind();
+  w->mmEditFindNext->trigger();
+  EXPECT_EQ(viewerMessages, (QStringList{"строка 'zeta' не найдена", "строка 'zeta' не найдена"}));
 }
 
 } // namespace

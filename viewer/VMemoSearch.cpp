@@ -1,0 +1,160 @@
+// TVMemo: searching the running text of the view, and copying the selection.
+#include "CodePages.h"
+#include "FindDialog.h"
+#include "VMemo.h"
+#include "WaitCursor.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace {
+
+std::string Upper(std::string_view text) {
+  std::string out(text);
+  for (char &c : out)
+    c = UpperWindows1251(c);
+  return out;
+}
+
+bool WholeWordAt(std::string_view text, std::size_t p, std::size_t n) {
+  const bool before = p == 0 || !IsAlphaNumericWindows1251(text[p - 1]);
+  const bool after = p + n >= text.size() || !IsAlphaNumericWindows1251(text[p + n]);
+  return before && after;
+}
+
+} // namespace
+
+void TVMemo::OpenFindDialog() {
+  if (!FFindDialog) {
+    FFindDialog = std::make_unique<TFindDialog>(); // no owner: a window of its own
+    connect(FFindDialog.get(), &TFindDialog::Find, this, &TVMemo::FindDialogFind);
+  }
+  FFindDialog->SetCaseAndWordEnabled(CaretPane() != paneHexDigits);
+  FFindDialog->show();
+  FFindDialog->raise();
+  FFindDialog->activateWindow();
+}
+
+bool TVMemo::FindDialogOpen() const {
+  return FFindDialog && FFindDialog->isVisible();
+}
+
+void TVMemo::CloseFindDialog() {
+  if (FindDialogOpen())
+    FFindDialog->close();
+}
+
+void TVMemo::FindDialogFind() {
+  FFindText = EncodeWindows1251(FFindDialog->FindText());
+  FFindDialog->close();
+  if (FFindText.empty())
+    ShowMessage(QStringLiteral("Строка поиска не может быть пустой"));
+  else
+    FindNext({});
+}
+
+void TVMemo::EnsureSearchText(TVSearchKind kind) {
+  if (FSearchCache & kind)
+    return;
+  TWaitCursor wait;
+  if (!(FSearchCache & skPlain)) {
+    FSearchText.clear();
+    for (int k = 0; k < FSource->Count(); ++k)
+      if (KindVisible(FSource->GetKind(k)))
+        FSearchText += FSource->Text(k);
+    FSearchCache |= skPlain;
+  }
+  if (kind == skUpper)
+    FSearchTextUpper = Upper(FSearchText);
+  else if (kind == skHex)
+    FSearchTextHex = HexPairs(FSearchText);
+  FSearchCache |= kind;
+}
+
+void TVMemo::FindNext(const QString &extra) {
+  if (FFindText.empty())
+    return;
+  const bool down = !FFindDialog || FFindDialog->Down();
+  const bool matchCase = FFindDialog && FFindDialog->MatchCase();
+  const bool wholeWord = FFindDialog && FFindDialog->WholeWord();
+  const TVPane pane = CaretPane();
+
+  std::string_view text;
+  std::string pattern;
+  std::int64_t start = 0;
+  if (pane == paneHexDigits) {
+    EnsureSearchText(skHex);
+    text = FSearchTextHex;
+    pattern = Upper(FFindText); // the digits are upper case whatever the option says
+    start = 2 * PositionToOffset(FCaretCol, FCaretLine, true);
+  } else {
+    EnsureSearchText(matchCase ? skPlain : skUpper);
+    text = matchCase ? FSearchText : FSearchTextUpper;
+    pattern = matchCase ? FFindText : Upper(FFindText);
+    start = PositionToOffset(FCaretCol, FCaretLine, false);
+  }
+  text = text.substr(0, text.find('\0')); // the text ends at its first zero byte
+
+  std::size_t hit = std::string_view::npos;
+  auto from = static_cast<std::size_t>(std::max<std::int64_t>(0, start));
+  while (true) {
+    if (down)
+      hit = from <= text.size() ? text.find(pattern, from) : std::string_view::npos;
+    else // the last occurrence that begins before the start, overlapping ones included
+      hit = from > 0 ? text.rfind(pattern, from - 1) : std::string_view::npos;
+    if (hit == std::string_view::npos || pane == paneHexDigits || !wholeWord ||
+        WholeWordAt(text, hit, pattern.size()))
+      break;
+    from = down ? hit + FFindText.size() : hit;
+  }
+  viewport()->update();
+
+  if (hit == std::string_view::npos) {
+    FFoundActive = false;
+    ShowMessage(QStringLiteral("строка '") + DecodeWindows1251(FFindText) + QStringLiteral("' ") +
+                extra + QStringLiteral("не найдена"));
+    return;
+  }
+  const auto p = static_cast<std::int64_t>(hit), n = static_cast<std::int64_t>(pattern.size());
+  const bool hex = pane == paneHexDigits;
+  const TVPosition first = hex ? OffsetToPosition(p / 2, true) : OffsetToPosition(p, false);
+  const TVPosition last =
+      hex ? OffsetToPosition((p + n) / 2, true) : OffsetToPosition(p + n, false);
+  FFoundPane = pane;
+  FFoundStartCol = first.Col, FFoundStartLine = first.Line;
+  FFoundEndCol = last.Col, FFoundEndLine = last.Line;
+  const TVPosition target = down ? last : first;
+  MoveCaret(target.Col, target.Line, true);
+  FFoundActive = true; // after the move, whose Shift rule switches it off
+}
+
+std::string TVMemo::GetSelectedText() const {
+  if (!FSelActive)
+    return {};
+  std::string result;
+  for (int i = std::max(0, FSelStartLine); i <= FSelEndLine && i < LineCount(); ++i) {
+    const std::int64_t from = i == FSelStartLine ? FSelStartCol : 0;
+    const std::int64_t to = i == FSelEndLine ? FSelEndCol : INT64_MAX;
+    if (to < from)
+      continue;
+    std::string text = GetLineText(i);
+    if (FSelPane == paneHexDigits)
+      text = HexDigits(text);
+    const auto size = static_cast<std::int64_t>(text.size());
+    if (from < size)
+      result.append(text, static_cast<std::size_t>(from),
+                    static_cast<std::size_t>(std::min(to, size) - from));
+    result += "\r\n";
+  }
+  for (int k = 0; k < 2 && !result.empty() && (result.back() == '\r' || result.back() == '\n'); ++k)
+    result.pop_back();
+  return result;
+}
+
+void TVMemo::CopyToClipboard() {
+  if (!FSelActive)
+    return;
+  const std::string text = GetSelectedText();
+  if (!text.empty())
+    QGuiApplication::clipboard()->setText(DecodeWindows1251(text));
+}
