@@ -21,6 +21,7 @@ build: deps $(BUILD)/build.ninja
 
 # The main window on the example pair; without a display, pictures of it instead.
 run: build
+	@scripts/install-deps.sh xchm
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
 		$(BUILD)/app/dorix $(EXAMPLE); \
 	else \

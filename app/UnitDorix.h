@@ -5,6 +5,7 @@
 
 #include "CompareStatus.h"
 #include "FormDorixChartUnit.h"
+#include "PlatformServices.h"
 #include "Settings.h"
 #include "VDiff.h"
 #include "VMemo.h"
@@ -54,6 +55,12 @@ public:
   void btnChartClick();
   void LayoutCaptions();
   void tsViewChange(int index);
+  void btnOpenClick();
+  void mmFormatPropClick();
+  void OpenHelp(const QString &topic);
+  void mmHelpAboutClick();
+  // The help viewer and its arguments for a topic; path is the help file with the topic.
+  QStringList HelpCommand(const QString &topic, QString &path) const;
 
   // --- the comparison run ---
   void CompareFiles();
@@ -74,6 +81,8 @@ public:
   const TVDiff &Diff() const { return FDiff; }
   int FileReads() const { return FFileReads; }
 
+  // The platform's dialogs and programs; tests put their own here.
+  TPlatformServices Platform = TPlatformServices::Real();
   // Shows a message to the user (a message box); tests put their own here.
   std::function<void(const QString &text, const QString &detail)> ShowMessage;
 

@@ -70,6 +70,7 @@ void TfrmDorix::BuildToolBar() {
   ToolBar1->addWidget(Spacer(8));
   chkHexMode = check(QStringLiteral("Hex"), QStringLiteral("Шестнадцатеричный вид"), 40);
 
+  connect(btnOpen, &QToolButton::clicked, this, &TfrmDorix::btnOpenClick);
   connect(btnRefresh, &QToolButton::clicked, this, &TfrmDorix::StartupCompare);
   connect(btnPrevDiff, &QToolButton::clicked, this, [this] { mm->PrevBand(); });
   connect(btnNextDiff, &QToolButton::clicked, this, [this] { mm->NextBand(); });
@@ -154,6 +155,12 @@ void TfrmDorix::BuildMenus() {
     else
       close();
   });
+  connect(mmFileOpen, &QAction::triggered, this, &TfrmDorix::btnOpenClick);
+  connect(mmFormatProp, &QAction::triggered, this, &TfrmDorix::mmFormatPropClick);
+  connect(mmHelpIndex, &QAction::triggered, this, [this] { OpenHelp({}); });
+  connect(mmHelpMore, &QAction::triggered, this,
+          [this] { OpenHelp(QStringLiteral("/HTML/more.htm")); });
+  connect(mmHelpAbout, &QAction::triggered, this, &TfrmDorix::mmHelpAboutClick);
   connect(mmEditCopy, &QAction::triggered, this, [this] { mm->CopyToClipboard(); });
   connect(ppmMemoCopy, &QAction::triggered, this, [this] { mm->CopyToClipboard(); });
   connect(mmEditSelectAll, &QAction::triggered, this, [this] { mm->SelectAll(); });

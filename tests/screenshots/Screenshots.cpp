@@ -1,13 +1,20 @@
 // Renders the viewer, offscreen, on a sample comparison to PNG files, so that a person can look
 // at every layout without a display: screenshots OUTPUT_DIR
+#include "FindDialog.h"
+#include "FormDorixCfgUnit.h"
 #include "FormDorixChartUnit.h"
+#include "FormDorixOpenUnit.h"
+#include "FormDorixTextCfgUnit.h"
 #include "Settings.h"
 #include "UnitDorix.h"
+#include "UnitDorixAbout.h"
 #include "VDiff.h"
 #include "VMemo.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -91,6 +98,45 @@ void SaveWindow(QWidget &window, const QString &dir, const char *name) {
   std::printf("%s\n", qPrintable(path));
 }
 
+// Every dialog, shown the way the main window fills it.
+void DialogShots(TfrmDorix &window, const QString &dir) {
+  auto shoot = [&](QWidget &dialog, const char *name) {
+    dialog.show();
+    if (!QTest::qWaitForWindowExposed(&dialog))
+      std::fprintf(stderr, "%s was not exposed\n", name);
+    SaveWindow(dialog, dir, name);
+    dialog.hide();
+  };
+  TFormDorixOpen open(window.Platform);
+  open.edActualPFN->setText(window.ActualPFN());
+  open.edObsoletePFN->setText(window.ObsoletePFN());
+  shoot(open, "dialog-open");
+  TFormDorixCfg settings(window.Platform);
+  const TSettings defaults;
+  const std::pair<QLineEdit *, TVTextStyle> samples[] = {
+      {settings.edColorInserted, defaults.StyleInserted},
+      {settings.edColorDeleted, defaults.StyleDeleted},
+      {settings.edColorUpdated, defaults.StyleUpdated},
+      {settings.edColorEqual, defaults.StyleEqual}};
+  for (const auto &[field, style] : samples) {
+    field->setFont(window.mm->font());
+    TextStyleToEdit(style, *field);
+  }
+  settings.UpDownFontSize->SetPosition(defaults.FontSize);
+  settings.chkKeepFormPlace->setChecked(true);
+  settings.chkKeepModes->setChecked(true);
+  shoot(settings, "dialog-settings");
+  TFormDorixTextCfg &style = *settings.FormDorixTextCfg;
+  style.edPreview->setText(settings.edColorInserted->text());
+  style.edPreview->setFont(settings.edColorInserted->font());
+  TextStyleToEdit(defaults.StyleInserted, *style.edPreview);
+  shoot(style, "dialog-style");
+  TFormDorixAbout about(window.Platform);
+  shoot(about, "dialog-about");
+  window.mm->OpenFindDialog();
+  shoot(*window.mm->FindDialog(), "dialog-find");
+}
+
 // The main window on the bundled example pair, with the default settings.
 void MainWindowShots(const QString &dir) {
   QTemporaryDir settings;
@@ -115,6 +161,7 @@ void MainWindowShots(const QString &dir) {
   window.resize(760, 447);
   QApplication::processEvents();
   SaveWindow(window, dir, "main-window-hex");
+  DialogShots(window, dir);
 }
 
 } // namespace

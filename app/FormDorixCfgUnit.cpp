@@ -1,0 +1,138 @@
+#include "FormDorixCfgUnit.h"
+
+#include "DialogLayout.h"
+#include "FormDorixTextCfgUnit.h"
+#include "Settings.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+TUpDown::TUpDown(QLineEdit *buddy, int min, int max, QWidget *parent)
+    : QWidget(parent), FBuddy(buddy), FMin(min), FMax(max), FPosition(min) {
+  auto *layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  for (const auto &[arrow, delta] : {std::pair{Qt::UpArrow, 1}, std::pair{Qt::DownArrow, -1}}) {
+    auto *button = new QToolButton(this);
+    button->setArrowType(arrow);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    connect(button, &QToolButton::clicked, this, [this, delta = delta] { Step(delta); });
+    layout->addWidget(button);
+  }
+  connect(buddy, &QLineEdit::textChanged, this, [this](const QString &text) {
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (ok && value >= FMin && value <= FMax)
+      FPosition = value; // anything else leaves the last valid position
+  });
+}
+
+void TUpDown::SetPosition(int position) {
+  FPosition = std::clamp(position, FMin, FMax);
+  FBuddy->setText(QString::number(FPosition));
+}
+
+void TUpDown::Step(int delta) {
+  SetPosition(FPosition + delta);
+}
+
+TFormDorixCfg::TFormDorixCfg(const TPlatformServices &platform, QWidget *parent)
+    : QDialog(parent), FormDorixTextCfg(new TFormDorixTextCfg(platform, this)) {
+  setWindowTitle(QStringLiteral("Настройки:"));
+  SetDesignFont(*this);
+  setGeometry(192, 114, 345, 373);
+
+  gbColor = new QGroupBox(QStringLiteral(" Цвет: "), this);
+  gbColor->setGeometry(16, 40, 305, 201);
+  auto sample = [this](const QString &text, int y) {
+    auto *field = new QLineEdit(text, gbColor);
+    field->setReadOnly(true);
+    field->setGeometry(16, y, 177, 21);
+    auto *change = PlaceButton(gbColor, QStringLiteral("Изменить..."), 208, y, 83, 25);
+    connect(change, &QPushButton::clicked, this, [this, field] { EditStyle(*field); });
+    return std::pair{field, change};
+  };
+  std::tie(edColorInserted, btnChangeColorInserted) =
+      sample(QStringLiteral(" Добавленный текст"), 24);
+  std::tie(edColorDeleted, btnChangeColorDeleted) = sample(QStringLiteral(" Удаленный текст"), 56);
+  std::tie(edColorEqual, btnChangeColorEqual) = sample(QStringLiteral(" Совпадающий текст"), 88);
+  std::tie(edColorUpdated, btnChangeColorUpdated) =
+      sample(QStringLiteral(" Изменившаяся строка"), 120);
+  btnDefaultColors = PlaceButton(gbColor, QStringLiteral("Вернуть стандартные"), 56, 160, 161, 25);
+  FitChildren(*gbColor);
+
+  chkKeepFormPlace = PlaceCheckBox(this, QStringLiteral("Запоминать координаты окна при выходе"),
+                                   16, 256, 297, 17);
+  chkKeepModes = PlaceCheckBox(
+      this, QStringLiteral("Запоминать режимы (Wrap, OEM, Hex) при выходе"), 16, 280, 297, 17);
+  btnOk = PlaceButton(this, QStringLiteral("Ok"), 64, 304, 75, 25);
+  btnCancel = PlaceButton(this, QStringLiteral("Отказ"), 176, 304, 75, 25);
+  Label1 = PlaceLabel(this, QStringLiteral("Размер шрифта:"), 16, 16);
+  edFontSize = new QLineEdit(this);
+  edFontSize->setGeometry(std::max(112, Label1->geometry().right() + 6), 8, 33, 21);
+  UpDownFontSize = new TUpDown(edFontSize, 0, 100, this);
+  UpDownFontSize->setGeometry(edFontSize->geometry().right() + 1, 8, 15, 21);
+  FitChildren(*this);
+
+  setTabOrder(btnChangeColorUpdated, btnDefaultColors);
+  setTabOrder(btnDefaultColors, chkKeepFormPlace);
+  setTabOrder(chkKeepFormPlace, chkKeepModes);
+  setTabOrder(chkKeepModes, btnOk);
+  setTabOrder(btnOk, btnCancel);
+  setTabOrder(btnCancel, edFontSize);
+
+  connect(btnDefaultColors, &QPushButton::clicked, this, &TFormDorixCfg::btnDefaultColorsClick);
+  connect(edFontSize, &QLineEdit::textChanged, this, &TFormDorixCfg::edFontSizeChange);
+  connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);
+  connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+QLineEdit *TFormDorixCfg::Samples(int i) const {
+  QLineEdit *const samples[] = {edColorInserted, edColorDeleted, edColorEqual, edColorUpdated};
+  return samples[i];
+}
+
+void TFormDorixCfg::showEvent(QShowEvent *event) {
+  QDialog::showEvent(event);
+  chkKeepFormPlace->setFocus();
+}
+
+void TFormDorixCfg::EditStyle(QLineEdit &field) {
+  QLineEdit &preview = *FormDorixTextCfg->edPreview;
+  preview.setText(field.text());
+  TVTextStyle style;
+  TextStyleFromEdit(field, style);
+  preview.setFont(field.font());
+  TextStyleToEdit(style, preview);
+  if (FormDorixTextCfg->exec() != QDialog::Accepted)
+    return;
+  TextStyleFromEdit(preview, style);
+  field.setFont(preview.font());
+  TextStyleToEdit(style, field);
+}
+
+void TFormDorixCfg::btnDefaultColorsClick() {
+  const TSettings defaults;
+  const std::pair<QLineEdit *, TColorValue> fields[] = {
+      {edColorInserted, defaults.StyleInserted.BkgColor},
+      {edColorDeleted, defaults.StyleDeleted.BkgColor},
+      {edColorUpdated, defaults.StyleUpdated.BkgColor},
+      {edColorEqual, defaults.StyleEqual.BkgColor}};
+  for (const auto &[field, background] : fields)
+    TextStyleToEdit({0, 0, background}, *field); // black plain text; name and size stay
+}
+
+void TFormDorixCfg::edFontSizeChange(const QString &text) {
+  const int size = text.toInt(); // 0 when the text is not a whole number
+  for (int i = 0; i < 4; ++i) {
+    QFont font = Samples(i)->font();
+    font.setPointSize(std::max(1, size)); // a font cannot be smaller than a point
+    Samples(i)->setFont(font);
+  }
+}

@@ -1,0 +1,54 @@
+// The settings dialog: the four text styles as sample fields, the font size and what is kept
+// at exit.
+#pragma once
+
+#include "PlatformServices.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class TFormDorixTextCfg;
+class TUpDown;
+
+class TFormDorixCfg : public QDialog {
+public:
+  TFormDorixCfg(const TPlatformServices &platform, QWidget *parent = nullptr);
+
+  void EditStyle(QLineEdit &field);
+  void btnDefaultColorsClick();
+  void edFontSizeChange(const QString &text);
+  // The sample fields in their order on the dialog.
+  QLineEdit *Samples(int i) const;
+
+  QGroupBox *gbColor;
+  QLineEdit *edColorInserted, *edColorDeleted, *edColorEqual, *edColorUpdated;
+  QPushButton *btnChangeColorInserted, *btnChangeColorDeleted, *btnChangeColorEqual,
+      *btnChangeColorUpdated, *btnDefaultColors;
+  QCheckBox *chkKeepFormPlace, *chkKeepModes;
+  QPushButton *btnOk, *btnCancel;
+  QLabel *Label1;
+  QLineEdit *edFontSize;
+  TUpDown *UpDownFontSize;
+  TFormDorixTextCfg *FormDorixTextCfg; // shared by the four change buttons; a child dialog
+
+protected:
+  void showEvent(QShowEvent *event) override;
+};
+
+// A spin control bound to a text field: steps of 1 within its range, no wrap-around. Its
+// position follows the field only while the field holds a whole number in range.
+class TUpDown : public QWidget {
+public:
+  TUpDown(QLineEdit *buddy, int min, int max, QWidget *parent);
+  int Position() const { return FPosition; }
+  void SetPosition(int position);
+  void Step(int delta);
+
+private:
+  QLineEdit *FBuddy;
+  int FMin, FMax, FPosition;
+};

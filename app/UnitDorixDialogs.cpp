@@ -1,0 +1,100 @@
+// The main window's side of its dialogs: choosing the files, the settings, help and about.
+#include "UnitDorix.h"
+
+#include "FormDorixCfgUnit.h"
+#include "FormDorixOpenUnit.h"
+#include "UnitDorixAbout.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+
+namespace {
+
+// Leading and trailing blanks and control characters go; inner ones stay.
+QString TrimName(const QString &name) {
+  qsizetype first = 0, last = name.size();
+  while (first < last && name[first].unicode() <= u' ')
+    ++first;
+  while (last > first && name[last - 1].unicode() <= u' ')
+    --last;
+  return name.mid(first, last - first);
+}
+
+} // namespace
+
+void TfrmDorix::btnOpenClick() {
+  TFormDorixOpen dialog(Platform); // one per use, owned by no window
+  dialog.edObsoletePFN->setText(FObsoletePFN);
+  dialog.edActualPFN->setText(FActualPFN);
+  if (dialog.exec() != QDialog::Accepted)
+    return;
+  ChangeObsoletePFN(TrimName(dialog.edObsoletePFN->text()));
+  SetObsoleteCaption(FObsoletePFN);
+  ChangeActualPFN(TrimName(dialog.edActualPFN->text()));
+  SetActualCaption(FActualPFN);
+  CompareFiles();
+  LayoutCaptions();
+  GoToFirstDiffIfSimilar();
+}
+
+void TfrmDorix::mmFormatPropClick() {
+  TFormDorixCfg dialog(Platform, this);
+  const std::pair<QLineEdit *, const TVTextStyle *> samples[] = {
+      {dialog.edColorInserted, &FSettings.StyleInserted},
+      {dialog.edColorDeleted, &FSettings.StyleDeleted},
+      {dialog.edColorUpdated, &FSettings.StyleUpdated},
+      {dialog.edColorEqual, &FSettings.StyleEqual}};
+  for (const auto &[field, style] : samples) {
+    field->setFont(mm->font());
+    TextStyleToEdit(*style, *field);
+  }
+  dialog.UpDownFontSize->SetPosition(
+      FSettings.FontSize); // the field follows, and sizes the samples
+  dialog.chkKeepFormPlace->setChecked(FSettings.KeepFormPlace);
+  dialog.chkKeepModes->setChecked(FSettings.KeepModes);
+  if (dialog.exec() != QDialog::Accepted)
+    return; // Cancel: every setting stays as it was
+
+  FSettings.FontSize = dialog.UpDownFontSize->Position(); // typed text only when it was valid
+  TextStyleFromEdit(*dialog.edColorInserted, FSettings.StyleInserted);
+  TextStyleFromEdit(*dialog.edColorDeleted, FSettings.StyleDeleted);
+  TextStyleFromEdit(*dialog.edColorUpdated, FSettings.StyleUpdated);
+  TextStyleFromEdit(*dialog.edColorEqual, FSettings.StyleEqual);
+  FSettings.KeepFormPlace = dialog.chkKeepFormPlace->isChecked();
+  FSettings.KeepModes = dialog.chkKeepModes->isChecked();
+  CreateKindFonts();
+  mm->SetStyle(FStyleIndexInserted, &FFontInserted, FSettings.StyleInserted.BkgColor);
+  mm->SetStyle(FStyleIndexDeleted, &FFontDeleted, FSettings.StyleDeleted.BkgColor);
+  mm->SetStyle(FStyleIndexUpdated, &FFontUpdated, FSettings.StyleUpdated.BkgColor);
+  ApplyViewerFont();
+  ApplyStyleColors();
+  FLastActualPFN = FActualPFN + QStringLiteral("*"); // compare afresh
+  CompareFiles();
+  mm->viewport()->update();
+}
+
+QStringList TfrmDorix::HelpCommand(const QString &topic, QString &path) const {
+  const QString file = QCoreApplication::applicationDirPath() + QStringLiteral("/dorix.chm");
+  path = topic.isEmpty() ? file : file + QStringLiteral("::") + topic;
+#ifdef Q_OS_WIN
+  return {QStringLiteral("hh.exe"), path};
+#else
+  // The viewer here takes a topic as file:NAME#xchm:TOPIC.
+  const QString argument =
+      topic.isEmpty() ? file : QStringLiteral("file:") + file + QStringLiteral("#xchm:") + topic;
+  return {QStringLiteral("xchm"), argument};
+#endif
+}
+
+void TfrmDorix::OpenHelp(const QString &topic) {
+  QString path, error;
+  const QStringList command = HelpCommand(topic, path);
+  if (!Platform.StartProgram(command[0], command.mid(1), error))
+    ShowMessage(QStringLiteral("Не могу открыть ") + path + QStringLiteral(":\r\n") + error, {});
+}
+
+void TfrmDorix::mmHelpAboutClick() {
+  TFormDorixAbout about(Platform, this);
+  about.exec();
+}
