@@ -80,9 +80,13 @@ QStringList TfrmDorix::HelpCommand(const QString &topic, QString &path) const {
 #ifdef Q_OS_WIN
   return {QStringLiteral("hh.exe"), path};
 #else
-  // The viewer here takes a topic as file:NAME#xchm:TOPIC.
+  // The viewer here takes a topic as file:NAME#xchm:TOPIC, and renders a page as HTML only
+  // under the .html ending, which the help file holds beside every .htm page.
+  QString page = topic;
+  if (page.endsWith(QStringLiteral(".htm")))
+    page += QLatin1Char('l');
   const QString argument =
-      topic.isEmpty() ? file : QStringLiteral("file:") + file + QStringLiteral("#xchm:") + topic;
+      topic.isEmpty() ? file : QStringLiteral("file:") + file + QStringLiteral("#xchm:") + page;
   return {QStringLiteral("xchm"), argument};
 #endif
 }

@@ -197,7 +197,7 @@ TEST_F(Dialogs, HelpCommandWithAndWithoutTopic) {
   EXPECT_EQ(w->HelpCommand({}, path), (QStringList{"xchm", chm}));
   EXPECT_EQ(path, chm);
   EXPECT_EQ(w->HelpCommand("/HTML/more.htm", path),
-            (QStringList{"xchm", "file:" + chm + "#xchm:/HTML/more.htm"}));
+            (QStringList{"xchm", "file:" + chm + "#xchm:/HTML/more.html"}));
   EXPECT_EQ(path, chm + "::/HTML/more.htm");
 }
 
