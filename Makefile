@@ -3,10 +3,12 @@
 BUILD       ?= build
 BUILD_ASAN  ?= build-asan
 BUILD_BENCH ?= build-bench
+BUILD_FUZZ  ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS        ?= 2
 EXAMPLE      = examples/setup-new.txt examples/setup-old.txt
 
-.PHONY: all deps build run test test-asan bench screenshots clean
+.PHONY: all deps build run test test-asan fuzz bench screenshots clean
 
 all: build
 
@@ -44,6 +46,15 @@ test-asan: deps $(BUILD_ASAN)/build.ninja
 	cd $(BUILD_ASAN) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --output-on-failure -j $(JOBS)
 
+$(BUILD_FUZZ)/build.ninja:
+	CC=clang CXX=clang++ cmake -S . -B $(BUILD_FUZZ) -G Ninja -DDORIX_TESTS=OFF -DDORIX_FUZZ=ON \
+		-DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+# Every fuzz target for FUZZ_SECONDS seconds (libFuzzer, clang).
+fuzz: deps $(BUILD_FUZZ)/build.ninja
+	cmake --build $(BUILD_FUZZ) -j $(JOBS)
+	QT_QPA_PLATFORM=offscreen scripts/fuzz.sh $(BUILD_FUZZ) $(FUZZ_SECONDS)
+
 $(BUILD_BENCH)/build.ninja:
 	cmake -S . -B $(BUILD_BENCH) -G Ninja -DDORIX_TESTS=OFF -DDORIX_BENCH=ON -DCMAKE_BUILD_TYPE=Release
 
@@ -54,4 +65,4 @@ bench: deps $(BUILD_BENCH)/build.ninja
 	bench/peers.sh $(BUILD_BENCH)
 
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_BENCH)
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_BENCH) $(BUILD_FUZZ)

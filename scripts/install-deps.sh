@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
   fp-utils
+  clang libclang-rt-14-dev
   diffutils git
   "$@"
 )

@@ -1,6 +1,7 @@
 // TVMemo: searching the running text of the view, and copying the selection.
 #include "CodePages.h"
 #include "FindDialog.h"
+#include "TextSearch.h"
 #include "VMemo.h"
 #include "WaitCursor.h"
 
@@ -14,12 +15,6 @@ std::string Upper(std::string_view text) {
   for (char &c : out)
     c = UpperWindows1251(c);
   return out;
-}
-
-bool WholeWordAt(std::string_view text, std::size_t p, std::size_t n) {
-  const bool before = p == 0 || !IsAlphaNumericWindows1251(text[p - 1]);
-  const bool after = p + n >= text.size() || !IsAlphaNumericWindows1251(text[p + n]);
-  return before && after;
 }
 
 } // namespace
@@ -93,29 +88,17 @@ void TVMemo::FindNext(const QString &extra) {
     pattern = matchCase ? FFindText : Upper(FFindText);
     start = PositionToOffset(FCaretCol, FCaretLine, false);
   }
-  text = text.substr(0, text.find('\0')); // the text ends at its first zero byte
-
-  std::size_t hit = std::string_view::npos;
-  auto from = static_cast<std::size_t>(std::max<std::int64_t>(0, start));
-  while (true) {
-    if (down)
-      hit = from <= text.size() ? text.find(pattern, from) : std::string_view::npos;
-    else // the last occurrence that begins before the start, overlapping ones included
-      hit = from > 0 ? text.rfind(pattern, from - 1) : std::string_view::npos;
-    if (hit == std::string_view::npos || pane == paneHexDigits || !wholeWord ||
-        WholeWordAt(text, hit, pattern.size()))
-      break;
-    from = down ? hit + FFindText.size() : hit;
-  }
+  const std::optional<std::size_t> hit = FindOccurrence(
+      {text, pattern, start, down, wholeWord && pane != paneHexDigits, FFindText.size()});
   viewport()->update();
 
-  if (hit == std::string_view::npos) {
+  if (!hit) {
     FFoundActive = false;
     ShowMessage(QStringLiteral("строка '") + DecodeWindows1251(FFindText) + QStringLiteral("' ") +
                 extra + QStringLiteral("не найдена"));
     return;
   }
-  const auto p = static_cast<std::int64_t>(hit), n = static_cast<std::int64_t>(pattern.size());
+  const auto p = static_cast<std::int64_t>(*hit), n = static_cast<std::int64_t>(pattern.size());
   const bool hex = pane == paneHexDigits;
   const TVPosition first = hex ? OffsetToPosition(p / 2, true) : OffsetToPosition(p, false);
   const TVPosition last =

@@ -1,0 +1,49 @@
+// The line builder on any chunk list, any width (1 included), both layouts and the three views:
+// line starts never decrease, lengths add up, no line of a text layout holds a CR, and the
+// running text is counted whole.
+#include "FuzzSupport.h"
+
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+  FuzzInput in(data, size);
+  const std::uint8_t mode = in.Byte();
+  const bool hex = mode & 1;
+  const std::int32_t view = (mode >> 1) % 3;
+  const std::int32_t width = (mode >> 3) == 31 ? INT32_MAX : 1 + (mode >> 3);
+  TVKindStringList list;
+  std::deque<std::string> texts;
+  in.Chunks(list, texts);
+
+  TVMemo &memo = FuzzMemo();
+  memo.SetSource(&list);
+  memo.SetViewFilter(view);
+  memo.Clear();
+  memo.BuildLines(width, hex);
+
+  std::int64_t shown = 0;
+  for (int k = 0; k < list.Count(); ++k)
+    if (memo.KindVisible(list.GetKind(k)))
+      shown += static_cast<std::int64_t>(list.Text(k).size());
+  std::int64_t previous = -1, characters = 0;
+  for (int i = 0; i < memo.LineCount(); ++i) {
+    const TVMemoLine &line = memo.GetLine(i);
+    if (line.FStart < previous || line.FStart > shown || line.FKind < 0 || line.FKind > 3)
+      std::abort();
+    previous = line.FStart;
+    std::int64_t length = 0;
+    for (const TVMemoLineZone &zone : memo.LineZones(i)) {
+      length += zone.Length;
+      if (!hex && zone.Text().find('\r') != std::string_view::npos)
+        std::abort();
+    }
+    if (length != line.FLength || line.FLength > width)
+      std::abort();
+    characters += length;
+  }
+  if (characters > shown || (hex && characters != shown))
+    std::abort();
+  memo.SetSource(nullptr);
+  memo.Clear();
+  return 0;
+}

@@ -1,0 +1,21 @@
+// Finding a pattern in the running text of a view: the rule of the search commands, without
+// the window around it.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+struct TSearchRequest {
+  std::string_view Text; // searched up to its first zero byte
+  std::string_view Pattern;
+  std::int64_t Start = 0; // down: occurrences from here on; up: occurrences before here
+  bool Down = true;
+  bool WholeWord = false; // both neighbours must not be Windows-1251 letters or digits
+  std::size_t Skip = 0;   // how far a rejected occurrence moves a downward search on
+};
+
+// The offset of the occurrence found, or nothing. An upward search finds the last occurrence
+// that begins before the start, overlapping ones included.
+std::optional<std::size_t> FindOccurrence(const TSearchRequest &request);
