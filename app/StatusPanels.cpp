@@ -41,6 +41,8 @@ void TStatusPanels::paintEvent(QPaintEvent *) {
     const Panel &panel = FPanels[i];
     const bool last = i + 1 == FPanels.size();
     const QRect box(left, 2, last ? width() - left : panel.Width - 2, height() - 3);
+    if (box.width() <= 2)
+      break; // the bar is narrower than its panels
     if (panel.Bevel)
       qDrawShadePanel(&p, box, palette(), true, 1);
     p.setPen(palette().color(QPalette::ButtonText));

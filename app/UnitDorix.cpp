@@ -3,6 +3,7 @@
 #include "UnitDorix.h"
 
 #include "Glyphs.h"
+#include "Placement.h"
 #include "StatusPanels.h"
 
 #include <QAction>
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QTimer>
 
@@ -23,6 +25,13 @@ namespace {
 std::unique_ptr<QSettings> UserStore() {
   return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, kOrganisation,
                                      kApplication);
+}
+
+QVector<QRect> AvailableScreens() {
+  QVector<QRect> screens;
+  for (const QScreen *screen : QGuiApplication::screens())
+    screens << screen->availableGeometry();
+  return screens;
 }
 
 } // namespace
@@ -60,10 +69,14 @@ void TfrmDorix::FormCreate() {
   FormDorixChart = std::make_unique<TFormDorixChart>();
   const int fontSize = static_cast<int>(std::lround(mm->font().pixelSize() * 72.0 / 96.0));
   FSettings = LoadSettings(*UserStore(), fontSize, geometry());
+  if (FSettings.FontSize < kMinFontSize || FSettings.FontSize > kMaxFontSize)
+    FSettings.FontSize = fontSize; // a size no font can be drawn in keeps the default
   ChangeWrapMode(FSettings.WrapMode);
   ChangeOEMMode(FSettings.OEMMode);
   ChangeHexMode(FSettings.HexMode);
-  setGeometry(FSettings.FormLeft, FSettings.FormTop, FSettings.FormWidth, FSettings.FormHeight);
+  setGeometry(
+      OnScreen({FSettings.FormLeft, FSettings.FormTop, FSettings.FormWidth, FSettings.FormHeight},
+               AvailableScreens()));
   ApplyStyleColors();
 
   FGlyphInserted = MakeGlyphInserted();

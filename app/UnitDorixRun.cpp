@@ -150,7 +150,13 @@ void TfrmDorix::FillStatistics(std::int32_t actualLength, std::int32_t obsoleteL
 
 std::string TfrmDorix::LoadFileText(const QString &name) {
   ++FFileReads;
-  TFileText file = ::LoadFileText(QFile::encodeName(name).toStdString());
+  TFileText file;
+  try {
+    file = ::LoadFileText(QFile::encodeName(name).toStdString());
+  } catch (const std::bad_alloc &) {
+    ShowMessage(QStringLiteral("Out of memory"), name); // the run goes on with an empty text
+    return {};
+  }
   if (file.Ok())
     return std::move(file.Text);
   // The platform's words for a file that cannot be opened; the reason comes underneath.

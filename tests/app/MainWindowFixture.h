@@ -5,8 +5,10 @@
 #include "StatusPanels.h"
 #include "UnitDorix.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,15 +23,36 @@ protected:
   std::unique_ptr<TfrmDorix> w;
   QStringList messages;
 
+  // Every compared file must come out of the window as it went in: same bytes, same time.
+  struct Written {
+    QString path;
+    QByteArray bytes;
+    QDateTime time;
+  };
+  std::vector<Written> written;
+
   void SetUp() override {
     ASSERT_TRUE(dir.isValid());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.filePath("config"));
+  }
+
+  void TearDown() override {
+    w.reset();
+    for (const Written &f : written) {
+      QFile file(f.path);
+      ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << f.path.toStdString();
+      EXPECT_EQ(file.readAll(), f.bytes) << f.path.toStdString();
+      EXPECT_EQ(QFileInfo(f.path).lastModified(), f.time) << f.path.toStdString();
+    }
   }
 
   QString Write(const QString &name, const QByteArray &bytes) {
     QFile file(dir.filePath(name));
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
+    file.close();
+    std::erase_if(written, [&](const Written &f) { return f.path == file.fileName(); });
+    written.push_back({file.fileName(), bytes, QFileInfo(file.fileName()).lastModified()});
     return file.fileName();
   }
 

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -33,17 +35,37 @@ protected:
     ASSERT_NE(::mkdtemp(name), nullptr);
     dir = name;
   }
-  void TearDown() override { fs::remove_all(dir); }
+  // Every compared file must come out of a run as it went in: same bytes, same time.
+  struct Written {
+    fs::path path;
+    std::string bytes;
+    fs::file_time_type time;
+  };
+  std::vector<Written> written;
+
+  void TearDown() override {
+    for (const Written &w : written) {
+      EXPECT_EQ(Slurp(w.path), w.bytes) << w.path;
+      EXPECT_EQ(fs::last_write_time(w.path), w.time) << w.path;
+    }
+    fs::remove_all(dir);
+  }
 
   std::string Write(const std::string &name, const std::string &bytes) {
     std::ofstream(dir / name, std::ios::binary) << bytes;
+    std::erase_if(written, [&](const Written &w) { return w.path == dir / name; });
+    written.push_back({dir / name, bytes, fs::last_write_time(dir / name)});
     return (dir / name).string();
   }
 
-  Outcome Run(std::vector<std::string> args) {
+  Outcome Run(std::vector<std::string> args, rlim_t memoryLimit = 0) {
     const fs::path outPath = dir / ".stdout", errPath = dir / ".stderr";
     const pid_t pid = ::fork();
     if (pid == 0) {
+      if (memoryLimit) {
+        const rlimit limit{memoryLimit, memoryLimit};
+        ::setrlimit(RLIMIT_AS, &limit);
+      }
       std::vector<char *> argv{const_cast<char *>(DORIX_DIFF_PATH)};
       for (auto &a : args)
         argv.push_back(a.data());
@@ -129,5 +151,87 @@ TEST_F(CliTest, DoubleDashEndsOptions) {
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, "4 0 0 1 0 0\nФайлы совершенно одинаковы.\n");
 }
+
+TEST_F(CliTest, WhatIsNotARegularFileIsRefusedWithoutWaiting) {
+  const std::string good = Write("good", "text");
+  const std::string fifo = (dir / "fifo").string();
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  for (const std::string &name : {fifo, std::string("/dev/zero")}) {
+    const auto r = Run({good, name});
+    EXPECT_EQ(r.status, 2) << name;
+    EXPECT_EQ(r.err, "dorix-diff: Cannot read file " + name + ": not a regular file\n");
+  }
+}
+
+TEST_F(CliTest, AFailedReadIsReported) {
+  const auto r = Run({Write("good", "text"), "/proc/self/mem"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err, "dorix-diff: Cannot read file /proc/self/mem: Input/output error\n");
+  // A file whose size says nothing of its contents reads as one that changed under us.
+  const auto grown = Run({"/proc/self/status", Write("other", "text")});
+  EXPECT_EQ(grown.status, 2);
+  EXPECT_NE(grown.err.find("changed while it was read"), std::string::npos);
+}
+
+TEST_F(CliTest, TwoGibibytesAreRefusedByName) {
+  const std::string big = (dir / "sparse big.bin").string();
+  { std::ofstream(big, std::ios::binary); }
+  ASSERT_EQ(::truncate(big.c_str(), std::int64_t{1} << 31), 0);
+  const auto r = Run({big, Write("small", "x")});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err, "dorix-diff: Cannot read file " + big +
+                       ": files of 2 GiB or more cannot be compared\n");
+}
+
+TEST_F(CliTest, NamesThatAreNotUtf8) {
+  const auto r = Run({"--stats", Write("\xff\xfe name.txt", "same"), Write("-dash", "same")});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "4 0 0 1 0 0\nФайлы совершенно одинаковы.\n");
+}
+
+TEST_F(CliTest, AnyContentIsCompared) {
+  std::string all;
+  for (int c = 0; c < 256; ++c)
+    all += static_cast<char>(c);
+  const std::string millionEmpty(2'000'000, '\n');
+  const std::pair<std::string, std::string> rows[] = {
+      {std::string("a\0b\0c", 5), std::string("a\0b\0d", 5)},
+      {all, all + all},
+      {"x", "y"},
+      {"one\rtwo\rthree\r", "one\rTWO\rthree\r"},
+      {"one\ntwo\nthree\n", "one\nTWO\nthree\n"},
+      {millionEmpty, millionEmpty},
+  };
+  int i = 0;
+  for (const auto &[first, second] : rows) {
+    ++i;
+    const auto r = Run(
+        {"--stats", Write("f" + std::to_string(i), first), Write("s" + std::to_string(i), second)});
+    EXPECT_EQ(r.status, first == second ? 0 : 1) << "row " << i;
+    std::istringstream counts(r.out);
+    long equal = -1, onlyFirst = -1, onlySecond = -1;
+    counts >> equal >> onlyFirst >> onlySecond;
+    EXPECT_EQ(equal + onlyFirst, static_cast<long>(first.size())) << "row " << i;
+    EXPECT_EQ(equal + onlySecond, static_cast<long>(second.size())) << "row " << i;
+  }
+}
+
+TEST_F(CliTest, ASingleFiftyMegabyteLine) {
+  std::string line(50u << 20, 'q');
+  const std::string first = Write("first", line);
+  line[line.size() / 2] = 'Q';
+  const auto r = Run({"--stats", first, Write("second", line)});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out.substr(0, r.out.find(' ')), std::to_string((50u << 20) - 1));
+}
+
+#if !defined(__SANITIZE_ADDRESS__)
+TEST_F(CliTest, RunningOutOfMemoryExitsTwoWithAMessage) {
+  const std::string text(64u << 20, 'm');
+  const auto r = Run({"--stats", Write("a", text), Write("b", text)}, 96u << 20);
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err, "dorix-diff: out of memory\n");
+}
+#endif
 
 } // namespace
