@@ -255,6 +255,7 @@ private:
   // layout
   void UpdateFontMetrics();
   std::int32_t WrapWidth() const;
+  void PostRelayout();
   std::int64_t HorzScrollMaximum() const;
   void OnVertAction(int action);
   void OnHorzAction(int action);
@@ -362,4 +363,5 @@ private:
   bool FDragging = false; // the left button went down in the text area and is still held
   QPoint FMousePos;       // last known pointer position, in client coordinates
   QPoint FCaretPoint;     // where UpdateCaretPos put the caret
+  bool FRelayoutPosted = false; // a relayout for a new width waits in the event queue
 };

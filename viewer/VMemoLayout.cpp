@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QScrollBar>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -80,9 +81,22 @@ void TVMemo::resizeEvent(QResizeEvent *event) {
   FClientArea = QRect(0, 0, viewport()->width(), viewport()->height());
   FVisibleLines = FClientArea.height() / FLineHeight;
   if (FAutoRelayout && !FHexMode && FWrapMode && LayoutWidthChanged())
-    Relayout();
+    PostRelayout();
   else
     UpdateScrollBars();
+}
+
+void TVMemo::PostRelayout() {
+  // A drag sends many sizes; rewrapping a large text for each would freeze the window. One
+  // relayout per turn of the event loop, for the width the window has by then.
+  if (FRelayoutPosted)
+    return;
+  FRelayoutPosted = true;
+  QTimer::singleShot(0, this, [this] {
+    FRelayoutPosted = false;
+    if (FAutoRelayout && !FHexMode && FWrapMode && LayoutWidthChanged())
+      Relayout();
+  });
 }
 
 std::int32_t TVMemo::WrapWidth() const {
@@ -148,6 +162,8 @@ void TVMemo::Relayout() {
   UpdateScrollBars();
   MoveCaret(FCaretCol, FCaretLine, true);
   viewport()->update();
+  if (FAutoRelayout && mode == lmWrap && LayoutWidthChanged())
+    PostRelayout(); // the window was resized while the lines were built
 }
 
 std::int64_t TVMemo::HorzScrollMaximum() const {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 namespace {
@@ -45,6 +46,31 @@ TEST(BlockSearch, FindsTheLeftmostOccurrence) {
   EXPECT_EQ(FindLeftmost("abcabc", "cb"), std::string_view::npos);
   const std::string hay = std::string(1000, 'x') + "needle" + std::string(10, 'x') + "needle";
   EXPECT_EQ(FindLeftmost(hay, "needle"), 1000u);
+}
+
+TEST(BlockSearch, LongNeedlesFindTheSameLeftmostOccurrenceAsAPlainSearch) {
+  std::mt19937 rng(99);
+  for (int round = 0; round < 400; ++round) {
+    // A small alphabet makes grams collide and near-misses common.
+    const std::string alphabet = round % 2 ? "ab" : "abcdefgh\r\n";
+    std::string hay(2000 + rng() % 6000, ' ');
+    for (char &c : hay)
+      c = alphabet[rng() % alphabet.size()];
+    const std::size_t m = 64 + rng() % 300;
+    std::string needle;
+    if (round % 3 == 0) { // absent, most likely
+      needle.assign(m, ' ');
+      for (char &c : needle)
+        c = alphabet[rng() % alphabet.size()];
+    } else { // taken from the text, maybe slightly changed
+      needle = hay.substr(rng() % (hay.size() - m), m);
+      if (round % 3 == 2)
+        needle[rng() % m] ^= 1;
+    }
+    ASSERT_EQ(FindLeftmost(hay, needle), hay.find(needle)) << "round " << round;
+  }
+  const std::string big(70'000, 'x'); // shifts longer than the table holds
+  EXPECT_EQ(FindLeftmost(std::string(200'000, 'y') + big, big), 200'000u);
 }
 
 TEST(BlockSearch, WidthKeepsEveryLevelUnder400Blocks) {

@@ -151,6 +151,23 @@ TEST_F(Layouts, ResizeRewrapsOnlyWithAutoRelayoutInWrapMode) {
   EXPECT_FALSE(memo->LayoutWidthChanged());
 }
 
+TEST_F(Layouts, ResizesOfOneDragMakeOneRelayoutAtTheFinalWidth) {
+  Add(kEqual, std::string(3000, 'r'));
+  Layout(true);
+  memo->SetAutoRelayout(true);
+  int builds = 0;
+  memo->OnProgress = [&](const void *, std::int32_t, TVProgressStage stage) { builds += stage == psStart; };
+  for (int width = 390; width >= 250; width -= 10) // one drag: sizes arrive before the loop turns
+    memo->setGeometry(0, 0, width, 300);
+  EXPECT_EQ(builds, 0) << "nothing is rebuilt inside the size messages";
+  QApplication::processEvents();
+  EXPECT_EQ(builds, 1);
+  const std::vector<std::string> coalesced = LineTexts();
+  memo->SetAutoRelayout(false);
+  Layout(true); // a layout made straight at the final width
+  EXPECT_EQ(LineTexts(), coalesced);
+}
+
 TEST_F(Layouts, LockedRelayoutDoesNothing) {
   Add(kEqual, "abc");
   memo->BeginUpdate();
