@@ -63,6 +63,7 @@ bench: deps $(BUILD_BENCH)/build.ninja
 	$(BUILD_BENCH)/bench/engine_bench
 	$(BUILD_BENCH)/bench/viewer_bench
 	bench/peers.sh $(BUILD_BENCH)
+	bench/app.sh $(BUILD_BENCH)
 
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_BENCH) $(BUILD_FUZZ)

@@ -41,10 +41,13 @@ int main(int argc, char **argv) {
   QTemporaryDir settings;
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
   const QString first = QString::fromLocal8Bit(argv[1]), second = QString::fromLocal8Bit(argv[2]);
-  const double megabytes = static_cast<double>(QFileInfo(first).size() + QFileInfo(second).size()) / (1 << 20);
+  const double megabytes =
+      static_cast<double>(QFileInfo(first).size() + QFileInfo(second).size()) / (1 << 20);
 
   TfrmDorix w;
-  w.ShowMessage = [](const QString &text, const QString &) { std::fprintf(stderr, "%s\n", qPrintable(text)); };
+  w.ShowMessage = [](const QString &text, const QString &) {
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+  };
   w.resize(1280, 900);
   w.show();
   while (w.Status() == csNotRun)
@@ -92,12 +95,13 @@ int main(int argc, char **argv) {
 
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
-  std::printf("%.0f MB in all: compare %.0f ms, longest gap %.0f ms, peak %.0f MB (%.2fx input), "
-              "frame plain %.2f wrap %.2f hex %.2f ms, drag %.0f ms (longest turn %.0f ms), %s\n",
-              megabytes, compareMs, static_cast<double>(longestGap) / 1e6,
-              static_cast<double>(usage.ru_maxrss) / 1024,
-              static_cast<double>(usage.ru_maxrss) / 1024 / megabytes,
-              plainFrame, wrapFrame, hexFrame, dragMs, static_cast<double>(longestTurn) / 1e6,
-              qPrintable(w.StatusBar1 ? QString::fromUtf8(StatusText(w.Status()).data()) : QString()));
+  std::printf(
+      "%.0f MB in all: compare %.0f ms, longest gap %.0f ms, peak %.0f MB (%.2fx input), "
+      "frame plain %.2f wrap %.2f hex %.2f ms, drag %.0f ms (longest turn %.0f ms), %s\n",
+      megabytes, compareMs, static_cast<double>(longestGap) / 1e6,
+      static_cast<double>(usage.ru_maxrss) / 1024,
+      static_cast<double>(usage.ru_maxrss) / 1024 / megabytes, plainFrame, wrapFrame, hexFrame,
+      dragMs, static_cast<double>(longestTurn) / 1e6,
+      qPrintable(w.StatusBar1 ? QString::fromUtf8(StatusText(w.Status()).data()) : QString()));
   return 0;
 }
