@@ -99,6 +99,9 @@ void TfrmDorix::FormCreate() {
   FDiff.OnProgress = progress;
   mm->SetSource(&FDiff);
   mm->OnProgress = progress;
+  const auto idle = [this] { ProcessPendingEvents(false); }; // silent stretches stay responsive
+  FDiff.OnIdle = idle;
+  mm->OnIdle = idle;
   mm->SetAutoRelayout(false);
   mm->BeginUpdate(); // no layout until the window is shown
 

@@ -87,6 +87,8 @@ void TVDiff::DiffRange(std::string_view first, std::string_view second) {
     std::function<void(std::int32_t)> onStep;
     if (top && OnProgress)
       onStep = [this](std::int32_t percent) { Report(percent, psStep); };
+    else if (OnIdle)
+      onStep = [this](std::int32_t) { OnIdle(); };
     const TMatch m = SnapToLines(a, b, FindBestMatch(a, b, onStep));
     if (m.L <= threshold) {
       emitBoth(a, b);

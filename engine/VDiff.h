@@ -16,6 +16,9 @@ public:
   std::int32_t SecondChunks = 0;
   std::int32_t MinMatch = 1; // runs of at most this length are not taken as shared
   TVProgressEvent OnProgress;
+  // Called once per examined block at every level of a run; it reports nothing, but lets the
+  // owner keep its window responsive where the levels below the top are silent.
+  std::function<void()> OnIdle;
   std::int32_t EqualKind = 0;
   std::int32_t FirstKind = 1;
   std::int32_t SecondKind = 2;

@@ -128,6 +128,8 @@ void TVMemo::FinishLine(TVMemoLine &line) {
 
 namespace {
 
+constexpr std::size_t kIdleEvery = 1u << 20; // characters between two idle calls
+
 // k × 100 / last, rounded to the nearest; -1 when the list has a single entry.
 std::int32_t EntryPercent(int k, int count) {
   const std::int64_t last = count - 1;
@@ -164,6 +166,7 @@ void TVMemo::BuildLines(std::int32_t width, bool hex) {
   std::int32_t col = 0;
   std::int64_t pos = 0;
   std::int32_t acc = -1; // kind of the current line so far
+  std::size_t sinceIdle = 0;
   AddLine();
   auto merge = [&](std::int32_t kind) {
     if (acc == -1)
@@ -195,6 +198,11 @@ void TVMemo::BuildLines(std::int32_t width, bool hex) {
         i += take;
         col += static_cast<std::int32_t>(take);
         pos += static_cast<std::int64_t>(take);
+        sinceIdle += take;
+        if (sinceIdle >= kIdleEvery && OnIdle) {
+          sinceIdle -= kIdleEvery;
+          OnIdle();
+        }
         continue;
       }
       const bool isCR = s[i] == '\r';

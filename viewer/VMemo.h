@@ -118,6 +118,9 @@ public:
 
   std::int32_t FUpdatedKind = 0; // kind of lines that mix kinds; set by the owner
   TVProgressEvent OnProgress;
+  // Called about every megabyte while lines are built, between the per-entry reports, so that
+  // the owner can keep its window responsive during a very long entry.
+  std::function<void()> OnIdle;
 
   // --- modes and layout ---
   void SetWrapMode(bool on);
@@ -360,8 +363,8 @@ private:
   TColorValue FFontColor = clWindowText;
   QTimer FBlinkTimer;
   bool FBlinkOn = true;
-  bool FDragging = false; // the left button went down in the text area and is still held
-  QPoint FMousePos;       // last known pointer position, in client coordinates
-  QPoint FCaretPoint;     // where UpdateCaretPos put the caret
+  bool FDragging = false;       // the left button went down in the text area and is still held
+  QPoint FMousePos;             // last known pointer position, in client coordinates
+  QPoint FCaretPoint;           // where UpdateCaretPos put the caret
   bool FRelayoutPosted = false; // a relayout for a new width waits in the event queue
 };

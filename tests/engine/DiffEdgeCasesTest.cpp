@@ -182,6 +182,20 @@ TEST(DiffProgress, RecursionBelowTheTopReportsNothing) {
   EXPECT_EQ(steps95, 1);
 }
 
+TEST(DiffProgress, IdleCallsComeFromEveryLevelAndChangeNothing) {
+  const std::string first = "abc\r\ndef", second = "xbc\r\ndeq";
+  TVDiff plain;
+  plain.Run(first, second);
+  TVDiff watched;
+  int idle = 0, reports = 0;
+  watched.OnIdle = [&] { ++idle; };
+  watched.OnProgress = [&](const void *, std::int32_t, TVProgressStage) { ++reports; };
+  watched.Run(first, second);
+  EXPECT_EQ(Pieces(watched), Pieces(plain));
+  EXPECT_GT(idle, 0) << "the nested ranges are examined block by block too";
+  EXPECT_EQ(reports, static_cast<int>(ProgressOf(first, second).size()));
+}
+
 // Counts the scan reports of a top level that finds nothing: one per block.
 int BlocksScanned(std::size_t length) {
   const auto reports = ProgressOf(std::string(length, 'a'), std::string(length, 'b'));

@@ -156,7 +156,9 @@ TEST_F(Layouts, ResizesOfOneDragMakeOneRelayoutAtTheFinalWidth) {
   Layout(true);
   memo->SetAutoRelayout(true);
   int builds = 0;
-  memo->OnProgress = [&](const void *, std::int32_t, TVProgressStage stage) { builds += stage == psStart; };
+  memo->OnProgress = [&](const void *, std::int32_t, TVProgressStage stage) {
+    builds += stage == psStart;
+  };
   for (int width = 390; width >= 250; width -= 10) // one drag: sizes arrive before the loop turns
     memo->setGeometry(0, 0, width, 300);
   EXPECT_EQ(builds, 0) << "nothing is rebuilt inside the size messages";

@@ -153,6 +153,14 @@ TEST_F(LineModel, ProgressOncePerEntryRounded) {
   EXPECT_EQ(reports, (std::vector<R>{{0, psStart}, {-1, psStep}, {100, psDone}}));
 }
 
+TEST_F(LineModel, IdleCallsDuringALongEntry) {
+  Add(kEqual, std::string(3u << 20, 'l'));
+  int idle = 0;
+  memo->OnIdle = [&] { ++idle; };
+  Layout(true);
+  EXPECT_EQ(idle, 3) << "about once a megabyte";
+}
+
 TEST_F(LineModel, ZonesAreViewsIntoTheChunkText) {
   Add(kEqual, "shared text");
   Layout(false);
