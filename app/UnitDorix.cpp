@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
 #include <QTimer>

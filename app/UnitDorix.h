@@ -143,6 +143,7 @@ private:
   TInputs Requested() const;
   void RememberState(const TInputs &used);
   std::exception_ptr RunGuarded(const TInputs &used, bool full);
+  void ReportFailure(const std::exception_ptr &failure);
   void ReadAndCompare(const TInputs &used);
   void FillStatistics(std::int32_t actualLength, std::int32_t obsoleteLength);
   void ProcessPendingEvents(bool always);

@@ -71,20 +71,25 @@ void TfrmDorix::CompareFiles() {
     FForcePending = false;
     FLastActualPFN = QStringLiteral("*") + FActualPFN;
   }
-  if (failure) {
-    try {
-      std::rethrow_exception(failure);
-    } catch (const std::bad_alloc &) {
-      ShowMessage(QStringLiteral("Out of memory"), {});
-    } catch (const std::exception &e) {
-      ShowMessage(QString::fromLocal8Bit(e.what()), {});
-    }
-    return;
-  }
-  UpdateStatus();
+  if (failure)
+    ReportFailure(failure); // after the clean-up, as the toolkit's own handler would
+  else
+    UpdateStatus();
   if (FRerunWanted && !FCancelled) {
     FRerunWanted = false;
     QTimer::singleShot(0, this, &TfrmDorix::CompareFiles);
+  }
+}
+
+void TfrmDorix::ReportFailure(const std::exception_ptr &failure) {
+  try {
+    std::rethrow_exception(failure);
+  } catch (const std::bad_alloc &) {
+    ShowMessage(QStringLiteral("Out of memory"), {});
+  } catch (const std::exception &e) {
+    ShowMessage(QString::fromLocal8Bit(e.what()), {});
+  } catch (...) {
+    ShowMessage(QStringLiteral("Unknown failure"), {});
   }
 }
 

@@ -3,6 +3,7 @@
 
 #include "FindDialog.h"
 
+#include <QApplication>
 #include <QMessageBox>
 #include <QScrollBar>
 

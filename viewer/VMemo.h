@@ -7,7 +7,6 @@
 #include "VClasses.h"
 
 #include <QAbstractScrollArea>
-#include <QApplication>
 #include <QFont>
 #include <QImage>
 #include <QPixmap>
