@@ -29,6 +29,15 @@ protected:
     return ink;
   }
   QRgb Palette(QPalette::ColorRole role) const { return Rgb(memo->palette().color(role)); }
+  // Columns from..to-1 of row 0 are highlighted; the columns either side keep the zone's colour.
+  void ExpectMarked(int from, int to, QRgb zoneColour) {
+    const QImage image = Grab();
+    const QRgb highlight = Palette(QPalette::Highlight);
+    EXPECT_EQ(CellBackground(image, CellX(from - 1), 0), zoneColour);
+    for (int col = from; col < to; ++col)
+      EXPECT_EQ(CellBackground(image, CellX(col), 0), highlight) << "column " << col;
+    EXPECT_EQ(CellBackground(image, CellX(to), 0), zoneColour);
+  }
 };
 
 TEST_F(Painting, DifferenceBandReachesTheRightEdgeAndBelowIsTheControlColour) {
@@ -108,12 +117,7 @@ TEST_F(Painting, SelectionInTheMiddleOfAZoneKeepsLeadAndTail) {
   Layout(false);
   memo->StartSelection(2, 0, paneText);
   memo->ExtendSelection(5, 0);
-  const QImage image = Grab();
-  const QRgb highlight = Palette(QPalette::Highlight);
-  EXPECT_EQ(CellBackground(image, CellX(1), 0), kPink);
-  EXPECT_EQ(CellBackground(image, CellX(2), 0), highlight);
-  EXPECT_EQ(CellBackground(image, CellX(4), 0), highlight);
-  EXPECT_EQ(CellBackground(image, CellX(5), 0), kPink);
+  ExpectMarked(2, 5, kPink);
 }
 
 TEST_F(Painting, HexMarkShowsOnlyInItsPane) {
@@ -138,16 +142,11 @@ TEST_F(Painting, SelectionBehindAScrolledGutterStaysOnItsColumns) {
   Add(kEqual, std::string(60, 'a'));
   Add(kInserted, std::string(60, 'b'));
   Layout(false);
-  memo->ScrollToColumn(100); // the first zone now lies behind the gutter
-  ASSERT_GT(memo->ScrollX(), CellX(60) - memo->ScrollX() - memo->GutterWidth());
-  memo->StartSelection(70, 0, paneText);
-  memo->ExtendSelection(72, 0);
-  const QImage image = Grab();
-  const QRgb highlight = Palette(QPalette::Highlight);
-  EXPECT_EQ(CellBackground(image, CellX(69), 0), kPink);
-  EXPECT_EQ(CellBackground(image, CellX(70), 0), highlight);
-  EXPECT_EQ(CellBackground(image, CellX(71), 0), highlight);
-  EXPECT_EQ(CellBackground(image, CellX(72), 0), kPink);
+  memo->ScrollToColumn(118);
+  ASSERT_LT(CellX(60), memo->GutterWidth()) << "the first zone lies wholly behind the gutter";
+  memo->StartSelection(100, 0, paneText);
+  memo->ExtendSelection(103, 0);
+  ExpectMarked(100, 103, kPink);
 }
 
 TEST_F(Painting, UpdatedLineDrawsSharedPartsInTheUpdatedStyle) {
