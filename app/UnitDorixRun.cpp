@@ -3,6 +3,7 @@
 #include "StatusPanels.h"
 #include "UnitDorix.h"
 
+#include "FileNames.h"
 #include "FileText.h"
 #include "WaitCursor.h"
 
@@ -157,7 +158,7 @@ std::string TfrmDorix::LoadFileText(const QString &name) {
   ++FFileReads;
   TFileText file;
   try {
-    file = ::LoadFileText(QFile::encodeName(name).toStdString());
+    file = ::LoadFileText(EncodeFileName(name).toStdString());
   } catch (const std::bad_alloc &) {
     ShowMessage(QStringLiteral("Out of memory"), name); // the run goes on with an empty text
     return {};

@@ -1,4 +1,5 @@
 // dorix FIRST SECOND: compares the first (new) file with the second (old) one in a window.
+#include "FileNames.h"
 #include "UnitDorix.h"
 
 #include <QApplication>
@@ -8,7 +9,7 @@ int main(int argc, char **argv) {
   // like one of its own options stays a name.
   int qtArgc = 1;
   QApplication app(qtArgc, argv);
-  auto argument = [&](int i) { return i < argc ? QString::fromLocal8Bit(argv[i]) : QString(); };
+  auto argument = [&](int i) { return i < argc ? DecodeFileName(argv[i]) : QString(); };
 
   TfrmDorix frmDorix;
   frmDorix.ChangeActualPFN(argument(1));
