@@ -4,12 +4,15 @@
 #include <cstdint>
 #include <cstring>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace {
 
 // Needles this long are searched by their 4-byte grams; shorter ones by the C library.
 constexpr std::size_t kGramSearchFrom = 64;
+// Second ranges this long get a gram filter before their blocks are looked up.
+constexpr std::size_t kFilterFrom = 1u << 20;
 constexpr std::size_t kGram = 4;
 
 std::uint32_t GramHash(const char *p) {
@@ -84,14 +87,57 @@ std::int32_t ScanPercent(std::size_t i, std::size_t n) {
 
 } // namespace
 
+TGramFilter::TGramFilter(std::string_view text) {
+  // About four bits per sampled gram keeps false alarms rare.
+  const std::size_t samples = text.size() / kStride + 1;
+  FBits = 10;
+  while ((std::size_t{1} << FBits) < 4 * samples && FBits < 30)
+    ++FBits;
+  FSet.assign((std::size_t{1} << FBits) / 64 + 1, 0);
+  for (std::size_t p = 0; p + kGramLength <= text.size(); p += kStride) {
+    const std::size_t h = Hash(text.data() + p);
+    FSet[h / 64] |= std::uint64_t{1} << (h % 64);
+  }
+}
+
+std::size_t TGramFilter::Hash(const char *p) const {
+  std::uint64_t g;
+  std::memcpy(&g, p, kGramLength);
+  return static_cast<std::size_t>((g * 0x9E3779B97F4A7C15ull) >> (64 - FBits));
+}
+
+bool TGramFilter::MayContain(std::string_view needle) const {
+  if (needle.size() < kGramLength + kStride)
+    return true;
+  // An occurrence at q puts the sampled positions of the text under the needle offsets of one
+  // residue class, (-q) mod stride; every gram of that class must then be in the set.
+  for (std::size_t r = 0; r < kStride; ++r) {
+    bool all = true;
+    for (std::size_t j = r; j + kGramLength <= needle.size() && all; j += kStride) {
+      const std::size_t h = Hash(needle.data() + j);
+      all = (FSet[h / 64] >> (h % 64)) & 1;
+    }
+    if (all)
+      return true;
+  }
+  return false;
+}
+
 TMatch FindBestMatch(std::string_view a, std::string_view b,
-                     const std::function<void(std::int32_t)> &onStep) {
+                     const std::function<void(std::int32_t)> &onStep, bool allowFilter) {
   const std::size_t width = BlockWidth(a.size());
   const std::size_t blocks = a.size() / width;
+  // On a large second range most blocks that contain a change are ruled out by the gram
+  // filter without a scan; the ones it lets through are searched as before.
+  std::optional<TGramFilter> filter;
+  if (allowFilter && b.size() >= kFilterFrom && width >= kGramSearchFrom)
+    filter.emplace(b);
   TMatch best;
   std::size_t i = 0;
   while (i < blocks) {
-    const std::size_t q = FindLeftmost(b, a.substr(i * width, width));
+    const std::string_view block = a.substr(i * width, width);
+    const std::size_t q = filter && !filter->MayContain(block) ? std::string_view::npos
+                                                                : FindLeftmost(b, block);
     if (q != std::string_view::npos) {
       const TMatch hit = ExtendMatch(a, b, {i * width, q, width});
       if (hit.L > best.L)
