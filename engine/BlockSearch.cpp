@@ -13,6 +13,7 @@ namespace {
 constexpr std::size_t kGramSearchFrom = 64;
 // Second ranges this long get a gram filter before their blocks are looked up.
 constexpr std::size_t kFilterFrom = 1u << 20;
+constexpr int kMissesBeforeFilter = 4;
 constexpr std::size_t kGram = 4;
 
 std::uint32_t GramHash(const char *p) {
@@ -127,17 +128,21 @@ TMatch FindBestMatch(std::string_view a, std::string_view b,
                      const std::function<void(std::int32_t)> &onStep, bool allowFilter) {
   const std::size_t width = BlockWidth(a.size());
   const std::size_t blocks = a.size() / width;
-  // On a large second range most blocks that contain a change are ruled out by the gram
-  // filter without a scan; the ones it lets through are searched as before.
+  // On a large second range where blocks keep missing, the gram filter rules most of the next
+  // misses out without a scan; the blocks it lets through are searched as before. A level
+  // whose blocks are found at once (identical or nearly identical texts) never pays for it.
+  const bool mayFilter = allowFilter && b.size() >= kFilterFrom && width >= kGramSearchFrom;
   std::optional<TGramFilter> filter;
-  if (allowFilter && b.size() >= kFilterFrom && width >= kGramSearchFrom)
-    filter.emplace(b);
+  int misses = 0;
   TMatch best;
   std::size_t i = 0;
   while (i < blocks) {
     const std::string_view block = a.substr(i * width, width);
+    if (mayFilter && !filter && misses >= kMissesBeforeFilter)
+      filter.emplace(b);
     const std::size_t q = filter && !filter->MayContain(block) ? std::string_view::npos
                                                                 : FindLeftmost(b, block);
+    misses += q == std::string_view::npos;
     if (q != std::string_view::npos) {
       const TMatch hit = ExtendMatch(a, b, {i * width, q, width});
       if (hit.L > best.L)
