@@ -134,17 +134,13 @@ void TfrmDorix::ReadAndCompare(const TInputs &used) {
     obsolete = LoadFileText(used.ObsoletePFN);
 
   FStartTime = QTime::currentTime();
-  const TCompareFacts facts{!used.ActualPFN.isEmpty(), !used.ObsoletePFN.isEmpty(), actual.empty(),
-                            obsolete.empty()};
   const auto actualLength = static_cast<std::int32_t>(actual.size());
   const auto obsoleteLength = static_cast<std::int32_t>(obsolete.size());
   FDiff.Run(std::move(actual), std::move(obsolete));
   FillStatistics(actualLength, obsoleteLength);
-  TCompareFacts counted = facts;
-  counted.EqualChars = FDiff.EqualChars;
-  counted.FirstChars = FDiff.FirstChars;
-  counted.SecondChars = FDiff.SecondChars;
-  FStatus = DecideOutcome(counted);
+  FStatus =
+      DecideOutcome({!used.ActualPFN.isEmpty(), !used.ObsoletePFN.isEmpty(), actualLength == 0,
+                     obsoleteLength == 0, FDiff.EqualChars, FDiff.FirstChars, FDiff.SecondChars});
 }
 
 void TfrmDorix::FillStatistics(std::int32_t actualLength, std::int32_t obsoleteLength) {
@@ -156,20 +152,19 @@ void TfrmDorix::FillStatistics(std::int32_t actualLength, std::int32_t obsoleteL
 
 std::string TfrmDorix::LoadFileText(const QString &name) {
   ++FFileReads;
+  const std::string bytes = EncodeFileName(name).toStdString();
   TFileText file;
   try {
-    file = ::LoadFileText(EncodeFileName(name).toStdString());
+    file = ::LoadFileText(bytes);
   } catch (const std::bad_alloc &) {
     ShowMessage(QStringLiteral("Out of memory"), name); // the run goes on with an empty text
     return {};
   }
   if (file.Ok())
     return std::move(file.Text);
-  // The platform's words for a file that cannot be opened; the reason comes underneath.
-  const QString text = file.Error == TLoadError::OpenFailed
-                           ? QStringLiteral("Cannot open file ") + name
-                           : QStringLiteral("Cannot read file ") + name;
-  ShowMessage(text, QString::fromLocal8Bit(file.Reason.c_str()));
+  // The platform's words for the failure; the reason comes underneath.
+  ShowMessage(DecodeFileName(QByteArray::fromStdString(LoadErrorTitle(bytes, file))),
+              QString::fromLocal8Bit(file.Reason.c_str()));
   return {};
 }
 

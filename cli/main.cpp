@@ -78,14 +78,12 @@ int Compare(const Options &options) {
   if (!Load(options.files[0], first) || !Load(options.files[1], second))
     return kTrouble;
   const bool same = first == second;
-  TCompareFacts facts{true, true, first.empty(), second.empty(), 0, 0, 0};
+  const bool firstEmpty = first.empty(), secondEmpty = second.empty();
 
   TVDiff diff;
   diff.Run(std::move(first), std::move(second));
-  facts.EqualChars = diff.EqualChars;
-  facts.FirstChars = diff.FirstChars;
-  facts.SecondChars = diff.SecondChars;
-  const std::string_view outcome = StatusText(DecideOutcome(facts));
+  const std::string_view outcome = StatusText(DecideOutcome(
+      {true, true, firstEmpty, secondEmpty, diff.EqualChars, diff.FirstChars, diff.SecondChars}));
 
   switch (options.format) {
   case Format::Chunks:

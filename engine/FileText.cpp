@@ -82,22 +82,24 @@ TFileText LoadFileText(const std::string &fileName) {
   return result;
 }
 
-std::string LoadErrorMessage(const std::string &fileName, const TFileText &result) {
-  std::string message;
+std::string LoadErrorTitle(const std::string &fileName, const TFileText &result) {
   switch (result.Error) {
   case TLoadError::None:
     return {};
   case TLoadError::OpenFailed:
-    message = "Cannot open file " + fileName;
-    break;
+    return "Cannot open file " + fileName;
   case TLoadError::NotRegular:
   case TLoadError::TooLarge:
   case TLoadError::ReadFailed:
   case TLoadError::Changed:
-    message = "Cannot read file " + fileName;
     break;
   }
-  if (!result.Reason.empty())
+  return "Cannot read file " + fileName;
+}
+
+std::string LoadErrorMessage(const std::string &fileName, const TFileText &result) {
+  std::string message = LoadErrorTitle(fileName, result);
+  if (!message.empty() && !result.Reason.empty())
     message += ": " + result.Reason;
   return message;
 }

@@ -26,5 +26,8 @@ inline constexpr std::int64_t kMaxFileSize = 0x7FFFFFFF;
 
 TFileText LoadFileText(const std::string &fileName);
 
-// One line for the user that names the file and says what went wrong.
+// What went wrong with which file, without the system's reason ("Cannot open file NAME").
+std::string LoadErrorTitle(const std::string &fileName, const TFileText &result);
+
+// One line for the user that names the file and says what went wrong, with the reason.
 std::string LoadErrorMessage(const std::string &fileName, const TFileText &result);
