@@ -1,6 +1,7 @@
 // dorix-diff: the comparison engine from a terminal.
 #include "CompareStatus.h"
 #include "FileText.h"
+#include "MappedFile.h"
 #include "Render.h"
 #include "VDiff.h"
 
@@ -63,25 +64,30 @@ bool ParseArguments(int argc, char **argv, Options &options) {
   return true;
 }
 
-bool Load(const std::string &name, std::string &text) {
-  TFileText file = LoadFileText(name);
-  if (!file.Ok()) {
-    std::cerr << "dorix-diff: " << LoadErrorMessage(name, file) << '\n';
-    return false;
-  }
-  text = std::move(file.Text);
-  return true;
+// Reports a file that could not be read, or changed while it was; true when all is well.
+bool Confirm(const std::string &name, TMappedFile &file) {
+  if (file.Ok() && file.ConfirmUnchanged())
+    return true;
+  std::cerr << "dorix-diff: " << LoadErrorMessage(name, file) << '\n';
+  return false;
 }
 
 int Compare(const Options &options) {
-  std::string first, second;
-  if (!Load(options.files[0], first) || !Load(options.files[1], second))
+  // The files are mapped, not copied: the comparison is done and written before they close.
+  TMappedFile first(options.files[0]);
+  if (!Confirm(options.files[0], first))
     return kTrouble;
-  const bool same = first == second;
-  const bool firstEmpty = first.empty(), secondEmpty = second.empty();
+  TMappedFile second(options.files[1]);
+  if (!Confirm(options.files[1], second))
+    return kTrouble;
+  const bool firstEmpty = first.Text().empty(), secondEmpty = second.Text().empty();
 
   TVDiff diff;
-  diff.Run(std::move(first), std::move(second));
+  diff.RunOn(first.Text(), second.Text());
+  // The bytes decide, not the chunks: the engine can split identical texts (one byte, a lone
+  // line break), but when it found nothing apart the texts are the same without a comparison.
+  const bool same =
+      (diff.FirstChars == 0 && diff.SecondChars == 0) || first.Text() == second.Text();
   const std::string_view outcome = StatusText(DecideOutcome(
       {true, true, firstEmpty, secondEmpty, diff.EqualChars, diff.FirstChars, diff.SecondChars}));
 
@@ -107,6 +113,9 @@ int Compare(const Options &options) {
     std::cerr << "dorix-diff: cannot write the output\n";
     return kTrouble;
   }
+  // What was written is only worth its exit status if neither file changed meanwhile.
+  if (!Confirm(options.files[0], first) || !Confirm(options.files[1], second))
+    return kTrouble;
   return same ? kSame : kDiffer;
 }
 

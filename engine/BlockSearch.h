@@ -2,39 +2,58 @@
 // range, and keep the longest run that a hit grows into.
 #pragma once
 
+#include "AnchorIndex.h"
 #include "MatchSteps.h"
+#include "TextScan.h"
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string_view>
 #include <vector>
-
-// Position of the leftmost occurrence of needle in haystack, or npos.
-std::size_t FindLeftmost(std::string_view haystack, std::string_view needle);
 
 // Block width for a first range of the given length: one level never searches more than
 // 399 blocks, whatever the size of the input.
 std::size_t BlockWidth(std::size_t lengthA);
 
-// A set of the 8-byte grams that start at every 8th position of a text. A needle whose grams
-// cannot all be in the set for any alignment does not occur in the text: a cheap "no" that
-// spares a scan. A "maybe" can still be a miss.
-class TGramFilter {
+// The block search of one comparison. Every level looks its blocks up in a range of the same
+// second text, so what one level learns serves the levels after it: the long runs grown so far
+// (a level below meets them again) and, once many blocks have been scanned for in vain, an
+// index of the second text. Neither changes a result: a block's place is still its leftmost
+// occurrence and a run still grows as far as both ranges agree.
+class TBlockSearch {
 public:
-  explicit TGramFilter(std::string_view text);
-  bool MayContain(std::string_view needle) const;
+  // second is the whole second text: every range given to FindBestMatch lies inside it.
+  // shortcuts = false scans for every block and grows every run afresh (tests compare both).
+  explicit TBlockSearch(std::string_view second, bool shortcuts = true);
+
+  // Whether the scans have cost enough for the index of the second text to be built.
+  bool Indexed() const { return FIndex.has_value(); }
+
+  // Called now and then while the index is built, which can take a while on a large text.
+  std::function<void()> OnIdle;
+
+  // Scans the blocks of a in order and returns the longest extended hit (the earliest on a tie),
+  // or a run of length 0. onStep, when set, receives the scan's percentage (0 to 90) after
+  // every examined block.
+  TMatch FindBestMatch(std::string_view a, std::string_view b,
+                       const std::function<void(std::int32_t)> &onStep);
 
 private:
-  static constexpr std::size_t kGramLength = 8;
-  static constexpr std::size_t kStride = 8; // at most the gram length, or changes slip through
-  std::size_t Hash(const char *p) const;
+  struct TKnownRun {
+    const char *A; // in the first text
+    const char *B; // in the second text
+    std::size_t L;
+  };
 
-  std::vector<std::uint64_t> FSet;
-  int FBits;
+  std::size_t Locate(std::string_view block, std::string_view b);
+  std::size_t Search(std::string_view block, std::string_view range);
+  std::size_t KnownPlace(std::string_view block, std::string_view b) const;
+  TMatch Grow(std::string_view a, std::string_view b, TMatch hit);
+
+  std::string_view FSecond;
+  bool FShortcuts;
+  std::vector<TKnownRun> FRuns; // the latest long runs, oldest first
+  std::optional<TAnchorIndex> FIndex;
+  std::size_t FScanSteps = 0; // what the scans for blocks of indexable width have cost so far
 };
-
-// Scans the blocks of a in order and returns the longest extended hit (the earliest on a tie),
-// or a run of length 0. onStep, when set, receives the scan's percentage (0 to 90) after
-// every examined block. allowFilter = false leaves the gram filter out (tests compare both).
-TMatch FindBestMatch(std::string_view a, std::string_view b,
-                     const std::function<void(std::int32_t)> &onStep, bool allowFilter = true);

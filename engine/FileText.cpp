@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -18,20 +19,19 @@ public:
       ::close(FFd);
   }
   int Fd() const { return FFd; }
+  int Release() { return std::exchange(FFd, -1); }
 
 private:
   int FFd;
 };
 
-TFileText Failure(TLoadError error, std::string reason = {}) {
-  TFileText result;
-  result.Error = error;
-  result.Reason = std::move(reason);
-  return result;
+void Fail(TLoadStatus &status, TLoadError error, std::string reason) {
+  status.Error = error;
+  status.Reason = std::move(reason);
 }
 
-TFileText Failure(TLoadError error, int errnum) {
-  return Failure(error, std::strerror(errnum));
+void Fail(TLoadStatus &status, TLoadError error, int errnum) {
+  Fail(status, error, std::strerror(errnum));
 }
 
 // Reads up to size bytes; returns how many it got, or -1 with errno set.
@@ -50,39 +50,77 @@ std::int64_t ReadAll(int fd, char *buffer, std::int64_t size) {
   return done;
 }
 
+TFileStamp Stamp(const struct stat &info) {
+  return {info.st_size, std::int64_t{info.st_mtim.tv_sec} * 1'000'000'000 + info.st_mtim.tv_nsec};
+}
+
 } // namespace
 
-TFileText LoadFileText(const std::string &fileName) {
+int OpenComparedFile(const std::string &fileName, TFileStamp &stamp, TLoadStatus &status) {
   // Non-blocking open, so that a pipe without a writer cannot hang us before we can refuse it.
   FileHandle file(::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-  if (file.Fd() < 0)
-    return Failure(TLoadError::OpenFailed, errno);
+  if (file.Fd() < 0) {
+    Fail(status, TLoadError::OpenFailed, errno);
+    return -1;
+  }
   struct stat info {};
   if (::fstat(file.Fd(), &info) != 0)
-    return Failure(TLoadError::OpenFailed, errno);
-  if (S_ISDIR(info.st_mode))
-    return Failure(TLoadError::NotRegular, EISDIR);
-  if (!S_ISREG(info.st_mode))
-    return Failure(TLoadError::NotRegular, "not a regular file");
-  if (info.st_size > kMaxFileSize)
-    return Failure(TLoadError::TooLarge, "files of 2 GiB or more cannot be compared");
+    Fail(status, TLoadError::OpenFailed, errno);
+  else if (S_ISDIR(info.st_mode))
+    Fail(status, TLoadError::NotRegular, EISDIR);
+  else if (!S_ISREG(info.st_mode))
+    Fail(status, TLoadError::NotRegular, "not a regular file");
+  else if (info.st_size > kMaxFileSize)
+    Fail(status, TLoadError::TooLarge, "files of 2 GiB or more cannot be compared");
+  if (!status.Ok())
+    return -1;
   ::fcntl(file.Fd(), F_SETFL, ::fcntl(file.Fd(), F_GETFL) & ~O_NONBLOCK);
+  stamp = Stamp(info);
+  return file.Release();
+}
 
-  TFileText result;
-  result.Text.resize(static_cast<std::size_t>(info.st_size));
-  const std::int64_t got = ReadAll(file.Fd(), result.Text.data(), info.st_size);
-  if (got < 0)
-    return Failure(TLoadError::ReadFailed, errno);
+bool ConfirmWhole(int fd, const TFileStamp &stamp, TLoadStatus &status) {
+  struct stat info {};
+  if (::fstat(fd, &info) != 0) {
+    Fail(status, TLoadError::ReadFailed, errno);
+    return false;
+  }
   char extra;
-  const std::int64_t more = ReadAll(file.Fd(), &extra, 1);
+  ssize_t more;
+  do
+    more = ::pread(fd, &extra, 1, stamp.Size);
+  while (more < 0 && errno == EINTR);
   if (more < 0)
-    return Failure(TLoadError::ReadFailed, errno);
-  if (got != info.st_size || more != 0)
-    return Failure(TLoadError::Changed, "the file changed while it was read");
+    Fail(status, TLoadError::ReadFailed, errno);
+  else if (const TFileStamp now = Stamp(info);
+           more > 0 || now.Size != stamp.Size || now.ModifiedNs != stamp.ModifiedNs)
+    Fail(status, TLoadError::Changed, kChangedWhileRead);
+  return status.Ok();
+}
+
+bool ReadWhole(int fd, const TFileStamp &stamp, std::string &text, TLoadStatus &status) {
+  std::string bytes(static_cast<std::size_t>(stamp.Size), '\0');
+  const std::int64_t got = ReadAll(fd, bytes.data(), stamp.Size);
+  if (got < 0)
+    Fail(status, TLoadError::ReadFailed, errno);
+  else if (got != stamp.Size)
+    Fail(status, TLoadError::Changed, kChangedWhileRead);
+  if (!status.Ok() || !ConfirmWhole(fd, stamp, status))
+    return false;
+  text = std::move(bytes);
+  return true;
+}
+
+TFileText LoadFileText(const std::string &fileName) {
+  TFileText result;
+  TFileStamp stamp;
+  const FileHandle file(OpenComparedFile(fileName, stamp, result));
+  if (file.Fd() >= 0)
+    ReadWhole(file.Fd(), stamp, result.Text, result);
   return result;
 }
 
-std::string LoadErrorTitle(const std::string &fileName, const TFileText &result) {
+std::string LoadErrorTitle(const std::string &fileName, const TLoadStatus &result) {
   switch (result.Error) {
   case TLoadError::None:
     return {};
@@ -97,7 +135,7 @@ std::string LoadErrorTitle(const std::string &fileName, const TFileText &result)
   return "Cannot read file " + fileName;
 }
 
-std::string LoadErrorMessage(const std::string &fileName, const TFileText &result) {
+std::string LoadErrorMessage(const std::string &fileName, const TLoadStatus &result) {
   std::string message = LoadErrorTitle(fileName, result);
   if (!message.empty() && !result.Reason.empty())
     message += ": " + result.Reason;

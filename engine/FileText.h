@@ -13,12 +13,15 @@ enum class TLoadError : std::uint8_t {
   Changed,    // the file shrank or grew while it was read
 };
 
-struct TFileText {
-  std::string Text; // the whole file when Error is None, else empty
+struct TLoadStatus {
   TLoadError Error = TLoadError::None;
   std::string Reason; // the system's words for the failure, if it gave any
 
   bool Ok() const { return Error == TLoadError::None; }
+};
+
+struct TFileText : TLoadStatus {
+  std::string Text; // the whole file when Error is None, else empty
 };
 
 // Largest file a comparison accepts, in bytes.
@@ -26,8 +29,30 @@ inline constexpr std::int64_t kMaxFileSize = 0x7FFFFFFF;
 
 TFileText LoadFileText(const std::string &fileName);
 
+inline constexpr char kChangedWhileRead[] = "the file changed while it was read";
+
+// What a file looked like when it was opened, to tell later whether it has changed since.
+struct TFileStamp {
+  std::int64_t Size = 0;
+  std::int64_t ModifiedNs = 0; // time of the last write, nanoseconds since the epoch
+};
+
+// Opens a file for reading after the checks every reader shares: it must be a regular file
+// below kMaxFileSize. Returns the descriptor (the caller closes it) and fills stamp, or returns
+// -1 with status filled.
+int OpenComparedFile(const std::string &fileName, TFileStamp &stamp, TLoadStatus &status);
+
+// Reads the open file whole into text and confirms it did not change meanwhile; fills status
+// and leaves text alone when that fails.
+bool ReadWhole(int fd, const TFileStamp &stamp, std::string &text, TLoadStatus &status);
+
+// Whether the open file is still as stamped: same size, no write since, and nothing past the
+// end (the size a regular file reports can lag behind its contents: files of /proc say 0).
+// Fills status when not.
+bool ConfirmWhole(int fd, const TFileStamp &stamp, TLoadStatus &status);
+
 // What went wrong with which file, without the system's reason ("Cannot open file NAME").
-std::string LoadErrorTitle(const std::string &fileName, const TFileText &result);
+std::string LoadErrorTitle(const std::string &fileName, const TLoadStatus &result);
 
 // One line for the user that names the file and says what went wrong, with the reason.
-std::string LoadErrorMessage(const std::string &fileName, const TFileText &result);
+std::string LoadErrorMessage(const std::string &fileName, const TLoadStatus &result);

@@ -7,6 +7,9 @@ namespace {
 
 using Word = std::uint64_t;
 constexpr std::size_t kWord = sizeof(Word);
+// Long runs are compared a chunk at a time with memcmp, which is several times faster than a
+// word loop; the chunk that differs is then narrowed down word by word.
+constexpr std::size_t kChunk = 512;
 
 Word LoadWord(const char *p) {
   Word w;
@@ -17,6 +20,8 @@ Word LoadWord(const char *p) {
 // Length of the common prefix of a and b, a word at a time.
 std::size_t CommonForward(const char *a, const char *b, std::size_t limit) {
   std::size_t n = 0;
+  while (n + kChunk <= limit && std::memcmp(a + n, b + n, kChunk) == 0)
+    n += kChunk;
   while (n + kWord <= limit && LoadWord(a + n) == LoadWord(b + n))
     n += kWord;
   while (n < limit && a[n] == b[n])
@@ -27,6 +32,8 @@ std::size_t CommonForward(const char *a, const char *b, std::size_t limit) {
 // Length of the common suffix of the texts that end just before a and b.
 std::size_t CommonBackward(const char *a, const char *b, std::size_t limit) {
   std::size_t n = 0;
+  while (n + kChunk <= limit && std::memcmp(a - n - kChunk, b - n - kChunk, kChunk) == 0)
+    n += kChunk;
   while (n + kWord <= limit && LoadWord(a - n - kWord) == LoadWord(b - n - kWord))
     n += kWord;
   while (n < limit &&

@@ -10,12 +10,22 @@ TVDiff::TVDiff(std::string first, std::string second) {
 }
 
 void TVDiff::Run(std::string first, std::string second) {
+  Start();
+  DiffRange(Adopt(std::move(first)), Adopt(std::move(second)));
+  Report(100, psDone);
+}
+
+void TVDiff::RunOn(std::string_view first, std::string_view second) {
+  Start();
+  DiffRange(first, second);
+  Report(100, psDone);
+}
+
+void TVDiff::Start() {
   Report(0, psStart);
   Clear();
   ResetCounters();
   MinMatch = 1;
-  DiffRange(Adopt(std::move(first)), Adopt(std::move(second)));
-  Report(100, psDone);
 }
 
 int TVDiff::AddKind(std::string_view text, std::int32_t kind) {
@@ -65,6 +75,8 @@ void TVDiff::DiffRange(std::string_view first, std::string_view second) {
     AddKind(a, FirstKind);
   };
   const std::size_t threshold = static_cast<std::size_t>(MinMatch);
+  TBlockSearch search(second, Shortcuts);
+  search.OnIdle = OnIdle;
 
   while (!stack.empty()) {
     const Task task = stack.back();
@@ -89,7 +101,7 @@ void TVDiff::DiffRange(std::string_view first, std::string_view second) {
       onStep = [this](std::int32_t percent) { Report(percent, psStep); };
     else if (OnIdle)
       onStep = [this](std::int32_t) { OnIdle(); };
-    const TMatch m = SnapToLines(a, b, FindBestMatch(a, b, onStep));
+    const TMatch m = SnapToLines(a, b, search.FindBestMatch(a, b, onStep));
     if (m.L <= threshold) {
       emitBoth(a, b);
       if (top)

@@ -15,6 +15,9 @@ public:
   std::int32_t FirstChunks = 0;
   std::int32_t SecondChunks = 0;
   std::int32_t MinMatch = 1; // runs of at most this length are not taken as shared
+  // false: every block is looked up by a scan and every run grown afresh, never from what the
+  // levels above learnt. The same result, slower; tests and benchmarks compare the two.
+  bool Shortcuts = true;
   TVProgressEvent OnProgress;
   // Called once per examined block at every level of a run; it reports nothing, but lets the
   // owner keep its window responsive where the levels below the top are silent.
@@ -32,10 +35,15 @@ public:
   // std::bad_alloc with the list partly filled.
   void Run(std::string first, std::string second);
 
+  // The same on texts the caller keeps alive and unchanged until the next Clear or Run (files
+  // mapped into memory, say): nothing is copied.
+  void RunOn(std::string_view first, std::string_view second);
+
   // Appends the entry and counts it under the first kind field it equals.
   int AddKind(std::string_view text, std::int32_t kind) override;
 
 private:
+  void Start();
   void ResetCounters();
   void Report(std::int32_t percent, TVProgressStage stage);
   void DiffRange(std::string_view a, std::string_view b);

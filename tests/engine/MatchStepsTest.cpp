@@ -73,40 +73,6 @@ TEST(BlockSearch, LongNeedlesFindTheSameLeftmostOccurrenceAsAPlainSearch) {
   EXPECT_EQ(FindLeftmost(std::string(200'000, 'y') + big, big), 200'000u);
 }
 
-TEST(BlockSearch, GramFilterNeverRulesOutAnOccurrence) {
-  std::mt19937 rng(5);
-  std::string text(300'000, ' ');
-  for (char &c : text)
-    c = "abcdefgh \r\n"[rng() % 11];
-  const TGramFilter filter(text);
-  for (int k = 0; k < 2000; ++k) {
-    const std::size_t m = 16 + rng() % 200;
-    const std::size_t at = rng() % (text.size() - m);
-    ASSERT_TRUE(filter.MayContain(std::string_view(text).substr(at, m))) << "at " << at;
-  }
-  int ruledOut = 0;
-  for (int k = 0; k < 200; ++k) {
-    std::string absent(100, 'z'); // 'z' is not in the text
-    absent[rng() % 100] = 'a';
-    ruledOut += !filter.MayContain(absent);
-  }
-  EXPECT_EQ(ruledOut, 200);
-}
-
-TEST(BlockSearch, TheFilterDoesNotChangeTheBestMatch) {
-  std::mt19937 rng(11);
-  for (int round = 0; round < 6; ++round) {
-    std::string b((2u << 20) + rng() % 100'000, ' ');
-    for (char &c : b)
-      c = "abcdefghij  \r\n"[rng() % 14];
-    std::string a = b;
-    for (int e = 0; e < 40 + round * 30; ++e) // changes spread over the text
-      a[rng() % a.size()] = 'Z';
-    a.insert(rng() % a.size(), b.substr(rng() % (b.size() / 2), 5000));
-    EXPECT_EQ(FindBestMatch(a, b, {}, true), FindBestMatch(a, b, {}, false)) << "round " << round;
-  }
-}
-
 TEST(BlockSearch, WidthKeepsEveryLevelUnder400Blocks) {
   EXPECT_EQ(BlockWidth(1), 1u);
   EXPECT_EQ(BlockWidth(200), 1u);
@@ -119,7 +85,8 @@ TEST(BlockSearch, WidthKeepsEveryLevelUnder400Blocks) {
 
 TEST(BlockSearch, EarlierBlockHoldsItsPlaceOnEqualLength) {
   // "ab" and "cd" both occur; each run has length 2; the first block's run wins.
-  EXPECT_EQ(FindBestMatch("ab-cd", "cd+ab", {}), (TMatch{0, 3, 2}));
+  TBlockSearch search("cd+ab");
+  EXPECT_EQ(search.FindBestMatch("ab-cd", "cd+ab", {}), (TMatch{0, 3, 2}));
 }
 
 } // namespace

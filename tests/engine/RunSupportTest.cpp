@@ -1,10 +1,12 @@
 #include "CompareStatus.h"
 #include "FileText.h"
+#include "MappedFile.h"
 #include "SizeToText.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
@@ -99,6 +101,57 @@ TEST_F(LoadFileTextTest, RefusesTwoGibibytesAndMore) {
   const auto result = LoadFileText(name);
   EXPECT_EQ(result.Error, TLoadError::TooLarge);
   EXPECT_NE(LoadErrorMessage(name, result).find(name), std::string::npos);
+}
+
+TEST_F(LoadFileTextTest, AFileWhoseSizeSaysNothingIsRefused) {
+  // Files of /proc report a size of 0 and still have content.
+  EXPECT_EQ(LoadFileText("/proc/self/status").Error, TLoadError::Changed);
+  EXPECT_EQ(TMappedFile("/proc/self/status").Error, TLoadError::Changed);
+}
+
+TEST_F(LoadFileTextTest, MappedFileShowsEveryByteAndRefusesWhatLoadRefuses) {
+  std::string bytes;
+  for (int c = 0; c < 256; ++c)
+    bytes += static_cast<char>(c);
+  TMappedFile file(Write("all bytes.bin", bytes));
+  ASSERT_TRUE(file.Ok());
+  EXPECT_EQ(file.Text(), bytes);
+  EXPECT_TRUE(file.ConfirmUnchanged());
+  TMappedFile empty(Write("empty", ""));
+  EXPECT_TRUE(empty.Ok() && empty.Text().empty() && empty.ConfirmUnchanged());
+  TMappedFile missing((dir / "missing").string());
+  EXPECT_EQ(missing.Error, TLoadError::OpenFailed);
+  EXPECT_FALSE(missing.ConfirmUnchanged());
+  EXPECT_EQ(TMappedFile(dir.string()).Error, TLoadError::NotRegular);
+}
+
+TEST_F(LoadFileTextTest, AMappedFileCutShortReadsAsZerosAndIsReported) {
+  const std::string page(static_cast<std::size_t>(::sysconf(_SC_PAGESIZE)), 'x');
+  const std::string name = Write("cut.txt", page + page + page);
+  TMappedFile file(name);
+  ASSERT_TRUE(file.Ok());
+  ASSERT_EQ(::truncate(name.c_str(), static_cast<off_t>(page.size())), 0);
+  // Reading past the new end would end the process with SIGBUS if it were not guarded.
+  const std::string_view text = file.Text();
+  EXPECT_EQ(text[0], 'x');
+  EXPECT_EQ(text[text.size() - 1], '\0');
+  EXPECT_FALSE(file.ConfirmUnchanged());
+  EXPECT_EQ(file.Error, TLoadError::Changed);
+  EXPECT_EQ(LoadErrorMessage(name, file),
+            "Cannot read file " + name + ": the file changed while it was read");
+}
+
+TEST_F(LoadFileTextTest, AMappedFileWrittenMeanwhileIsReported) {
+  const std::string name = Write("grown.txt", "first words\n");
+  TMappedFile grown(name);
+  std::ofstream(name, std::ios::app) << "more\n";
+  EXPECT_FALSE(grown.ConfirmUnchanged());
+
+  const std::string same = Write("same size.txt", "first words\n");
+  TMappedFile rewritten(same);
+  struct timespec old[2] = {{0, UTIME_OMIT}, {1'000'000, 0}}; // a write moves the time
+  ASSERT_EQ(::utimensat(AT_FDCWD, same.c_str(), old, 0), 0);
+  EXPECT_FALSE(rewritten.ConfirmUnchanged());
 }
 
 } // namespace

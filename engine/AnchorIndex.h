@@ -1,0 +1,52 @@
+// An index of the places in a text where content alone marks an anchor, for finding the
+// leftmost occurrence of long blocks without scanning the text for each of them.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+// A place is an anchor when the rolling hash of the 64 bytes ending there has its top bits
+// clear: about one place in 32. Whether a place is an anchor depends only on those 64 bytes, so
+// wherever a block occurs, the text has an anchor at each of the block's own anchors, with the
+// same hash. The index lists the text's anchors by hash, in text order; the entries of one of
+// the block's anchors are thus all the candidate places of the block, leftmost first.
+class TAnchorIndex {
+public:
+  // Blocks shorter than this often hold no anchor and are left to a scan.
+  static constexpr std::size_t kMinBlock = 256;
+
+  // onIdle, when set, is called after every megabyte of text hashed.
+  TAnchorIndex(std::string_view text, const std::function<void()> &onIdle);
+
+  // The leftmost occurrence of block in text.substr(from, length), relative to from, or npos.
+  // No answer (std::nullopt) when the block has no anchor, or only ones that are everywhere in
+  // the range, or the text repeats itself so much that the index was given up: a scan does
+  // better there.
+  std::optional<std::size_t> FindLeftmost(std::string_view block, std::size_t from,
+                                          std::size_t length) const;
+
+  struct TEntry {
+    std::uint32_t Place; // where the anchor's window ends, inclusive
+    std::uint32_t Key;   // hash bits below the anchor bits: bucket and check
+  };
+
+private:
+  struct Candidates {
+    const TEntry *First = nullptr;
+    const TEntry *Last = nullptr;
+    std::uint32_t Key = 0;
+    std::size_t Offset = 0; // of the anchor in the block
+  };
+
+  Candidates Lookup(std::uint64_t hash, std::size_t offset, std::size_t low,
+                    std::size_t high) const;
+
+  std::string_view FText;
+  bool FComplete = true; // false: given up, every answer is left to a scan
+  int FBucketBits = 0;
+  std::vector<std::uint32_t> FBucketStart; // bucket k holds [FBucketStart[k], FBucketStart[k+1])
+  std::vector<TEntry> FEntries;
+};

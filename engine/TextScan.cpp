@@ -1,0 +1,72 @@
+#include "TextScan.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+// Needles this long are searched by their 4-byte grams; shorter ones by the C library.
+constexpr std::size_t kGramSearchFrom = 256;
+constexpr std::size_t kGram = 4;
+
+std::uint32_t GramHash(const char *p) {
+  std::uint32_t g;
+  std::memcpy(&g, p, kGram);
+  return (g * 2654435761u) >> 16; // 16 bits
+}
+
+// Horspool's search on 4-byte grams: the gram under the end of the window says how far the
+// needle can move without passing a place it could match. A block of text rarely shares its
+// grams' positions with the text it is looked up in, so a miss moves on by hundreds of bytes at
+// a time instead of a few, and the leftmost occurrence is still the first one verified.
+std::size_t GramSearch(std::string_view haystack, std::string_view needle, std::size_t &steps) {
+  const std::size_t m = needle.size(), n = haystack.size();
+  if (n < m)
+    return std::string_view::npos;
+  const std::size_t last = m - kGram; // where the needle's final gram starts
+  const auto cap = [](std::size_t shift) {
+    return static_cast<std::uint16_t>(std::min<std::size_t>(shift, UINT16_MAX));
+  };
+  std::vector<std::uint16_t> shift(1u << 16, cap(last + 1));
+  for (std::size_t i = 0; i < last; ++i)
+    shift[GramHash(needle.data() + i)] = cap(last - i); // the rightmost earlier place wins
+  const std::uint32_t final = GramHash(needle.data() + last);
+  const std::size_t onMismatch = std::max<std::size_t>(1, shift[final]);
+  shift[final] = 0;
+
+  const char *h = haystack.data();
+  for (std::size_t pos = 0; pos <= n - m; ++steps) {
+    const std::uint16_t s = shift[GramHash(h + pos + last)];
+    if (s != 0) {
+      pos += s;
+    } else if (std::memcmp(h + pos, needle.data(), m) == 0) {
+      return pos;
+    } else {
+      pos += onMismatch;
+    }
+  }
+  return std::string_view::npos;
+}
+
+} // namespace
+
+std::size_t FindLeftmost(std::string_view haystack, std::string_view needle, std::size_t *steps) {
+  std::size_t ignored = 0;
+  if (needle.size() >= kGramSearchFrom)
+    return GramSearch(haystack, needle, steps ? *steps : ignored);
+  if (needle.size() == 1) {
+    const void *hit = std::memchr(haystack.data(), needle[0], haystack.size());
+    return hit ? static_cast<std::size_t>(static_cast<const char *>(hit) - haystack.data())
+               : std::string_view::npos;
+  }
+#ifdef __GLIBC__
+  // Short needles: glibc's memmem is the fast one.
+  const void *hit = memmem(haystack.data(), haystack.size(), needle.data(), needle.size());
+  return hit ? static_cast<std::size_t>(static_cast<const char *>(hit) - haystack.data())
+             : std::string_view::npos;
+#else
+  return haystack.find(needle);
+#endif
+}
