@@ -128,6 +128,8 @@ std::optional<std::size_t> TAnchorIndex::FindLeftmost(std::string_view block, st
       best = c;
     if (c.First == c.Last)
       return std::string_view::npos; // an anchor the range does not have
+    if (c.Last - c.First == 1)
+      break; // no anchor can do better than one candidate
   }
   if (!best || static_cast<std::size_t>(best->Last - best->First) > kMostCandidates)
     return std::nullopt;

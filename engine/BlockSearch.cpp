@@ -7,10 +7,11 @@ namespace {
 // Runs this long are remembered; shorter ones are cheaper to grow again than to look up.
 constexpr std::size_t kRememberFrom = 4096;
 constexpr std::size_t kRememberedRuns = 16;
+constexpr int kMissesBeforeGramSet = 1;
 // Building the index hashes every byte of the second text. A step of a scan usually jumps to a
 // part of the text not in the cache, which costs about as much as hashing a cache line. The
 // index is built once the scans have cost as much as building it.
-constexpr std::size_t kBytesPerScanStep = 128;
+constexpr std::size_t kBytesPerScanStep = 512;
 
 // i × 90 / n rounded to the nearest integer, halves away from zero.
 std::int32_t ScanPercent(std::size_t i, std::size_t n) {
@@ -30,10 +31,20 @@ TMatch TBlockSearch::FindBestMatch(std::string_view a, std::string_view b,
                                    const std::function<void(std::int32_t)> &onStep) {
   const std::size_t width = BlockWidth(a.size());
   const std::size_t blocks = a.size() / width;
+  // Once a short block has missed, the next ones are first checked against the grams of b: a
+  // block with a gram b lacks is not there, and its scan is spared.
+  const bool mayRuleOut = FShortcuts && width >= TGramSet::kGram && width < TAnchorIndex::kMinBlock;
+  std::optional<TGramSet> grams;
+  int misses = 0;
   TMatch best;
   std::size_t i = 0;
   while (i < blocks) {
-    const std::size_t q = Locate(a.substr(i * width, width), b);
+    const std::string_view block = a.substr(i * width, width);
+    if (mayRuleOut && !grams && misses == kMissesBeforeGramSet)
+      grams.emplace(b);
+    const std::size_t q =
+        grams && !grams->MayContain(block) ? std::string_view::npos : Locate(block, b);
+    misses += q == std::string_view::npos;
     if (q != std::string_view::npos) {
       const TMatch hit = Grow(a, b, {i * width, q, width});
       if (hit.L > best.L)

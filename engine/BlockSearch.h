@@ -3,6 +3,7 @@
 #pragma once
 
 #include "AnchorIndex.h"
+#include "GramSet.h"
 #include "MatchSteps.h"
 #include "TextScan.h"
 

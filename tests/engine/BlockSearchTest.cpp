@@ -72,6 +72,20 @@ TEST(AnchorIndex, ReportsWhileItHashesAndGivesUpOnATextThatRepeatsItself) {
   EXPECT_FALSE(useless.FindLeftmost(std::string(300, 'a'), 0, same.size()).has_value());
 }
 
+TEST(GramSet, NeverRulesOutAPieceOfTheTextAndRulesOutNewWords) {
+  std::mt19937 rng(5);
+  const std::string text = SourceLike(rng, 20'000);
+  const TGramSet grams(text);
+  for (int k = 0; k < 2000; ++k) {
+    const std::size_t m = TGramSet::kGram + rng() % 200;
+    ASSERT_TRUE(grams.MayContain(std::string_view(text).substr(rng() % (text.size() - m), m)));
+  }
+  int ruledOut = 0;
+  for (int k = 0; k < 200; ++k)
+    ruledOut += !grams.MayContain("    Log(\"zq" + std::to_string(k) + "x\", value);");
+  EXPECT_GT(ruledOut, 190);
+}
+
 TEST(BlockSearch, TheIndexDoesNotChangeALevelsBestMatch) {
   std::mt19937 rng(11);
   for (int round = 0; round < 4; ++round) {
