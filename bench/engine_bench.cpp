@@ -1,4 +1,5 @@
-// Time of one comparison (TVDiff::Run) on generated pairs of 1, 10 and 50 MB.
+// Time of one comparison (TVDiff::RunOn, both texts in memory) on generated pairs of 1, 10 and
+// 50 MB, with the block search's shortcuts and without them.
 #include "PairGenerator.h"
 #include "VDiff.h"
 
@@ -11,11 +12,12 @@ void BM_Run(benchmark::State &state) {
   const auto size = static_cast<std::size_t>(state.range(1)) << 20;
   const auto [first, second] = MakePair(shape, size);
   TVDiff diff;
+  diff.Shortcuts = state.range(2) != 0;
   for (auto _ : state) {
-    diff.Run(first, second);
+    diff.RunOn(first, second);
     benchmark::DoNotOptimize(diff.Count());
   }
-  state.SetLabel(std::string(ShapeName(shape)));
+  state.SetLabel(std::string(ShapeName(shape)) + (diff.Shortcuts ? "" : " plain"));
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
                           static_cast<std::int64_t>(first.size() + second.size()));
   state.counters["chunks"] = diff.Count();
@@ -24,7 +26,8 @@ void BM_Run(benchmark::State &state) {
 void Shapes(benchmark::internal::Benchmark *b) {
   for (int shape = 0; shape < 4; ++shape)
     for (int mb : {1, 10, 50})
-      b->Args({shape, mb});
+      for (int shortcuts : {1, 0})
+        b->Args({shape, mb, shortcuts});
 }
 
 BENCHMARK(BM_Run)->Apply(Shapes)->Unit(benchmark::kMillisecond)->MinTime(0.5);

@@ -1,5 +1,6 @@
 // One input split into two texts: whatever they are, joining the pieces gives both texts back,
-// a stretch of differing text puts the second text's piece first, and the counters add up.
+// a stretch of differing text puts the second text's piece first, the counters add up, and the
+// block search's shortcuts change nothing.
 #include "VDiff.h"
 
 #include <cstdint>
@@ -45,5 +46,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     std::abort();
   if (equal != diff.EqualChars || onlyFirst != diff.FirstChars || onlySecond != diff.SecondChars)
     std::abort();
+
+  TVDiff plain;
+  plain.Shortcuts = false;
+  plain.Run(first, second);
+  if (plain.Count() != diff.Count())
+    std::abort();
+  for (int i = 0; i < diff.Count(); ++i)
+    if (plain.GetKind(i) != diff.GetKind(i) || plain.Text(i) != diff.Text(i))
+      std::abort();
   return 0;
 }
