@@ -7,10 +7,12 @@ namespace {
 // Runs this long are remembered; shorter ones are cheaper to grow again than to look up.
 constexpr std::size_t kRememberFrom = 4096;
 constexpr std::size_t kRememberedRuns = 16;
+// A level builds the gram set of its second range after this many misses of short blocks.
 constexpr int kMissesBeforeGramSet = 1;
 // Building the index hashes every byte of the second text. A step of a scan usually jumps to a
-// part of the text not in the cache, which costs about as much as hashing a cache line. The
-// index is built once the scans have cost as much as building it.
+// part of the text not in the cache and costs about as much as hashing a hundred bytes or more.
+// The index is built once the scans have cost a fraction of what building it does: it then
+// serves every level after, and a comparison whose scans cost that much has many more to come.
 constexpr std::size_t kBytesPerScanStep = 512;
 
 // i × 90 / n rounded to the nearest integer, halves away from zero.
