@@ -64,22 +64,20 @@ bool ParseArguments(int argc, char **argv, Options &options) {
   return true;
 }
 
-// Reports a file that could not be read, or changed while it was; true when all is well.
-bool Confirm(const std::string &name, TMappedFile &file) {
-  if (file.Ok() && file.ConfirmUnchanged())
-    return true;
+// Names a file that could not be read, or changed while it was, on standard error.
+int Trouble(const std::string &name, const TLoadStatus &file) {
   std::cerr << "dorix-diff: " << LoadErrorMessage(name, file) << '\n';
-  return false;
+  return kTrouble;
 }
 
 int Compare(const Options &options) {
   // The files are mapped, not copied: the comparison is done and written before they close.
   TMappedFile first(options.files[0]);
-  if (!Confirm(options.files[0], first))
-    return kTrouble;
+  if (!first.Ok())
+    return Trouble(options.files[0], first);
   TMappedFile second(options.files[1]);
-  if (!Confirm(options.files[1], second))
-    return kTrouble;
+  if (!second.Ok())
+    return Trouble(options.files[1], second);
   const bool firstEmpty = first.Text().empty(), secondEmpty = second.Text().empty();
 
   TVDiff diff;
@@ -114,8 +112,10 @@ int Compare(const Options &options) {
     return kTrouble;
   }
   // What was written is only worth its exit status if neither file changed meanwhile.
-  if (!Confirm(options.files[0], first) || !Confirm(options.files[1], second))
-    return kTrouble;
+  if (!first.ConfirmUnchanged())
+    return Trouble(options.files[0], first);
+  if (!second.ConfirmUnchanged())
+    return Trouble(options.files[1], second);
   return same ? kSame : kDiffer;
 }
 

@@ -28,12 +28,11 @@ public:
   std::optional<std::size_t> FindLeftmost(std::string_view block, std::size_t from,
                                           std::size_t length) const;
 
+private:
   struct TEntry {
     std::uint32_t Place; // where the anchor's window ends, inclusive
     std::uint32_t Key;   // hash bits below the anchor bits: bucket and check
   };
-
-private:
   struct Candidates {
     const TEntry *First = nullptr;
     const TEntry *Last = nullptr;

@@ -10,7 +10,7 @@ enum class TLoadError : std::uint8_t {
   NotRegular, // a directory, a pipe, a device: nothing with a size we can trust
   TooLarge,   // 2 GiB or more: the counts of a comparison are 32-bit
   ReadFailed, // the system failed the read
-  Changed,    // the file shrank or grew while it was read
+  Changed,    // the file shrank, grew or was written while it was read
 };
 
 struct TLoadStatus {

@@ -1,6 +1,8 @@
 // The 4-byte grams of a text as a set of hashed bits, for ruling short blocks out cheaply.
 #pragma once
 
+#include "Gram.h"
+
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -9,7 +11,7 @@
 // miss. Costs one pass over the text and a few kilobytes.
 class TGramSet {
 public:
-  static constexpr std::size_t kGram = 4;
+  static constexpr std::size_t kGram = kGramLength;
 
   explicit TGramSet(std::string_view text);
 
@@ -17,8 +19,6 @@ public:
   bool MayContain(std::string_view needle) const;
 
 private:
-  std::size_t Slot(const char *p) const;
-
   int FBits = 0;
   std::vector<std::uint64_t> FSet;
 };

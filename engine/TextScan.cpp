@@ -1,5 +1,7 @@
 #include "TextScan.h"
 
+#include "Gram.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -9,13 +11,7 @@ namespace {
 
 // Needles this long are searched by their 4-byte grams; shorter ones by the C library.
 constexpr std::size_t kGramSearchFrom = 256;
-constexpr std::size_t kGram = 4;
-
-std::uint32_t GramHash(const char *p) {
-  std::uint32_t g;
-  std::memcpy(&g, p, kGram);
-  return (g * 2654435761u) >> 16; // 16 bits
-}
+constexpr int kShiftBits = 16; // the shift table has an entry per 16-bit gram hash
 
 // Horspool's search on 4-byte grams: the gram under the end of the window says how far the
 // needle can move without passing a place it could match. A block of text rarely shares its
@@ -25,20 +21,21 @@ std::size_t GramSearch(std::string_view haystack, std::string_view needle, std::
   const std::size_t m = needle.size(), n = haystack.size();
   if (n < m)
     return std::string_view::npos;
-  const std::size_t last = m - kGram; // where the needle's final gram starts
+  const std::size_t last = m - kGramLength; // where the needle's final gram starts
   const auto cap = [](std::size_t shift) {
     return static_cast<std::uint16_t>(std::min<std::size_t>(shift, UINT16_MAX));
   };
-  std::vector<std::uint16_t> shift(1u << 16, cap(last + 1));
+  std::vector<std::uint16_t> shift(1u << kShiftBits, cap(last + 1));
   for (std::size_t i = 0; i < last; ++i)
-    shift[GramHash(needle.data() + i)] = cap(last - i); // the rightmost earlier place wins
-  const std::uint32_t final = GramHash(needle.data() + last);
+    shift[GramHash(needle.data() + i, kShiftBits)] =
+        cap(last - i); // the rightmost earlier place wins
+  const std::uint32_t final = GramHash(needle.data() + last, kShiftBits);
   const std::size_t onMismatch = std::max<std::size_t>(1, shift[final]);
   shift[final] = 0;
 
   const char *h = haystack.data();
   for (std::size_t pos = 0; pos <= n - m; ++steps) {
-    const std::uint16_t s = shift[GramHash(h + pos + last)];
+    const std::uint16_t s = shift[GramHash(h + pos + last, kShiftBits)];
     if (s != 0) {
       pos += s;
     } else if (std::memcmp(h + pos, needle.data(), m) == 0) {
