@@ -1,5 +1,6 @@
 #include "PairGenerator.h"
 
+#include <algorithm>
 #include <array>
 #include <random>
 #include <vector>
@@ -82,33 +83,48 @@ void Scattered(LineMaker &maker, std::vector<std::string> &lines) {
     lines[i] = maker.Line();
 }
 
+// Lines of random words, about 48 bytes each with the LF; one character in the middle of every
+// k-th line differs in the first text.
+std::pair<std::string, std::string> EvenlyEdited(std::size_t k, std::size_t size) {
+  std::mt19937 rng(3);
+  std::string first, second;
+  for (std::size_t n = 0; second.size() < size; ++n) {
+    std::string line;
+    while (line.size() < 42) {
+      for (unsigned letters = 2 + rng() % 7; letters > 0; --letters)
+        line += static_cast<char>('a' + rng() % 26);
+      line += ' ';
+    }
+    line.back() = '\n';
+    second += line;
+    if (n % k == k / 2)
+      line[line.size() / 2] = '#';
+    first += line;
+  }
+  return {first, second};
+}
+
+// By PairShape, in its order.
+constexpr std::array<std::string_view, 7> kShapeNames = {
+    "identical", "clustered", "scattered", "unrelated", "every100", "every300", "every700"};
+
 } // namespace
 
 std::string_view ShapeName(PairShape shape) {
-  switch (shape) {
-  case PairShape::Identical:
-    return "identical";
-  case PairShape::Clustered:
-    return "clustered";
-  case PairShape::Scattered:
-    return "scattered";
-  case PairShape::Unrelated:
-    return "unrelated";
-  }
-  return "";
+  return kShapeNames[static_cast<std::size_t>(shape)];
 }
 
 bool ShapeFromName(std::string_view name, PairShape &shape) {
-  for (PairShape s :
-       {PairShape::Identical, PairShape::Clustered, PairShape::Scattered, PairShape::Unrelated})
-    if (ShapeName(s) == name) {
-      shape = s;
-      return true;
-    }
-  return false;
+  const auto *found = std::find(kShapeNames.begin(), kShapeNames.end(), name);
+  if (found == kShapeNames.end())
+    return false;
+  shape = static_cast<PairShape>(found - kShapeNames.begin());
+  return true;
 }
 
 std::pair<std::string, std::string> MakePair(PairShape shape, std::size_t size) {
+  if (shape == PairShape::Every100 || shape == PairShape::Every300 || shape == PairShape::Every700)
+    return EvenlyEdited(std::stoul(std::string(ShapeName(shape).substr(5))), size);
   LineMaker maker(1);
   std::vector<std::string> oldLines = maker.Lines(size);
   if (shape == PairShape::Unrelated) {

@@ -30,7 +30,14 @@ void Shapes(benchmark::internal::Benchmark *b) {
         b->Args({shape, mb, shortcuts});
 }
 
+// Evenly spread edits at the size where they were found to defeat the first block width.
+void EvenEdits(benchmark::internal::Benchmark *b) {
+  for (PairShape shape : {PairShape::Every100, PairShape::Every300, PairShape::Every700})
+    b->Args({static_cast<int>(shape), 14, 1});
+}
+
 BENCHMARK(BM_Run)->Apply(Shapes)->Unit(benchmark::kMillisecond)->MinTime(0.5);
+BENCHMARK(BM_Run)->Apply(EvenEdits)->Unit(benchmark::kMillisecond)->MinTime(0.5);
 
 } // namespace
 

@@ -8,7 +8,9 @@
 int main(int argc, char **argv) {
   PairShape shape;
   if (argc != 5 || !ShapeFromName(argv[1], shape)) {
-    std::cerr << "usage: make_pair identical|clustered|scattered|unrelated MEGABYTES NEW OLD\n";
+    std::cerr
+        << "usage: make_pair identical|clustered|scattered|unrelated|every100|every300|every700 "
+           "MEGABYTES NEW OLD\n";
     return 2;
   }
   const auto [first, second] = MakePair(shape, std::strtoull(argv[2], nullptr, 10) << 20);

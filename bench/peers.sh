@@ -7,7 +7,7 @@
 # libraries of this machine, each concatenated in path order).
 set -euo pipefail
 build=${1:-build-bench}
-cases=${CASES:-identical:20 clustered:20 scattered:2 unrelated:5 identical:1 clustered:1 scattered:1 unrelated:1}
+cases=${CASES:-identical:20 clustered:20 scattered:2 unrelated:5 every100:14 every300:14 every700:14 identical:1 clustered:1 scattered:1 unrelated:1}
 runs=${RUNS:-5}
 limit=${LIMIT:-60}
 work=$(mktemp -d)

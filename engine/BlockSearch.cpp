@@ -14,6 +14,10 @@ constexpr int kMissesBeforeGramSet = 1;
 // The index is built once the scans have cost a fraction of what building it does: it then
 // serves every level after, and a comparison whose scans cost that much has many more to come.
 constexpr std::size_t kBytesPerScanStep = 512;
+// The finer passes of a level that found no block end at this width: the anchor index answers
+// blocks this long, so even a pass over a large range costs little.
+constexpr std::size_t kFinestWidth = 256;
+static_assert(kFinestWidth >= TAnchorIndex::kMinBlock);
 
 // i × 90 / n rounded to the nearest integer, halves away from zero.
 std::int32_t ScanPercent(std::size_t i, std::size_t n) {
@@ -31,7 +35,25 @@ TBlockSearch::TBlockSearch(std::string_view second, bool shortcuts)
 
 TMatch TBlockSearch::FindBestMatch(std::string_view a, std::string_view b,
                                    const std::function<void(std::int32_t)> &onStep) {
-  const std::size_t width = BlockWidth(a.size());
+  std::size_t width = BlockWidth(a.size());
+  TMatch best = ScanBlocks(a, b, width, onStep);
+  // Edits spread evenly through a large range can put a change into every block of the first
+  // width, so that none occurs in b although nearly all of the text is shared. Narrower blocks
+  // then fit between the changes; they stop at the narrowest width the anchor index answers,
+  // which keeps each pass cheap. These passes report no progress, only idle calls.
+  const auto idle = [this](std::int32_t) {
+    if (OnIdle)
+      OnIdle();
+  };
+  while (best.L == 0 && width > kFinestWidth) {
+    width = std::max(kFinestWidth, width / 2);
+    best = ScanBlocks(a, b, width, idle);
+  }
+  return best;
+}
+
+TMatch TBlockSearch::ScanBlocks(std::string_view a, std::string_view b, std::size_t width,
+                                const std::function<void(std::int32_t)> &onStep) {
   const std::size_t blocks = a.size() / width;
   // Once a short block has missed, the next ones are first checked against the grams of b: a
   // block with a gram b lacks is not there, and its scan is spared.

@@ -36,7 +36,8 @@ public:
 
   // Scans the blocks of a in order and returns the longest extended hit (the earliest on a tie),
   // or a run of length 0. onStep, when set, receives the scan's percentage (0 to 90) after
-  // every examined block.
+  // every examined block of the first pass. When no block of that width occurs in b, the scan
+  // runs again with blocks half as wide, down to 256 bytes, until one does.
   TMatch FindBestMatch(std::string_view a, std::string_view b,
                        const std::function<void(std::int32_t)> &onStep);
 
@@ -47,6 +48,8 @@ private:
     std::size_t L;
   };
 
+  TMatch ScanBlocks(std::string_view a, std::string_view b, std::size_t width,
+                    const std::function<void(std::int32_t)> &onStep);
   std::size_t Locate(std::string_view block, std::string_view b);
   std::size_t Search(std::string_view block, std::string_view range);
   std::size_t KnownPlace(std::string_view block, std::string_view b) const;
