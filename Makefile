@@ -7,6 +7,9 @@ BUILD_FUZZ  ?= build-fuzz
 FUZZ_SECONDS ?= 60
 JOBS        ?= 2
 EXAMPLE      = examples/setup-new.txt examples/setup-old.txt
+# Warnings are errors in every tree made here (development and CI); a plain cmake build keeps them
+# warnings.
+CMAKE_FLAGS  = -G Ninja -DDORIX_WERROR=ON
 
 .PHONY: all deps build run test test-asan fuzz bench screenshots clean
 
@@ -16,7 +19,7 @@ deps:
 	@scripts/install-deps.sh
 
 $(BUILD)/build.ninja:
-	cmake -S . -B $(BUILD) -G Ninja -DDORIX_TESTS=ON
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DDORIX_TESTS=ON
 
 build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
@@ -39,7 +42,7 @@ screenshots: build
 	$(BUILD)/tests/screenshots/screenshots $(BUILD)/screenshots
 
 $(BUILD_ASAN)/build.ninja:
-	cmake -S . -B $(BUILD_ASAN) -G Ninja -DDORIX_TESTS=ON -DDORIX_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+	cmake -S . -B $(BUILD_ASAN) $(CMAKE_FLAGS) -DDORIX_TESTS=ON -DDORIX_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 
 test-asan: deps $(BUILD_ASAN)/build.ninja
 	cmake --build $(BUILD_ASAN) -j $(JOBS)
@@ -47,7 +50,7 @@ test-asan: deps $(BUILD_ASAN)/build.ninja
 		ctest --output-on-failure -j $(JOBS)
 
 $(BUILD_FUZZ)/build.ninja:
-	CC=clang CXX=clang++ cmake -S . -B $(BUILD_FUZZ) -G Ninja -DDORIX_TESTS=OFF -DDORIX_FUZZ=ON \
+	CC=clang CXX=clang++ cmake -S . -B $(BUILD_FUZZ) $(CMAKE_FLAGS) -DDORIX_TESTS=OFF -DDORIX_FUZZ=ON \
 		-DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 # Every fuzz target for FUZZ_SECONDS seconds (libFuzzer, clang).
@@ -56,7 +59,7 @@ fuzz: deps $(BUILD_FUZZ)/build.ninja
 	QT_QPA_PLATFORM=offscreen scripts/fuzz.sh $(BUILD_FUZZ) $(FUZZ_SECONDS)
 
 $(BUILD_BENCH)/build.ninja:
-	cmake -S . -B $(BUILD_BENCH) -G Ninja -DDORIX_TESTS=OFF -DDORIX_BENCH=ON -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B $(BUILD_BENCH) $(CMAKE_FLAGS) -DDORIX_TESTS=OFF -DDORIX_BENCH=ON -DCMAKE_BUILD_TYPE=Release
 
 bench: deps $(BUILD_BENCH)/build.ninja
 	cmake --build $(BUILD_BENCH) -j $(JOBS)
