@@ -10,11 +10,11 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
 #include <QTimer>
@@ -103,6 +103,7 @@ void TfrmDorix::FormCreate() {
   const auto idle = [this] { ProcessPendingEvents(false); }; // silent stretches stay responsive
   FDiff.OnIdle = idle;
   mm->OnIdle = idle;
+  mm->OnRelayoutDone = [this] { RelayoutDone(); };
   mm->SetAutoRelayout(false);
   mm->BeginUpdate(); // no layout until the window is shown
 
@@ -224,11 +225,6 @@ void TfrmDorix::StartupCompare() {
   }
   CompareFiles();
   GoToFirstDiffIfSimilar();
-}
-
-void TfrmDorix::GoToFirstDiffIfSimilar() {
-  if (FStatus == csSimilar)
-    mm->GoToFirstDiff();
 }
 
 void TfrmDorix::ForceFullComparison() {

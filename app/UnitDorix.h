@@ -50,6 +50,8 @@ public:
 
   // --- commands ---
   void StartupCompare();
+  // Jumps to the first difference when the comparison that serves the command ends similar:
+  // now, or when a run or a rebuild in progress and the one it wants after it have ended.
   void GoToFirstDiffIfSimilar();
   void btnExchClick();
   void btnChartClick();
@@ -65,6 +67,8 @@ public:
   // --- the comparison run ---
   void CompareFiles();
   bool NeedsUpdate() const;
+  // A comparison runs or the viewer builds its lines: commands wait until it ends.
+  bool Busy() const;
   void DiffProgress(const void *sender, std::int32_t percent, TVProgressStage stage);
   void UpdateStatus();
   // The whole file, or the empty string after the failure was shown in a message box.
@@ -80,6 +84,8 @@ public:
   const TSettings &Settings() const { return FSettings; }
   const TVDiff &Diff() const { return FDiff; }
   int FileReads() const { return FFileReads; }
+  // Nothing runs and no command waits for a run.
+  bool Idle() const { return !Busy() && !FRerunWanted; }
 
   // The platform's dialogs and programs; tests put their own here.
   TPlatformServices Platform = TPlatformServices::Real();
@@ -147,6 +153,8 @@ private:
   void ReadAndCompare(const TInputs &used);
   void FillStatistics(std::int32_t actualLength, std::int32_t obsoleteLength);
   void ProcessPendingEvents(bool always);
+  void RelayoutDone();
+  void TakeWantedJump();
   void ForceFullComparison();
   void SetStatusText(int panel, const QString &text);
   void StatusDoubleClick(int panel);
@@ -172,6 +180,7 @@ private:
   bool FRerunWanted = false;  // a command asked for one meanwhile: run again when it ends
   bool FForcePending = false; // ... and it asked for the files to be read afresh
   bool FCancelled = false;    // the window closed meanwhile: abandon the run
+  bool FJumpWanted = false;   // a command asked for the jump to the first difference
   qint64 FLastEventsAt = 0;   // when pending events were last processed, in ms
   int FFileReads = 0;
 };

@@ -69,7 +69,7 @@ void TfrmDorix::mmFormatPropClick() {
   mm->SetStyle(FStyleIndexUpdated, &FFontUpdated, FSettings.StyleUpdated.BkgColor);
   ApplyViewerFont();
   ApplyStyleColors();
-  FLastActualPFN = FActualPFN + QStringLiteral("*"); // compare afresh
+  ForceFullComparison();
   CompareFiles();
   mm->viewport()->update();
 }

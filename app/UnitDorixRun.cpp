@@ -52,13 +52,21 @@ void TfrmDorix::RememberState(const TInputs &used) {
   FLastView = used.View;
 }
 
+bool TfrmDorix::Busy() const {
+  return FRunning || mm->Building();
+}
+
 void TfrmDorix::CompareFiles() {
-  if (FCreating || !NeedsUpdate()) {
-    UpdateStatus();
+  if (Busy()) {
+    // Never a run inside a run or a rebuild of the lines: both let events through, and a run
+    // would clear the lines and the chunk list under them. This one follows when they end.
+    FRerunWanted = true;
     return;
   }
-  if (FRunning) {
-    FRerunWanted = true; // never a second run inside this one: it follows when this one ends
+  FRerunWanted = false;
+  if (FCreating || !NeedsUpdate()) {
+    UpdateStatus();
+    TakeWantedJump();
     return;
   }
   // The inputs this run uses; commands that arrive meanwhile change only the requested ones.
@@ -76,10 +84,33 @@ void TfrmDorix::CompareFiles() {
     ReportFailure(failure); // after the clean-up, as the toolkit's own handler would
   else
     UpdateStatus();
-  if (FRerunWanted && !FCancelled) {
-    FRerunWanted = false;
+  if (FCancelled)
+    return;
+  if (FRerunWanted)
     QTimer::singleShot(0, this, &TfrmDorix::CompareFiles);
-  }
+  else
+    TakeWantedJump();
+}
+
+void TfrmDorix::RelayoutDone() {
+  // A rebuild the viewer started by itself (after a size change) has ended: the commands that
+  // came meanwhile are applied now.
+  if (!FRunning && FRerunWanted && !FCancelled)
+    QTimer::singleShot(0, this, &TfrmDorix::CompareFiles);
+}
+
+void TfrmDorix::GoToFirstDiffIfSimilar() {
+  FJumpWanted = true;
+  if (!Busy() && !FRerunWanted)
+    TakeWantedJump();
+}
+
+void TfrmDorix::TakeWantedJump() {
+  if (!FJumpWanted)
+    return;
+  FJumpWanted = false;
+  if (FStatus == csSimilar)
+    mm->GoToFirstDiff();
 }
 
 void TfrmDorix::ReportFailure(const std::exception_ptr &failure) {
@@ -99,8 +130,15 @@ std::exception_ptr TfrmDorix::RunGuarded(const TInputs &used, bool full) {
   {
     TWaitCursor wait;
     try {
-      if (full)
+      if (full) {
+        // No lines are built from a chunk list the engine is still filling.
+        mm->BeginUpdate();
+        struct Unlock {
+          TVMemo *memo;
+          ~Unlock() { memo->EndUpdate(); }
+        } unlock{mm};
         ReadAndCompare(used);
+      }
       mm->SetHexMode(used.HexMode);
       mm->SetWrapMode(used.WrapMode);
       mm->SetViewFilter(used.View);

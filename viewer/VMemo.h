@@ -137,6 +137,10 @@ public:
   TVLayoutMode CurrentLayoutMode() const;
   void ForgetSavedTops();
   void Relayout();
+  // True while Relayout builds the lines: it lets events through, and whoever owns the control
+  // must not change the chunk list or the modes until OnRelayoutDone.
+  bool Building() const { return FBuilding; }
+  std::function<void()> OnRelayoutDone;
   void UpdateScrollBars();
   void SetAutoRelayout(bool on) { FAutoRelayout = on; }
 
@@ -258,6 +262,7 @@ private:
   void UpdateFontMetrics();
   std::int32_t WrapWidth() const;
   void PostRelayout();
+  void RebuildLines();
   std::int64_t HorzScrollMaximum() const;
   void OnVertAction(int action);
   void OnHorzAction(int action);
@@ -366,4 +371,5 @@ private:
   QPoint FMousePos;             // last known pointer position, in client coordinates
   QPoint FCaretPoint;           // where UpdateCaretPos put the caret
   bool FRelayoutPosted = false; // a relayout for a new width waits in the event queue
+  bool FBuilding = false;       // Relayout is building the lines
 };

@@ -115,13 +115,22 @@ int TVMemo::LineOfOffset(std::int64_t offset) const {
 void TVMemo::Relayout() {
   if (FUpdateLock != 0)
     return;
-  ++FUpdateLock; // also keeps a size message during the build from starting another one
-  struct Unlock {
-    int &lock;
-    ~Unlock() { --lock; }
-  } unlock{FUpdateLock};
-  TWaitCursor wait;
+  {
+    // The lock also keeps a size message during the build from starting another one. Both go
+    // when the build ends, also by an exception from a progress report.
+    struct Building {
+      TVMemo &memo;
+      Building(TVMemo &m) : memo(m) { ++memo.FUpdateLock, memo.FBuilding = true; }
+      ~Building() { --memo.FUpdateLock, memo.FBuilding = false; }
+    } building{*this};
+    TWaitCursor wait;
+    RebuildLines();
+  }
+  if (OnRelayoutDone)
+    OnRelayoutDone();
+}
 
+void TVMemo::RebuildLines() {
   const std::int64_t caretOffset =
       PositionToOffset(FCaretCol, FCaretLine, FLayoutMode == lmHex && FCaretInHex);
   const std::int64_t topOffset = PositionToOffset(0, FTopLine, false);

@@ -16,20 +16,6 @@
 
 namespace {
 
-// Runs act on the next modal dialog of type D as soon as it is shown.
-template <typename D> void WhenModal(std::function<void(D &)> act) {
-  auto *timer = new QTimer;
-  timer->setInterval(5);
-  QObject::connect(timer, &QTimer::timeout, [timer, act] {
-    if (auto *dialog = dynamic_cast<D *>(QApplication::activeModalWidget())) {
-      timer->stop();
-      timer->deleteLater();
-      act(*dialog);
-    }
-  });
-  timer->start();
-}
-
 class Dialogs : public MainWindowFixture {
 protected:
   QStringList browsed; // title and preset of every open-file dialog asked for

@@ -5,6 +5,7 @@
 #include "StatusPanels.h"
 #include "UnitDorix.h"
 
+#include <QApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -12,10 +13,26 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+
+// Runs act on the next modal dialog of type D as soon as it is shown.
+template <typename D> void WhenModal(std::function<void(D &)> act) {
+  auto *timer = new QTimer;
+  timer->setInterval(5);
+  QObject::connect(timer, &QTimer::timeout, [timer, act] {
+    if (auto *dialog = dynamic_cast<D *>(QApplication::activeModalWidget())) {
+      timer->stop();
+      timer->deleteLater();
+      act(*dialog);
+    }
+  });
+  timer->start();
+}
 
 class MainWindowFixture : public testing::Test {
 protected:
