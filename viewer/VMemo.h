@@ -277,6 +277,7 @@ private:
   void DrawZoneMarked(PaintState &ps, QRect rect, std::string_view text, std::int64_t startCol,
                       TVPane pane);
   void TextOutZone(PaintState &ps, QRect rect, std::string_view text);
+  void DrawCells(QPainter &p, const QFont &font, int x, int baseline, const QString &text);
   void FillBand(PaintState &ps, std::int64_t x, std::int64_t width, int top, int bottom,
                 const QColor &color);
   void LineMarkRange(int i, std::int64_t &from, std::int64_t &to);

@@ -3,8 +3,10 @@
 #include "CodePages.h"
 #include "VMemo.h"
 
+#include <QGlyphRun>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRawFont>
 
 #include <algorithm>
 
@@ -90,8 +92,9 @@ void TVMemo::DrawHexGrid(PaintState &ps) {
     ps.p.setPen(Qc(colour));
     ps.p.drawLine(static_cast<int>(x), 0, static_cast<int>(x), ps.clientBottom - 1);
   };
-  // Hex digits: after the 4th, 8th and 12th byte, 12 cells ("w" wide in the last font) apart.
-  const int step = 12 * QFontMetrics(*ps.font).horizontalAdvance(QLatin1Char('w'));
+  // Hex digits: after the 4th, 8th and 12th byte, 12 cells apart. Cells, not the advance of a
+  // letter of some font: the digits stand in cells, and a line between two groups must too.
+  const int step = 12 * FCharWidth;
   std::int64_t x = FGutterWidth - FScrollX + 2 * FHalfCharWidth + 11 * FCharWidth;
   line(x, 0xC0C0C0);
   line(x += step, 0x808080);
@@ -238,9 +241,44 @@ void TVMemo::TextOutZone(PaintState &ps, QRect rect, std::string_view text) {
   ps.p.setClipRect(rect);
   ps.p.setFont(*ps.font);
   ps.p.setPen(ps.fontColor);
-  ps.p.drawText(QPoint(origin, rect.top() + QFontMetrics(*ps.font).ascent()),
-                DecodeForDisplay(text, FOemMode ? TCodePage::Dos866 : TCodePage::Windows1251));
+  DrawCells(ps.p, *ps.font, origin, rect.top() + QFontMetrics(*ps.font).ascent(),
+            DecodeForDisplay(text, FOemMode ? TCodePage::Dos866 : TCodePage::Windows1251));
   ps.p.restore();
+}
+
+// Every character starts at the left edge of its own cell. A font's advances are fractional and
+// differ from the cell width that the caret, the selection and the hit test use, so a string
+// drawn whole drifts off the grid; the glyphs are placed one by one instead. A character the
+// font has no glyph for is drawn in its cell from whichever font the system falls back to.
+void TVMemo::DrawCells(QPainter &p, const QFont &font, int x, int baseline, const QString &text) {
+  const QRawFont raw = QRawFont::fromFont(font);
+  QList<quint32> glyphs(text.size());
+  int count = static_cast<int>(glyphs.size());
+  if (!raw.isValid() ||
+      !raw.glyphIndexesForChars(text.constData(), static_cast<int>(text.size()), glyphs.data(),
+                                &count) ||
+      count != text.size())
+    glyphs.fill(0); // no glyph table: every character takes the fallback
+  QList<quint32> found;
+  QList<QPointF> positions;
+  for (qsizetype k = 0; k < text.size(); ++k) {
+    const int cellX = x + static_cast<int>(k) * FCharWidth;
+    if (glyphs[k] != 0) {
+      found.append(glyphs[k]);
+      positions.append(QPointF(cellX, baseline));
+    } else if (!text[k].isSpace()) {
+      p.drawText(QPoint(cellX, baseline), QString(text[k]));
+    }
+  }
+  if (found.isEmpty())
+    return;
+  QGlyphRun run;
+  run.setRawFont(raw);
+  run.setGlyphIndexes(found);
+  run.setPositions(positions);
+  run.setUnderline(font.underline());
+  run.setStrikeOut(font.strikeOut());
+  p.drawGlyphRun(QPointF(0, 0), run);
 }
 
 void TVMemo::LineMarkRange(int i, std::int64_t &from, std::int64_t &to) {

@@ -177,4 +177,63 @@ TEST_F(Painting, NoLinesShowsGutterAndControlColour) {
   EXPECT_EQ(Pixel(image, 1, 1), Palette(QPalette::Button));
 }
 
+// The first pixel column of a row band, from x on, that is darker than every background.
+int FirstInk(const QImage &image, int from, int to, int top, int height) {
+  for (int x = from; x < to; ++x)
+    for (int y = top; y < top + height; ++y)
+      if (qGray(image.pixel(x, y)) < 100)
+        return x;
+  return -1;
+}
+
+// A character's left edge is its cell's, whatever the zones before it and the font size: the
+// caret, selection and hit test use the same cells.
+TEST_F(Painting, EveryCharacterStartsInItsOwnCell) {
+  Resize(1200, 300);
+  for (int pixels : {8, 13, 21, 34}) {
+    QFont font = memo->font();
+    font.setPixelSize(pixels);
+    memo->setFont(font);
+    for (TVFont &f : fonts)
+      f.Font = font;
+    const int col = std::min(126, (1150 - 4 * memo->CharWidth()) / memo->CharWidth());
+    list.Clear();
+    texts.clear();
+    const std::string tail = "|\r\n";
+    Add(kEqual, std::string(col, ' ') + tail); // one zone
+    Add(kInserted, std::string(col / 3, ' ')); // three zones of other kinds
+    Add(kDeleted, std::string(col / 3, ' '));
+    Add(kEqual, std::string(col - 2 * (col / 3), ' ') + tail);
+    for (int k = 0; k < col; ++k) // a zone per character
+      Add(k % 2 ? kInserted : kEqual, " ");
+    Add(kEqual, tail);
+    Layout(false);
+    ASSERT_EQ(memo->LineCount(), 4);
+    const QImage image = Grab();
+    const int cell = CellX(col), h = memo->LineHeight();
+    for (int row = 0; row < 3; ++row) {
+      const int ink = FirstInk(image, CellX(col - 3), CellX(col + 3), row * h, h);
+      EXPECT_GE(ink, cell) << pixels << " px, row " << row;
+      EXPECT_LT(ink, cell + memo->CharWidth()) << pixels << " px, row " << row;
+    }
+  }
+}
+
+TEST_F(Painting, HexGroupLinesFallBetweenTheDigitsOfTwoBytes) {
+  Resize(700, 300);
+  Add(kEqual, std::string(16, '\xE8'));
+  Layout(false, true);
+  const QImage image = Grab();
+  // The line after the 4th byte stands in the blank cell that follows its digits; the next ones
+  // 12 cells on.
+  const int blank = CellX(11),
+            x = memo->GutterWidth() + 2 * memo->HalfCharWidth() + 11 * memo->CharWidth();
+  EXPECT_GE(x, blank);
+  EXPECT_LT(x, blank + memo->CharWidth());
+  for (int group = 0; group < 3; ++group) // on the white band, where the digits are
+    EXPECT_EQ(Pixel(image, x + group * 12 * memo->CharWidth(), 1),
+              group == 1 ? 0x808080u : 0xC0C0C0u)
+        << "group line " << group;
+}
+
 } // namespace
