@@ -303,8 +303,9 @@ private:
   void StepDiff(bool forward);
   void StepBand(bool up);
 
-  // search
+  // search and clipboard
   void EnsureSearchText(TVSearchKind kind);
+  bool EndsWithLineEnd(int i) const;
 
   // caret and input
   void BeforeCaretMove();

@@ -111,6 +111,13 @@ void TVMemo::FindNext(const QString &extra) {
   FFoundActive = true; // after the move, whose Shift rule switches it off
 }
 
+bool TVMemo::EndsWithLineEnd(int i) const {
+  if (i + 1 >= LineCount())
+    return true;
+  const TVMemoLine &line = GetLine(i);
+  return GetLine(i + 1).FStart > line.FStart + line.FLength; // a terminator lies between them
+}
+
 std::string TVMemo::GetSelectedText() const {
   if (!FSelActive)
     return {};
@@ -127,7 +134,10 @@ std::string TVMemo::GetSelectedText() const {
     if (from < size)
       result.append(text, static_cast<std::size_t>(from),
                     static_cast<std::size_t>(std::min(to, size) - from));
-    result += "\r\n";
+    // A line that ended because it was full goes on in the next one: no break of the text's
+    // own is there. The hex digits keep one line of the pane a line.
+    if (FSelPane == paneHexDigits || EndsWithLineEnd(i))
+      result += "\r\n";
   }
   for (int k = 0; k < 2 && !result.empty() && (result.back() == '\r' || result.back() == '\n'); ++k)
     result.pop_back();

@@ -170,10 +170,25 @@ TEST_F(Search, CopyInTheHexDigitPane) {
     expected += " 42";
   EXPECT_EQ(memo->GetSelectedText(), expected) << "a full last line ends without its blank";
 
+  // The character pane is the text itself: its rows of 16 bytes are joined again.
   memo->StartSelection(15, 0, paneHexChars);
   memo->ExtendSelection(2, 1);
   memo->CopyToClipboard();
-  EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf16(u"A\r\n\u0430\u0001"));
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf16(u"A\u0430\u0001"));
+}
+
+TEST_F(Search, CopyInWrapModeGivesTheTextsOwnLineBreaks) {
+  const std::string text = "Copyright notice " + std::string(90, 'x') + "\r\nnext line\r\n" +
+                           std::string(70, 'y') + "\r\n\r\nend";
+  Add(kEqual, text);
+  Layout(true);
+  ASSERT_GT(memo->LineCount(), 6) << "the long lines are wrapped";
+  memo->SelectAll();
+  memo->CopyToClipboard();
+  EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), text);
+  memo->StartSelection(3, 0, paneText);
+  memo->ExtendSelection(2, 1); // across one wrap point
+  EXPECT_EQ(memo->GetSelectedText(), text.substr(3, WrapWidth() - 1));
 }
 
 } // namespace
