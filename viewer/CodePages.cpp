@@ -131,19 +131,22 @@ QString DecodeWindows1251(std::string_view bytes) {
   return Decode(bytes, table);
 }
 
-std::string EncodeWindows1251(const QString &text) {
-  static const std::array<std::uint8_t, 0x10000> bytes = [] {
-    std::array<std::uint8_t, 0x10000> b{};
-    b.fill('?');
+std::optional<std::string> EncodeWindows1251(const QString &text) {
+  static const std::array<std::int16_t, 0x10000> bytes = [] {
+    std::array<std::int16_t, 0x10000> b{};
+    b.fill(-1);
     const TCodePageTable &table = CodePageTable(TCodePage::Windows1251);
     for (int c = 0; c < 256; ++c)
-      b[c < 0x20 || c == 0x7F ? c : table[c]] = static_cast<std::uint8_t>(c);
+      b[c < 0x20 || c == 0x7F ? c : table[c]] = static_cast<std::int16_t>(c);
     return b;
   }();
   std::string out;
   out.reserve(static_cast<std::size_t>(text.size()));
-  for (const QChar c : text)
+  for (const QChar c : text) {
+    if (bytes[c.unicode()] < 0)
+      return std::nullopt;
     out += static_cast<char>(bytes[c.unicode()]);
+  }
   return out;
 }
 

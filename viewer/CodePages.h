@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,8 +24,9 @@ QString DecodeForDisplay(std::string_view bytes, TCodePage page);
 // Decodes Windows-1251 text faithfully (for the clipboard).
 QString DecodeWindows1251(std::string_view bytes);
 
-// Encodes text typed by the user as Windows-1251; what the code page lacks becomes '?'.
-std::string EncodeWindows1251(const QString &text);
+// Encodes text typed by the user as Windows-1251; nothing when the code page lacks one of its
+// characters (such a text cannot occur in the files).
+std::optional<std::string> EncodeWindows1251(const QString &text);
 
 // Windows-1251 upper-casing of one byte; bytes whose upper case is not in the code page stay.
 char UpperWindows1251(char c);

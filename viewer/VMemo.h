@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -306,6 +307,7 @@ private:
   // search and clipboard
   void EnsureSearchText(TVSearchKind kind);
   bool EndsWithLineEnd(int i) const;
+  void ShowNotFound(const QString &extra);
 
   // caret and input
   void BeforeCaretMove();
@@ -357,7 +359,8 @@ private:
   bool FFoundActive = false;
   TVPane FFoundPane = paneText;
   std::int32_t FFoundStartCol = 0, FFoundStartLine = 0, FFoundEndCol = 0, FFoundEndLine = 0;
-  std::string FFindText; // Windows-1251 bytes
+  QString FFindString;                  // as typed
+  std::optional<std::string> FFindText; // in Windows-1251; none when it cannot be expressed
   std::unique_ptr<TFindDialog> FFindDialog;
   std::string FSearchText, FSearchTextUpper, FSearchTextHex;
   unsigned FSearchCache = 0; // which search texts are built (bits of TVSearchKind)

@@ -22,6 +22,10 @@ void TVMemo::SetHexMode(bool on) {
   if (on == FHexMode)
     return;
   FHexMode = on;
+  // The next relayout finds the caret's text by its column in the pane the lines show now; a
+  // caret in the character pane moves to the same byte in the digits before the pane changes.
+  if (FLayoutMode == lmHex && !FCaretInHex)
+    FCaretCol = ByteToHexColumn(FCaretCol);
   FCaretInHex = true;
   UpdateCaretPos();
 }

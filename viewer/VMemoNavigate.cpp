@@ -122,6 +122,8 @@ void TVMemo::RightmostDiffOf(int line) {
     --d;
   }
   ScrollToColumn(t - std::min(m * zones[d].Length + 1, ScreenColumns() - 1));
+  if (CaretPane() == paneHexDigits)
+    t = std::min(t, kHexLastColumn); // the pane's own last column, with wrap on or off
   MoveCaret(t, line, false);
 }
 
@@ -165,6 +167,12 @@ void TVMemo::StepDiff(bool forward) {
     col = at.b + len(at.j); // the end of this difference, or the start of the next one
     if (hexDigits)
       col = std::min(col, kHexLastColumn);
+    if (col == FCaretCol) {
+      // A difference that ends a full row of hex digits ends at the pane's last column, where
+      // the caret already is: the next stop is on a line below.
+      ToNextDiffLine();
+      return;
+    }
     view = IsSharedZone(zones[at.j]) ? col + towards(at.j + 1) : col + 1;
   } else {
     if (at.j == zones.size()) {

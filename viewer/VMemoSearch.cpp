@@ -40,9 +40,10 @@ void TVMemo::CloseFindDialog() {
 }
 
 void TVMemo::FindDialogFind() {
-  FFindText = EncodeWindows1251(FFindDialog->FindText());
+  FFindString = FFindDialog->FindText();
+  FFindText = EncodeWindows1251(FFindString);
   FFindDialog->close();
-  if (FFindText.empty())
+  if (FFindString.isEmpty())
     ShowMessage(QStringLiteral("Строка поиска не может быть пустой"));
   else
     FindNext({});
@@ -67,8 +68,13 @@ void TVMemo::EnsureSearchText(TVSearchKind kind) {
 }
 
 void TVMemo::FindNext(const QString &extra) {
-  if (FFindText.empty())
+  if (FFindString.isEmpty())
     return;
+  if (!FFindText) { // a character the code page lacks: no text holds it
+    ShowNotFound(extra);
+    return;
+  }
+  const std::string &findText = *FFindText;
   const bool down = !FFindDialog || FFindDialog->Down();
   const bool matchCase = FFindDialog && FFindDialog->MatchCase();
   const bool wholeWord = FFindDialog && FFindDialog->WholeWord();
@@ -80,22 +86,20 @@ void TVMemo::FindNext(const QString &extra) {
   if (pane == paneHexDigits) {
     EnsureSearchText(skHex);
     text = FSearchTextHex;
-    pattern = Upper(FFindText); // the digits are upper case whatever the option says
+    pattern = Upper(findText); // the digits are upper case whatever the option says
     start = 2 * PositionToOffset(FCaretCol, FCaretLine, true);
   } else {
     EnsureSearchText(matchCase ? skPlain : skUpper);
     text = matchCase ? FSearchText : FSearchTextUpper;
-    pattern = matchCase ? FFindText : Upper(FFindText);
+    pattern = matchCase ? findText : Upper(findText);
     start = PositionToOffset(FCaretCol, FCaretLine, false);
   }
   const std::optional<std::size_t> hit = FindOccurrence(
-      {text, pattern, start, down, wholeWord && pane != paneHexDigits, FFindText.size()});
+      {text, pattern, start, down, wholeWord && pane != paneHexDigits, findText.size()});
   viewport()->update();
 
   if (!hit) {
-    FFoundActive = false;
-    ShowMessage(QStringLiteral("строка '") + DecodeWindows1251(FFindText) + QStringLiteral("' ") +
-                extra + QStringLiteral("не найдена"));
+    ShowNotFound(extra);
     return;
   }
   const auto p = static_cast<std::int64_t>(*hit), n = static_cast<std::int64_t>(pattern.size());
@@ -109,6 +113,14 @@ void TVMemo::FindNext(const QString &extra) {
   const TVPosition target = down ? last : first;
   MoveCaret(target.Col, target.Line, true);
   FFoundActive = true; // after the move, whose Shift rule switches it off
+  FSelActive = false;  // a selection left by a click would be painted instead of the hit
+}
+
+void TVMemo::ShowNotFound(const QString &extra) {
+  FFoundActive = false;
+  viewport()->update();
+  ShowMessage(QStringLiteral("строка '") + FFindString + QStringLiteral("' ") + extra +
+              QStringLiteral("не найдена"));
 }
 
 bool TVMemo::EndsWithLineEnd(int i) const {

@@ -225,6 +225,19 @@ TEST_F(Input, ShiftSelectsAndAPlainMoveDropsTheSelection) {
   EXPECT_FALSE(memo->SelActive());
 }
 
+TEST_F(Input, LeavingTheHexLayoutKeepsTheCaretOnItsText) {
+  Add(kEqual, std::string(20, 'a') + "b" + std::string(19, 'c'));
+  Layout(false, true);
+  memo->MoveCaret(12, 1, false);
+  Key(Qt::Key_Tab); // to the character pane: byte 20, the "b"
+  ASSERT_FALSE(memo->CaretInHex());
+  ASSERT_EQ(memo->Caret(), (TVPosition{4, 1}));
+  Layout(false);
+  EXPECT_EQ(memo->Caret(), (TVPosition{20, 0}));
+  Layout(false, true);
+  EXPECT_EQ(memo->Caret(), (TVPosition{12, 1})) << "back in the digits of the same byte";
+}
+
 TEST_F(Input, TabSwitchesBetweenTheHexPanes) {
   Add(kEqual, std::string(40, 't'));
   Layout(false, true);

@@ -71,6 +71,27 @@ TEST_F(Navigation, HexDigitPaneColumnsAreThreeTimesAsLarge) {
   EXPECT_EQ(memo->Caret().Col, 12);
 }
 
+// 20 inserted bytes after 12 shared ones: the first row ends in a difference that fills it.
+TEST_F(Navigation, HexDigitStepsReachTheNextLineAfterAFullRow) {
+  Add(kEqual, std::string(12, 's'));
+  Add(kInserted, std::string(20, 'i'));
+  for (bool wrap : {true, false}) {
+    Layout(wrap, true);
+    memo->MoveCaret(0, 0, false);
+    std::vector<TVPosition> stops;
+    for (int k = 0; k < 3; ++k) {
+      memo->NextDiff();
+      stops.push_back(memo->Caret());
+    }
+    EXPECT_EQ(stops, (std::vector<TVPosition>{{36, 0}, {47, 0}, {0, 1}})) << "wrap " << wrap;
+    memo->RightmostDiff();
+    EXPECT_EQ(memo->Caret(), (TVPosition{47, 1}));
+    memo->MoveCaret(0, 0, false);
+    memo->RightmostDiff();
+    EXPECT_EQ(memo->Caret(), (TVPosition{47, 0})) << "the pane's last column, wrap " << wrap;
+  }
+}
+
 TEST_F(Navigation, PrevDiffBeyondTheEndStopsAtTheLastDifferenceFirst) {
   AddUpdatedLine();
   Layout(false);

@@ -28,7 +28,7 @@ protected:
     d->chkWholeWord->setChecked(wholeWord);
     d->btnFind->click();
   }
-  std::string Cp1251(const QString &s) { return EncodeWindows1251(s); }
+  std::string Cp1251(const QString &s) { return EncodeWindows1251(s).value(); }
 };
 
 TEST_F(Search, DownTwiceThenNotFound) {
@@ -46,6 +46,33 @@ TEST_F(Search, DownTwiceThenNotFound) {
   EXPECT_EQ(messages, QStringList{"строка 'abc' больше не найдена"});
   EXPECT_FALSE(memo->FoundActive());
   EXPECT_EQ(memo->Caret(), (TVPosition{9, 0}));
+}
+
+TEST_F(Search, AStringTheCodePageCannotHoldIsNotFound) {
+  Add(kEqual, "a?b and a?b");
+  Layout(false);
+  Find(QString::fromUtf16(u"a\u2603b")); // a snowman, which Windows-1251 lacks
+  EXPECT_FALSE(memo->FoundActive());
+  EXPECT_EQ(messages, QStringList{QString::fromUtf16(u"строка 'a\u2603b' не найдена")});
+  memo->FindNext(QStringLiteral("больше "));
+  EXPECT_EQ(messages.size(), 2) << "F3 repeats the search, and finds nothing either";
+  EXPECT_EQ(memo->Caret(), (TVPosition{0, 0}));
+}
+
+TEST_F(Search, AHitShowsOverTheSelectionAClickLeft) {
+  Add(kEqual, "xx abc yy");
+  Layout(false);
+  Focus();
+  QTest::mouseClick(memo->viewport(), Qt::LeftButton, {},
+                    QPoint(memo->GutterWidth() + memo->HalfCharWidth() + memo->CharWidth(), 3));
+  ASSERT_TRUE(memo->SelActive()) << "a click leaves an empty selection";
+  memo->clearFocus();
+  Find("abc");
+  EXPECT_TRUE(memo->FoundActive());
+  EXPECT_FALSE(memo->SelActive());
+  const QImage image = Grab();
+  const int x = memo->GutterWidth() + memo->HalfCharWidth() + 4 * memo->CharWidth() + 1;
+  EXPECT_EQ(Pixel(image, x, 1), 0u) << "the hit is drawn black";
 }
 
 TEST_F(Search, UpFindsTheOccurrenceEndingAtTheCaret) {
