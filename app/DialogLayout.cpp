@@ -37,3 +37,10 @@ void FitChildren(QWidget &window) {
   window.resize(std::max(window.width(), used.right() + 16),
                 std::max(window.height(), used.bottom() + 16));
 }
+
+void NoDefaultButton(QWidget &window) {
+  for (QPushButton *button : window.findChildren<QPushButton *>()) {
+    button->setAutoDefault(false);
+    button->setDefault(false);
+  }
+}

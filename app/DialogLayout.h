@@ -15,3 +15,5 @@ QPushButton *PlaceButton(QWidget *parent, const QString &text, int x, int y, int
 QCheckBox *PlaceCheckBox(QWidget *parent, const QString &text, int x, int y, int w, int h);
 // Grows a window so that every child fits, keeping at least its design size.
 void FitChildren(QWidget &window);
+// Enter presses no button of the window: Qt makes a dialog's push buttons default on focus.
+void NoDefaultButton(QWidget &window);

@@ -91,6 +91,7 @@ TFormDorixCfg::TFormDorixCfg(const TPlatformServices &platform, QWidget *parent)
   connect(edFontSize, &QLineEdit::textChanged, this, &TFormDorixCfg::edFontSizeChange);
   connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);
   connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+  NoDefaultButton(*this);
 }
 
 QLineEdit *TFormDorixCfg::Samples(int i) const {

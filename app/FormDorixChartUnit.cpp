@@ -3,6 +3,7 @@
 #include "SizeToText.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
@@ -194,12 +195,40 @@ void TFormDorixChart::ApplyStyles(const TVTextStyle &inserted, const TVTextStyle
 }
 
 void TFormDorixChart::SetFileCaptions(const QString &first, const QString &second) {
-  // At the design position, or just behind the bold heading where its font makes it wider.
-  auto place = [](QLabel *caption, const QLabel *heading, const QString &name) {
-    caption->setText(QLatin1Char('(') + name + QLatin1Char(')'));
+  FFirstName = first;
+  FSecondName = second;
+  PlaceFileCaptions();
+}
+
+void TFormDorixChart::PlaceFileCaptions() {
+  // At the design position, or just behind the bold heading where its font makes it wider. A
+  // name too long for the page loses its start, so that the file's own name shows; the tool
+  // tip holds it whole.
+  auto place = [this](QLabel *caption, const QLabel *heading, const QString &name) {
+    const int x = std::max(424, heading->geometry().right() + 4);
+    const int room = width() - x - 12; // the page, less the frame of the tabs around it
+    const QString shown = caption->fontMetrics().elidedText(
+        name, Qt::ElideLeft, room - caption->fontMetrics().horizontalAdvance(QStringLiteral("()")));
+    caption->setText(QLatin1Char('(') + shown + QLatin1Char(')'));
+    caption->setToolTip(shown == name ? QString() : name);
     caption->adjustSize();
-    caption->move(std::max(424, heading->geometry().right() + 4), caption->y());
+    caption->move(x, caption->y());
   };
-  place(lblFirstCaption, Label1, first);
-  place(lblSecondCaption, Label2, second);
+  place(lblFirstCaption, Label1, FFirstName);
+  place(lblSecondCaption, Label2, FSecondName);
+}
+
+void TFormDorixChart::resizeEvent(QResizeEvent *event) {
+  QWidget::resizeEvent(event);
+  PlaceFileCaptions();
+}
+
+void TFormDorixChart::keyPressEvent(QKeyEvent *event) {
+  // Like a dialog: Escape and Enter close it (closing only hides it).
+  if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return ||
+      event->key() == Qt::Key_Enter) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }

@@ -41,8 +41,15 @@ public:
   QWidget *pnlBottom;
   QPushButton *btnClose;
 
+protected:
+  void resizeEvent(QResizeEvent *event) override;
+  void keyPressEvent(QKeyEvent *event) override;
+
 private:
+  void PlaceFileCaptions();
   void BuildChartPage();
   void BuildLegendPage();
   void SetNumber(QLabel *label, std::int32_t value);
+
+  QString FFirstName, FSecondName;
 };

@@ -43,6 +43,7 @@ TFormDorixTextCfg::TFormDorixTextCfg(const TPlatformServices &platform, QWidget 
   connect(btnFontColor, &QPushButton::clicked, this, &TFormDorixTextCfg::btnFontColorClick);
   connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);
   connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+  NoDefaultButton(*this);
 }
 
 void TFormDorixTextCfg::showEvent(QShowEvent *event) {

@@ -54,7 +54,8 @@ void TPieChart::paintEvent(QPaintEvent *) {
   const int legendHeight = static_cast<int>(slices.size()) * kLegendRowHeight + 6;
   const QFontMetrics metrics(font());
   const int markRoom = metrics.height() + kMarkLine + 4;
-  const int w = width() - 2 * (metrics.horizontalAdvance(QStringLiteral("100 %")) + kMarkLine + 8);
+  const int w =
+      width() - 2 * (metrics.horizontalAdvance(QStringLiteral("99.99 %")) + kMarkLine + 8);
   const int h =
       std::min(static_cast<int>(w * kTilt), height() - legendHeight - kRimDepth - 2 * markRoom);
   if (w <= 0 || h <= 0 || total <= 0)
@@ -104,6 +105,9 @@ void TPieChart::paintEvent(QPaintEvent *) {
     QRectF box = metrics.boundingRect(mark).adjusted(-3, -1, 3, 1);
     box.moveCenter(out +
                    QPointF(std::cos(mid) * box.width() / 2, -std::sin(mid) * box.height() / 2));
+    // A mark wider than the room left for it beside the pie stays whole inside the widget.
+    box.moveLeft(std::clamp(box.left(), 0.0, std::max(0.0, width() - 1 - box.width())));
+    box.moveTop(std::clamp(box.top(), 0.0, std::max(0.0, height() - 1 - box.height())));
     p.setBrush(QColor(255, 255, 225));
     p.drawRect(box);
     p.drawText(box, Qt::AlignCenter, mark);

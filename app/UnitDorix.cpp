@@ -167,11 +167,13 @@ void TfrmDorix::ChangeObsoletePFN(const QString &name) {
 
 void TfrmDorix::SetActualCaption(const QString &name) {
   edActualCaption->setText(name);
+  edActualCaption->setCursorPosition(0); // a long path shows its start, not its end
   FormDorixChart->SetFileCaptions(name, GetObsoleteCaption());
 }
 
 void TfrmDorix::SetObsoleteCaption(const QString &name) {
   edObsoleteCaption->setText(name);
+  edObsoleteCaption->setCursorPosition(0);
   FormDorixChart->SetFileCaptions(GetActualCaption(), name);
 }
 

@@ -50,6 +50,7 @@ void TfrmDorix::BuildToolBar() {
   auto check = [this](const QString &caption, const QString &hint, int width) {
     auto *box = new QCheckBox(caption);
     box->setToolTip(hint);
+    box->setFocusPolicy(Qt::NoFocus); // like a tool button: the text keeps the keyboard
     box->setMinimumWidth(width);
     ToolBar1->addWidget(box);
     return box;

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QScrollBar>
+#include <QStyleHints>
 
 #include <algorithm>
 #include <cstring>
@@ -28,8 +29,10 @@ TVMemo::TVMemo(QWidget *parent) : QAbstractScrollArea(parent) {
 
   FScrollTimer.setInterval(100);
   connect(&FScrollTimer, &QTimer::timeout, this, &TVMemo::DragTo);
-  FBlinkTimer.setInterval(std::max(1, QApplication::cursorFlashTime() / 2));
   connect(&FBlinkTimer, &QTimer::timeout, this, &TVMemo::BlinkCaret);
+  ApplyFlashTime();
+  connect(QGuiApplication::styleHints(), &QStyleHints::cursorFlashTimeChanged, this,
+          &TVMemo::ApplyFlashTime);
   connect(verticalScrollBar(), &QScrollBar::actionTriggered, this, &TVMemo::OnVertAction);
   connect(horizontalScrollBar(), &QScrollBar::actionTriggered, this, &TVMemo::OnHorzAction);
   UpdateFontMetrics();

@@ -229,6 +229,8 @@ public:
 
   // The drag timer, exposed so that a test can drive its ticks.
   QTimer &ScrollTimer() { return FScrollTimer; }
+  // The caret's blink timer: stopped while the caret is hidden or the desktop turns blinking off.
+  const QTimer &BlinkTimer() const { return FBlinkTimer; }
 
 protected:
   void paintEvent(QPaintEvent *event) override;
@@ -315,6 +317,7 @@ private:
   bool HasKeyboardFocus() const { return hasFocus(); }
   void ShowCaret(bool show);
   void BlinkCaret();
+  void ApplyFlashTime();
   void MousePress(const QPoint &pos);
 
   // Fields, in the order the behaviour description declares them where they exist here.

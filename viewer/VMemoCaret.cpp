@@ -3,6 +3,7 @@
 
 #include <QGuiApplication>
 #include <QScrollBar>
+#include <QStyleHints>
 
 #include <algorithm>
 
@@ -65,7 +66,19 @@ void TVMemo::ShowCaret(bool show) {
     return;
   FCaretShown = show;
   FBlinkOn = true;
-  if (show)
+  if (show && FBlinkTimer.interval() > 0)
+    FBlinkTimer.start();
+  else
+    FBlinkTimer.stop();
+  viewport()->update(CaretRect());
+}
+
+void TVMemo::ApplyFlashTime() {
+  // A desktop that turns blinking off reports no flash time: the caret then simply stays on.
+  const int flash = QGuiApplication::styleHints()->cursorFlashTime();
+  FBlinkTimer.setInterval(flash > 0 ? std::max(1, flash / 2) : 0);
+  FBlinkOn = true;
+  if (FCaretShown && flash > 0)
     FBlinkTimer.start();
   else
     FBlinkTimer.stop();

@@ -1,5 +1,6 @@
 #include "FormDorixChartUnit.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
@@ -100,6 +101,52 @@ TEST(StatisticsWindow, LabelsAreNotClipped) {
     if (l->width() == 73)
       continue; // the swatches keep their design size
     EXPECT_GE(l->width(), l->sizeHint().width()) << l->text().toStdString();
+  }
+}
+
+// The mark of a slice on the left, wider than "100 %", stays whole inside the pie's widget.
+TEST(StatisticsWindow, MarksAreDrawnWhole) {
+  TFormDorixChart chart;
+  chart.FillPie(5047, 4953, 0, kEqual, kInserted, kDeleted);
+  chart.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&chart));
+  const QImage image = chart.Chart1->grab().toImage();
+  int left = image.width(), right = -1;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if ((image.pixel(x, y) & 0xFFFFFF) == 0xFFFFE1) { // the marks' fill
+        left = std::min(left, x);
+        right = std::max(right, x);
+      }
+  ASSERT_GE(right, 0) << "marks are drawn";
+  EXPECT_GT(left, 0) << "the left mark's frame is inside the widget";
+  EXPECT_LT(right, image.width() - 1) << "the right mark's frame is inside the widget";
+}
+
+TEST(StatisticsWindow, ALongNameLosesItsStartAndKeepsTheFileName) {
+  TFormDorixChart chart;
+  const QString name = "/home/user/projects/" + QString(60, 'x') + "/examples/setup-new.txt";
+  chart.SetFileCaptions(name, "old.txt");
+  chart.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&chart));
+  const QString shown = chart.lblFirstCaption->text();
+  EXPECT_TRUE(shown.startsWith(QString::fromUtf16(u"(\u2026"))) << shown.toStdString();
+  EXPECT_TRUE(shown.endsWith("setup-new.txt)")) << shown.toStdString();
+  EXPECT_LE(chart.lblFirstCaption->geometry().right(), chart.tsChart->width());
+  EXPECT_EQ(chart.lblFirstCaption->toolTip(), name);
+  EXPECT_EQ(chart.lblSecondCaption->text(), "(old.txt)");
+  chart.resize(1200, chart.height());
+  QApplication::processEvents();
+  EXPECT_EQ(chart.lblFirstCaption->text(), "(" + name + ")") << "a wider window shows it whole";
+}
+
+TEST(StatisticsWindow, EscapeAndEnterCloseIt) {
+  TFormDorixChart chart;
+  for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
+    chart.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&chart));
+    QTest::keyClick(&chart, key);
+    EXPECT_FALSE(chart.isVisible()) << key;
   }
 }
 

@@ -216,6 +216,25 @@ TEST_F(Dialogs, AboutBoxOpensTheMakersPage) {
   EXPECT_EQ(opened, QList<QUrl>{QUrl("http://www.morvane.example/index.htm?ref=dorix13-about")});
 }
 
+TEST_F(Dialogs, EnterInTheSettingsAndStyleDialogsPressesNoButton) {
+  StartWith();
+  TFormDorixCfg settings(w->Platform);
+  TFormDorixTextCfg style(w->Platform);
+  const std::pair<QDialog *, std::vector<QPushButton *>> dialogs[] = {
+      {&settings, {settings.btnOk, settings.btnCancel}}, {&style, {style.btnOk, style.btnCancel}}};
+  for (const auto &[dialog, buttons] : dialogs) {
+    dialog->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+    for (QPushButton *b : buttons) {
+      b->setFocus(); // a button with the focus is the one Enter would press
+      QTest::keyClick(dialog, Qt::Key_Return);
+      EXPECT_TRUE(dialog->isVisible()) << b->text().toStdString();
+      EXPECT_EQ(dialog->result(), 0) << b->text().toStdString();
+    }
+    dialog->hide();
+  }
+}
+
 TEST_F(Dialogs, NoTextIsClipped) {
   StartWith();
   TFormDorixOpen open(w->Platform);

@@ -2,6 +2,7 @@
 #include "MemoFixture.h"
 
 #include <QScrollBar>
+#include <QStyleHints>
 #include <QWheelEvent>
 
 namespace {
@@ -284,6 +285,24 @@ TEST_F(Input, CaretIsPlacedInEveryPane) {
   EXPECT_GT(memo->ScrollX(), 0) << "the character pane lies right of this narrow window";
   memo->clearFocus();
   EXPECT_FALSE(memo->CaretShown());
+}
+
+TEST_F(Input, TheCaretBlinksAsTheDesktopSaysAndStaysOnWhenItSaysNot) {
+  QStyleHints *hints = QGuiApplication::styleHints();
+  const int before = hints->cursorFlashTime();
+  Add(kEqual, "text");
+  Layout(false);
+  Focus();
+  ASSERT_TRUE(memo->CaretShown());
+  hints->setCursorFlashTime(0); // blinking turned off, while the caret shows
+  EXPECT_FALSE(memo->BlinkTimer().isActive()) << "no timer runs for a caret that does not blink";
+  memo->clearFocus();
+  Focus();
+  EXPECT_FALSE(memo->BlinkTimer().isActive());
+  hints->setCursorFlashTime(800);
+  EXPECT_TRUE(memo->BlinkTimer().isActive());
+  EXPECT_EQ(memo->BlinkTimer().interval(), 400);
+  hints->setCursorFlashTime(before);
 }
 
 TEST_F(Input, PointerIsAnIBeamOverTheTextAndAnArrowOverTheGutter) {
