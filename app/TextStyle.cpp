@@ -55,11 +55,6 @@ void ApplyColors(const TVTextStyle &style, QWidget &widget, QPalette::ColorRole 
 
 } // namespace
 
-void InitTextStyle(TVTextStyle &style, TColorValue fontColor, std::uint8_t fontStyle,
-                   TColorValue bkgColor) {
-  style = {fontColor, fontStyle, bkgColor};
-}
-
 QString FontStyleToStr(std::uint8_t fontStyle) {
   QString s = QStringLiteral("[");
   for (const auto &l : kStyleLetters)

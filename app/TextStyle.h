@@ -24,8 +24,6 @@ struct TVTextStyle {
   bool operator==(const TVTextStyle &) const = default;
 };
 
-void InitTextStyle(TVTextStyle &style, TColorValue fontColor, std::uint8_t fontStyle,
-                   TColorValue bkgColor);
 QString FontStyleToStr(std::uint8_t fontStyle);
 QString TextStyleToStr(const TVTextStyle &style);
 

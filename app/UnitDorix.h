@@ -92,7 +92,7 @@ public:
   // Shows a message to the user (a message box); tests put their own here.
   std::function<void(const QString &text, const QString &detail)> ShowMessage;
 
-  // --- controls, by the names the program's description gives them ---
+  // --- controls, named by their prefix (btn, chk, ed, mm, ...) and what they do ---
   QToolBar *ToolBar1;
   QToolButton *btnOpen, *btnRefresh, *btnPrevDiff, *btnNextDiff, *btnExch, *btnChart;
   QCheckBox *chkWrapMode, *chkDosMode, *chkHexMode;

@@ -320,7 +320,7 @@ private:
   void ApplyFlashTime();
   void MousePress(const QPoint &pos);
 
-  // Fields, in the order the behaviour description declares them where they exist here.
+  // Fields: the source and geometry first, then caret, lines, modes, marks and search.
   TVKindStringList *FSource = nullptr;
   std::unique_ptr<TVKindStringList> FOwnedSource; // set while the control owns FSource
   QRect FClientArea;

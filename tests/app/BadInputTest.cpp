@@ -146,8 +146,7 @@ TEST_F(BadInput, AStormOfCommandsDuringARunEndsInTheStateOfTheLast) {
     EXPECT_EQ(w->FileReads(), inside) << "no comparison started inside the running one";
   });
   w->StartupCompare();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !w->NeedsUpdate(); }));
-  QTest::qWait(20);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w->Idle() && !w->NeedsUpdate(); }));
   EXPECT_EQ(w->ActualPFN(), b);
   EXPECT_EQ(w->ObsoletePFN(), a);
   EXPECT_FALSE(w->WrapMode());

@@ -1,6 +1,8 @@
 #include "FileNames.h"
 #include "MainWindowFixture.h"
 
+#include <unistd.h>
+
 namespace {
 
 TEST(FileNames, EveryByteStringComesBackTheSame) {
@@ -18,6 +20,11 @@ TEST_F(FileNameWindow, ANameThatIsNotUtf8IsReadByItsBytes) {
   const QString name = Write("x", "text"); // a file to rename to bytes that are not UTF-8
   const QByteArray bytes = QFile::encodeName(dir.path()) + "/\xff\xfe name.txt";
   ASSERT_EQ(::rename(QFile::encodeName(name).constData(), bytes.constData()), 0);
+  // The temporary folder is removed by names it cannot spell: this file goes by its bytes.
+  struct Unlink {
+    QByteArray path;
+    ~Unlink() { ::unlink(path.constData()); }
+  } unlink{bytes};
   written.clear();
   Start(DecodeFileName(bytes), DecodeFileName(bytes));
   EXPECT_TRUE(messages.isEmpty()) << messages.join(" ").toStdString();
