@@ -205,8 +205,9 @@ TEST_F(CliTest, AnyContentIsCompared) {
   int i = 0;
   for (const auto &[first, second] : rows) {
     ++i;
-    const auto r = Run(
-        {"--stats", Write("f" + std::to_string(i), first), Write("s" + std::to_string(i), second)});
+    const std::string number = std::to_string(i);
+    const auto r = Run({"--stats", Write(std::string("f").append(number), first),
+                        Write(std::string("s").append(number), second)});
     EXPECT_EQ(r.status, first == second ? 0 : 1) << "row " << i;
     std::istringstream counts(r.out);
     long equal = -1, onlyFirst = -1, onlySecond = -1;

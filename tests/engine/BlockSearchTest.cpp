@@ -92,7 +92,7 @@ TEST(BlockSearch, TheIndexDoesNotChangeALevelsBestMatch) {
     const std::string b = SourceLike(rng, 1'500'000 + rng() % 100'000);
     std::string a = b;
     for (int e = 0; e < 150 + round * 50; ++e) // every block of the level holds a change
-      a.insert(rng() % a.size(), "#");
+      a.insert(rng() % a.size(), 1, '#');
     a.insert(rng() % a.size(), b.substr(rng() % (b.size() / 2), 20'000)); // a copied stretch
     TBlockSearch fast(b), plain(b, false);
     EXPECT_EQ(fast.FindBestMatch(a, b, {}), plain.FindBestMatch(a, b, {})) << "round " << round;

@@ -97,10 +97,10 @@ TEST_F(LineModel, WrappingIsByCountAndSwallowsABreakAtTheWrapPoint) {
   const int w = WrapWidth();
   ASSERT_GT(w, 4);
   const std::string full(static_cast<std::size_t>(w), 'a');
-  Add(kEqual, full + "\r\n" + full + "\nb" + std::string(static_cast<std::size_t>(w + 2), 'c'));
+  const auto cs = [](int n) { return std::string(static_cast<std::size_t>(n), 'c'); };
+  Add(kEqual, full + "\r\n" + full + std::string("\nb").append(cs(w + 2)));
   Layout(true);
-  EXPECT_EQ(LineTexts(),
-            (Strings{full, full, "b" + std::string(static_cast<std::size_t>(w - 1), 'c'), "ccc"}));
+  EXPECT_EQ(LineTexts(), (Strings{full, full, std::string("b").append(cs(w - 1)), "ccc"}));
 }
 
 TEST_F(LineModel, OneVersionViewsShowOnlyThatFilesText) {
