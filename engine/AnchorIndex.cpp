@@ -18,11 +18,12 @@ constexpr int kProbes = 8;
 // More candidates than this for the best anchor: verifying them could cost more than a scan.
 constexpr std::size_t kMostCandidates = 256;
 
+using TGear = std::array<std::uint64_t, 256>;
+
 // A random 64-bit value per byte value (splitmix64), for the rolling "gear" hash
 // h = (h << 1) + G[byte]: after 64 steps a byte's term has been shifted out.
-constexpr std::array<std::uint64_t, 256> MakeGear() {
-  std::array<std::uint64_t, 256> gear{};
-  std::uint64_t state = 0x2545F4914F6CDD1Dull;
+constexpr TGear MakeGear(std::uint64_t state) {
+  TGear gear{};
   for (std::uint64_t &g : gear) {
     std::uint64_t z = state += 0x9E3779B97F4A7C15ull;
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
@@ -31,10 +32,12 @@ constexpr std::array<std::uint64_t, 256> MakeGear() {
   }
   return gear;
 }
-constexpr std::array<std::uint64_t, 256> kGear = MakeGear();
 
-std::uint64_t Roll(std::uint64_t hash, char c) {
-  return (hash << 1) + kGear[static_cast<unsigned char>(c)];
+// Two unrelated tables: the places one of them marks have nothing to do with the other's.
+constexpr TGear kGears[2] = {MakeGear(0x2545F4914F6CDD1Dull), MakeGear(0x9E6C63D0676A9A99ull)};
+
+std::uint64_t Roll(const TGear &gear, std::uint64_t hash, char c) {
+  return (hash << 1) + gear[static_cast<unsigned char>(c)];
 }
 
 bool IsAnchor(std::uint64_t hash) {
@@ -48,8 +51,9 @@ std::uint32_t KeyOf(std::uint64_t hash) {
 
 } // namespace
 
-TAnchorIndex::TAnchorIndex(std::string_view text, const std::function<void()> &onIdle)
-    : FText(text) {
+TAnchorIndex::TAnchorIndex(std::string_view text, const std::function<void()> &onIdle,
+                           unsigned variant)
+    : FText(text), FGear(&kGears[variant % 2]) {
   // Anchors are written unconditionally and kept by advancing the count: no branch to
   // mispredict. The scratch holds one stretch of text's worth, so it is never overrun.
   const std::size_t stretch = std::min(text.size(), kIdleEvery);
@@ -58,12 +62,12 @@ TAnchorIndex::TAnchorIndex(std::string_view text, const std::function<void()> &o
   found.reserve(text.size() >> kAnchorBits);
   std::uint64_t hash = 0;
   for (std::size_t p = 0; p + 1 < std::min(kWindow, text.size()); ++p)
-    hash = Roll(hash, text[p]);
+    hash = Roll(*FGear, hash, text[p]);
   for (std::size_t from = kWindow - 1; from < text.size(); from += stretch) {
     const std::size_t to = std::min(text.size(), from + stretch);
     std::size_t count = 0;
     for (std::size_t p = from; p < to; ++p) {
-      hash = Roll(hash, text[p]);
+      hash = Roll(*FGear, hash, text[p]);
       scratch[count] = {static_cast<std::uint32_t>(p), KeyOf(hash)};
       count += IsAnchor(hash);
     }
@@ -119,7 +123,7 @@ std::optional<std::size_t> TAnchorIndex::FindLeftmost(std::string_view block, st
   int probes = 0;
   std::uint64_t hash = 0;
   for (std::size_t j = 0; j < w && probes < kProbes; ++j) {
-    hash = Roll(hash, block[j]);
+    hash = Roll(*FGear, hash, block[j]);
     if (j + 1 < kWindow || !IsAnchor(hash))
       continue;
     ++probes;

@@ -2,6 +2,7 @@
 // leftmost occurrence of long blocks without scanning the text for each of them.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -18,8 +19,12 @@ public:
   // Blocks shorter than this often hold no anchor and are left to a scan.
   static constexpr std::size_t kMinBlock = 256;
 
-  // onIdle, when set, is called after every megabyte of text hashed.
-  TAnchorIndex(std::string_view text, const std::function<void()> &onIdle);
+  // onIdle, when set, is called after every megabyte of text hashed. The two variants hash with
+  // unrelated tables, so a block that holds no anchor of one most likely holds some of the other.
+  TAnchorIndex(std::string_view text, const std::function<void()> &onIdle, unsigned variant = 0);
+
+  // False when the text repeats itself so much that the index was given up.
+  bool Usable() const { return FComplete; }
 
   // The leftmost occurrence of block in text.substr(from, length), relative to from, or npos.
   // No answer (std::nullopt) when the block has no anchor, or only ones that are everywhere in
@@ -44,6 +49,7 @@ private:
                     std::size_t high) const;
 
   std::string_view FText;
+  const std::array<std::uint64_t, 256> *FGear;
   bool FComplete = true; // false: given up, every answer is left to a scan
   int FBucketBits = 0;
   std::vector<std::uint32_t> FBucketStart; // bucket k holds [FBucketStart[k], FBucketStart[k+1])

@@ -18,6 +18,9 @@ constexpr std::size_t kBytesPerScanStep = 512;
 // blocks this long, so even a pass over a large range costs little.
 constexpr std::size_t kFinestWidth = 256;
 static_assert(kFinestWidth >= TAnchorIndex::kMinBlock);
+// Lookups the index could not answer before the second index is built: each costs a scan of
+// its range, the second index one more pass over the text.
+constexpr int kUnansweredBeforeSecondIndex = 8;
 
 // i × 90 / n rounded to the nearest integer, halves away from zero.
 std::int32_t ScanPercent(std::size_t i, std::size_t n) {
@@ -97,8 +100,17 @@ std::size_t TBlockSearch::Locate(std::string_view block, std::string_view b) {
 std::size_t TBlockSearch::Search(std::string_view block, std::string_view range) {
   const bool indexable = FShortcuts && block.size() >= TAnchorIndex::kMinBlock;
   if (indexable && FIndex) {
-    if (const auto q = FIndex->FindLeftmost(block, range.data() - FSecond.data(), range.size()))
+    const std::size_t from = range.data() - FSecond.data();
+    if (const auto q = FIndex->FindLeftmost(block, from, range.size()))
       return *q;
+    // About one block of 256 bytes in 450 holds no anchor, and the finer passes look up
+    // thousands of them: the second index answers most of those instead of a scan.
+    if (!FSecondIndex && FIndex->Usable() && ++FUnanswered == kUnansweredBeforeSecondIndex)
+      FSecondIndex.emplace(FSecond, OnIdle, 1);
+    if (FSecondIndex) {
+      if (const auto q = FSecondIndex->FindLeftmost(block, from, range.size()))
+        return *q;
+    }
   }
   const std::size_t q = FindLeftmost(range, block, &FScanSteps);
   if (indexable && !FIndex && FScanSteps * kBytesPerScanStep >= FSecond.size())

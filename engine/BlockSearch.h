@@ -59,5 +59,7 @@ private:
   bool FShortcuts;
   std::vector<TKnownRun> FRuns; // the latest long runs, oldest first
   std::optional<TAnchorIndex> FIndex;
+  std::optional<TAnchorIndex> FSecondIndex; // for the blocks FIndex cannot answer
+  int FUnanswered = 0;
   std::size_t FScanSteps = 0; // what the scans for blocks of indexable width have cost so far
 };

@@ -36,26 +36,50 @@ TEST(AnchorIndex, AnswersAgreeWithAPlainSearch) {
   std::mt19937 rng(3);
   const std::string text = SourceLike(rng, 600'000);
   const std::string_view view(text);
-  const TAnchorIndex index(text, {});
-  int answered = 0, found = 0;
-  for (int k = 0; k < 1500; ++k) {
-    const std::size_t w = TAnchorIndex::kMinBlock + rng() % 4000;
-    std::string block = text.substr(rng() % (text.size() - w), w);
-    if (k % 3 == 1)
-      block[rng() % w] ^= 0x20; // a near miss
-    else if (k % 3 == 2)
-      block = SourceLike(rng, w).substr(0, w); // most likely absent
-    const std::size_t from = rng() % (text.size() / 2);
-    const std::size_t length = k % 5 == 0 ? w - 1 : rng() % (text.size() - from);
-    const auto got = index.FindLeftmost(block, from, length);
-    if (!got)
-      continue;
-    ++answered;
-    found += *got != std::string_view::npos;
-    ASSERT_EQ(*got, view.substr(from, length).find(block)) << "lookup " << k;
+  for (unsigned variant : {0u, 1u}) {
+    const TAnchorIndex index(text, {}, variant);
+    int answered = 0, found = 0;
+    for (int k = 0; k < 1500; ++k) {
+      const std::size_t w = TAnchorIndex::kMinBlock + rng() % 4000;
+      std::string block = text.substr(rng() % (text.size() - w), w);
+      if (k % 3 == 1)
+        block[rng() % w] ^= 0x20; // a near miss
+      else if (k % 3 == 2)
+        block = SourceLike(rng, w).substr(0, w); // most likely absent
+      const std::size_t from = rng() % (text.size() / 2);
+      const std::size_t length = k % 5 == 0 ? w - 1 : rng() % (text.size() - from);
+      const auto got = index.FindLeftmost(block, from, length);
+      if (!got)
+        continue;
+      ++answered;
+      found += *got != std::string_view::npos;
+      ASSERT_EQ(*got, view.substr(from, length).find(block))
+          << "variant " << variant << ", lookup " << k;
+    }
+    EXPECT_GT(answered, 1200); // the index, not the scan, answered most lookups
+    EXPECT_GT(found, 100);
   }
-  EXPECT_GT(answered, 1200); // the index, not the scan, answered most lookups
-  EXPECT_GT(found, 100);
+}
+
+// Blocks of 256 bytes without an anchor of the first index, found or not: the second index
+// answers most of them, and agrees with a plain search.
+TEST(AnchorIndex, TheSecondVariantAnswersBlocksTheFirstCannot) {
+  std::mt19937 rng(6);
+  const std::string text = SourceLike(rng, 400'000);
+  const TAnchorIndex first(text, {}), second(text, {}, 1);
+  int unanswered = 0, answered = 0;
+  for (std::size_t at = 0; at + 256 <= text.size(); at += 97) {
+    const std::string_view block = std::string_view(text).substr(at, 256);
+    if (first.FindLeftmost(block, 0, text.size()))
+      continue;
+    ++unanswered;
+    if (const auto q = second.FindLeftmost(block, 0, text.size())) {
+      ++answered;
+      ASSERT_EQ(*q, text.find(block));
+    }
+  }
+  ASSERT_GT(unanswered, 3);
+  EXPECT_GT(answered, unanswered / 2);
 }
 
 TEST(AnchorIndex, ReportsWhileItHashesAndGivesUpOnATextThatRepeatsItself) {
