@@ -61,14 +61,14 @@ TMatch TBlockSearch::ScanBlocks(std::string_view a, std::string_view b, std::siz
   // Once a short block has missed, the next ones are first checked against the grams of b: a
   // block with a gram b lacks is not there, and its scan is spared.
   const bool mayRuleOut = FShortcuts && width >= TGramSet::kGram && width < TAnchorIndex::kMinBlock;
-  std::optional<TGramSet> grams;
+  const TGramSet *grams = nullptr;
   int misses = 0;
   TMatch best;
   std::size_t i = 0;
   while (i < blocks) {
     const std::string_view block = a.substr(i * width, width);
     if (mayRuleOut && !grams && misses == kMissesBeforeGramSet)
-      grams.emplace(b);
+      grams = &GramsCovering(b);
     const std::size_t q =
         grams && !grams->MayContain(block) ? std::string_view::npos : Locate(block, b);
     misses += q == std::string_view::npos;
@@ -85,6 +85,18 @@ TMatch TBlockSearch::ScanBlocks(std::string_view a, std::string_view b, std::siz
       onStep(ScanPercent(i, blocks));
   }
   return best;
+}
+
+// The gram set of b, or of a range around it that a level above built: a gram missing there
+// is missing in b too, and the levels below a range lie inside it.
+const TGramSet &TBlockSearch::GramsCovering(std::string_view b) {
+  const bool covered = FGrams && b.data() >= FGramsRange.data() &&
+                       b.data() + b.size() <= FGramsRange.data() + FGramsRange.size();
+  if (!covered) {
+    FGrams.emplace(b);
+    FGramsRange = b;
+  }
+  return *FGrams;
 }
 
 // The leftmost occurrence of block in b. A remembered run that holds the block already gives

@@ -50,6 +50,7 @@ private:
 
   TMatch ScanBlocks(std::string_view a, std::string_view b, std::size_t width,
                     const std::function<void(std::int32_t)> &onStep);
+  const TGramSet &GramsCovering(std::string_view b);
   std::size_t Locate(std::string_view block, std::string_view b);
   std::size_t Search(std::string_view block, std::string_view range);
   std::size_t KnownPlace(std::string_view block, std::string_view b) const;
@@ -61,5 +62,7 @@ private:
   std::optional<TAnchorIndex> FIndex;
   std::optional<TAnchorIndex> FSecondIndex; // for the blocks FIndex cannot answer
   int FUnanswered = 0;
+  std::optional<TGramSet> FGrams; // of FGramsRange, a range of the second text
+  std::string_view FGramsRange;
   std::size_t FScanSteps = 0; // what the scans for blocks of indexable width have cost so far
 };
