@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr std::size_t kWindow = 64; // the hash below forgets a byte after 64 shifts
 constexpr int kAnchorBits = 5;
 constexpr std::size_t kIdleEvery = std::size_t{1} << 20; // bytes hashed between idle calls
 // Four times the usual density of anchors: beyond it the text repeats itself so much that the
@@ -54,30 +53,15 @@ std::uint32_t KeyOf(std::uint64_t hash) {
 TAnchorIndex::TAnchorIndex(std::string_view text, const std::function<void()> &onIdle,
                            unsigned variant)
     : FText(text), FGear(&kGears[variant % 2]) {
-  // Anchors are written unconditionally and kept by advancing the count: no branch to
-  // mispredict. The scratch holds one stretch of text's worth, so it is never overrun.
-  const std::size_t stretch = std::min(text.size(), kIdleEvery);
-  const auto scratch = std::make_unique_for_overwrite<TEntry[]>(stretch + 1);
   std::vector<TEntry> found;
   found.reserve(text.size() >> kAnchorBits);
-  std::uint64_t hash = 0;
-  for (std::size_t p = 0; p + 1 < std::min(kWindow, text.size()); ++p)
-    hash = Roll(*FGear, hash, text[p]);
-  for (std::size_t from = kWindow - 1; from < text.size(); from += stretch) {
-    const std::size_t to = std::min(text.size(), from + stretch);
-    std::size_t count = 0;
-    for (std::size_t p = from; p < to; ++p) {
-      hash = Roll(*FGear, hash, text[p]);
-      scratch[count] = {static_cast<std::uint32_t>(p), KeyOf(hash)};
-      count += IsAnchor(hash);
-    }
-    found.insert(found.end(), scratch.get(), scratch.get() + count);
-    if (found.size() > text.size() / kMostAnchorsPer) {
-      FComplete = false; // a text that repeats itself: the index would be as large as it
-      return;
-    }
-    if (onIdle)
-      onIdle();
+  const bool whole = ForEachStretch(text, onIdle, [&](const TEntry *anchors, std::size_t count) {
+    found.insert(found.end(), anchors, anchors + count);
+    return found.size() <= text.size() / kMostAnchorsPer;
+  });
+  if (!whole) {
+    FComplete = false; // a text that repeats itself: the index would be as large as it
+    return;
   }
 
   // A counting sort into buckets by the key's top bits keeps text order inside each bucket.
@@ -95,6 +79,55 @@ TAnchorIndex::TAnchorIndex(std::string_view text, const std::function<void()> &o
   FEntries.resize(found.size());
   for (const TEntry &e : found)
     FEntries[next[e.Key >> shift]++] = e;
+
+  // A bit per key prefix, about one in eight set: a clear bit proves a key absent at once.
+  FKeyBits = FBucketBits + 3;
+  FKeySet.assign((std::size_t{1} << FKeyBits) / 64 + 1, 0);
+  for (const TEntry &e : found)
+    FKeySet[(e.Key >> (32 - FKeyBits)) / 64] |= std::uint64_t{1}
+                                                << ((e.Key >> (32 - FKeyBits)) % 64);
+}
+
+template <typename Sink>
+bool TAnchorIndex::ForEachStretch(std::string_view text, const std::function<void()> &onIdle,
+                                  Sink &&sink) const {
+  // Anchors are written unconditionally and kept by advancing the count: no branch to
+  // mispredict. The scratch holds one stretch of text's worth, so it is never overrun.
+  const std::size_t stretch = std::min(text.size(), kIdleEvery);
+  const auto scratch = std::make_unique_for_overwrite<TEntry[]>(stretch + 1);
+  std::uint64_t hash = 0;
+  for (std::size_t p = 0; p + 1 < std::min(kWindow, text.size()); ++p)
+    hash = Roll(*FGear, hash, text[p]);
+  for (std::size_t from = kWindow - 1; from < text.size(); from += stretch) {
+    const std::size_t to = std::min(text.size(), from + stretch);
+    std::size_t count = 0;
+    for (std::size_t p = from; p < to; ++p) {
+      hash = Roll(*FGear, hash, text[p]);
+      scratch[count] = {static_cast<std::uint32_t>(p), KeyOf(hash)};
+      count += IsAnchor(hash);
+    }
+    if (!sink(scratch.get(), count))
+      return false;
+    if (onIdle)
+      onIdle();
+  }
+  return true;
+}
+
+std::vector<std::uint32_t> TAnchorIndex::Missing(std::string_view text,
+                                                 const std::function<void()> &onIdle) const {
+  std::vector<std::uint32_t> missing;
+  if (!FComplete)
+    return missing; // anchors of the text were not all listed: nothing is proven absent
+  ForEachStretch(text, onIdle, [&](const TEntry *anchors, std::size_t count) {
+    for (const TEntry *e = anchors; e != anchors + count; ++e) {
+      const std::uint32_t prefix = e->Key >> (32 - FKeyBits);
+      if (!((FKeySet[prefix / 64] >> (prefix % 64)) & 1))
+        missing.push_back(e->Place);
+    }
+    return true;
+  });
+  return missing;
 }
 
 TAnchorIndex::Candidates TAnchorIndex::Lookup(std::uint64_t hash, std::size_t offset,

@@ -18,6 +18,8 @@ class TAnchorIndex {
 public:
   // Blocks shorter than this often hold no anchor and are left to a scan.
   static constexpr std::size_t kMinBlock = 256;
+  // The bytes an anchor's hash depends on: it forgets a byte after 64 shifts.
+  static constexpr std::size_t kWindow = 64;
 
   // onIdle, when set, is called after every megabyte of text hashed. The two variants hash with
   // unrelated tables, so a block that holds no anchor of one most likely holds some of the other.
@@ -25,6 +27,12 @@ public:
 
   // False when the text repeats itself so much that the index was given up.
   bool Usable() const { return FComplete; }
+
+  // The places (window ends, in order) of another text's anchors whose 64-byte windows occur
+  // nowhere in this index's text. A block that holds one of these windows cannot occur in this
+  // text: wherever it occurred, the window would occur too, as an anchor with the same key.
+  std::vector<std::uint32_t> Missing(std::string_view text,
+                                     const std::function<void()> &onIdle) const;
 
   // The leftmost occurrence of block in text.substr(from, length), relative to from, or npos.
   // No answer (std::nullopt) when the block has no anchor, or only ones that are everywhere in
@@ -47,6 +55,11 @@ private:
 
   Candidates Lookup(std::uint64_t hash, std::size_t offset, std::size_t low,
                     std::size_t high) const;
+  // Hands the anchors of text to sink a megabyte of text at a time, calling onIdle after each,
+  // until sink returns false; false then.
+  template <typename Sink>
+  bool ForEachStretch(std::string_view text, const std::function<void()> &onIdle,
+                      Sink &&sink) const;
 
   std::string_view FText;
   const std::array<std::uint64_t, 256> *FGear;
@@ -54,4 +67,6 @@ private:
   int FBucketBits = 0;
   std::vector<std::uint32_t> FBucketStart; // bucket k holds [FBucketStart[k], FBucketStart[k+1])
   std::vector<TEntry> FEntries;
+  int FKeyBits = 0;
+  std::vector<std::uint64_t> FKeySet; // bit k: some key has the top FKeyBits bits k
 };

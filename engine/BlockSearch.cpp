@@ -33,8 +33,8 @@ std::size_t BlockWidth(std::size_t lengthA) {
   return lengthA <= 200 ? 1 : lengthA / 200;
 }
 
-TBlockSearch::TBlockSearch(std::string_view second, bool shortcuts)
-    : FSecond(second), FShortcuts(shortcuts) {}
+TBlockSearch::TBlockSearch(std::string_view first, std::string_view second, bool shortcuts)
+    : FFirst(first), FSecond(second), FShortcuts(shortcuts) {}
 
 TMatch TBlockSearch::FindBestMatch(std::string_view a, std::string_view b,
                                    const std::function<void(std::int32_t)> &onStep) {
@@ -102,6 +102,8 @@ const TGramSet &TBlockSearch::GramsCovering(std::string_view b) {
 // The leftmost occurrence of block in b. A remembered run that holds the block already gives
 // one occurrence, so only the text before it needs searching.
 std::size_t TBlockSearch::Locate(std::string_view block, std::string_view b) {
+  if (ProvenAbsent(block))
+    return std::string_view::npos;
   const std::size_t known = KnownPlace(block, b);
   if (known == std::string_view::npos)
     return Search(block, b);
@@ -125,9 +127,23 @@ std::size_t TBlockSearch::Search(std::string_view block, std::string_view range)
     }
   }
   const std::size_t q = FindLeftmost(range, block, &FScanSteps);
-  if (indexable && !FIndex && FScanSteps * kBytesPerScanStep >= FSecond.size())
+  if (indexable && !FIndex && FScanSteps * kBytesPerScanStep >= FSecond.size()) {
     FIndex.emplace(FSecond, OnIdle);
+    FMissing = FIndex->Missing(FFirst, OnIdle);
+  }
   return q;
+}
+
+// Whether the block holds a window of the first text that the second text lacks altogether.
+// Most misses of the finer passes are proven this way, without a lookup or a comparison.
+bool TBlockSearch::ProvenAbsent(std::string_view block) const {
+  if (FMissing.empty() || block.size() < TAnchorIndex::kWindow || block.data() < FFirst.data() ||
+      block.data() + block.size() > FFirst.data() + FFirst.size())
+    return false;
+  const auto start = static_cast<std::size_t>(block.data() - FFirst.data());
+  const auto window =
+      std::lower_bound(FMissing.begin(), FMissing.end(), start + TAnchorIndex::kWindow - 1);
+  return window != FMissing.end() && *window < start + block.size();
 }
 
 // Where a remembered run puts the block inside b, the leftmost such place; npos if none does.

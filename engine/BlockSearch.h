@@ -24,9 +24,9 @@ std::size_t BlockWidth(std::size_t lengthA);
 // occurrence and a run still grows as far as both ranges agree.
 class TBlockSearch {
 public:
-  // second is the whole second text: every range given to FindBestMatch lies inside it.
+  // first and second are the whole texts: every range given to FindBestMatch lies inside them.
   // shortcuts = false scans for every block and grows every run afresh (tests compare both).
-  explicit TBlockSearch(std::string_view second, bool shortcuts = true);
+  TBlockSearch(std::string_view first, std::string_view second, bool shortcuts = true);
 
   // Whether the scans have cost enough for the index of the second text to be built.
   bool Indexed() const { return FIndex.has_value(); }
@@ -52,14 +52,16 @@ private:
                     const std::function<void(std::int32_t)> &onStep);
   const TGramSet &GramsCovering(std::string_view b);
   std::size_t Locate(std::string_view block, std::string_view b);
+  bool ProvenAbsent(std::string_view block) const;
   std::size_t Search(std::string_view block, std::string_view range);
   std::size_t KnownPlace(std::string_view block, std::string_view b) const;
   TMatch Grow(std::string_view a, std::string_view b, TMatch hit);
 
-  std::string_view FSecond;
+  std::string_view FFirst, FSecond;
   bool FShortcuts;
   std::vector<TKnownRun> FRuns; // the latest long runs, oldest first
   std::optional<TAnchorIndex> FIndex;
+  std::vector<std::uint32_t> FMissing;      // FIndex->Missing(FFirst), once the index is built
   std::optional<TAnchorIndex> FSecondIndex; // for the blocks FIndex cannot answer
   int FUnanswered = 0;
   std::optional<TGramSet> FGrams; // of FGramsRange, a range of the second text

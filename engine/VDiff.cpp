@@ -75,7 +75,7 @@ void TVDiff::DiffRange(std::string_view first, std::string_view second) {
     AddKind(a, FirstKind);
   };
   const std::size_t threshold = static_cast<std::size_t>(MinMatch);
-  TBlockSearch search(second, Shortcuts);
+  TBlockSearch search(first, second, Shortcuts);
   search.OnIdle = OnIdle;
 
   while (!stack.empty()) {

@@ -96,6 +96,26 @@ TEST(AnchorIndex, ReportsWhileItHashesAndGivesUpOnATextThatRepeatsItself) {
   EXPECT_FALSE(useless.FindLeftmost(std::string(300, 'a'), 0, same.size()).has_value());
 }
 
+// A window of the other text that the index calls missing occurs nowhere in the indexed text;
+// most edits leave such a window behind.
+TEST(AnchorIndex, MissingWindowsOccurNowhere) {
+  std::mt19937 rng(7);
+  const std::string b = SourceLike(rng, 300'000);
+  std::string a = b;
+  for (std::size_t at = 1000; at < a.size(); at += 3000)
+    a[at] = '#';
+  const TAnchorIndex index(b, {});
+  const std::vector<std::uint32_t> missing = index.Missing(a, {});
+  EXPECT_GT(missing.size(), 50u) << "of about 100 edits";
+  for (std::uint32_t place : missing) {
+    ASSERT_GE(place, TAnchorIndex::kWindow - 1);
+    const std::string_view window =
+        std::string_view(a).substr(place + 1 - TAnchorIndex::kWindow, TAnchorIndex::kWindow);
+    ASSERT_EQ(b.find(window), std::string::npos) << "at " << place;
+  }
+  EXPECT_TRUE(index.Missing(b, {}).empty()) << "every window of the text itself occurs";
+}
+
 TEST(GramSet, NeverRulesOutAPieceOfTheTextAndRulesOutNewWords) {
   std::mt19937 rng(5);
   const std::string text = SourceLike(rng, 20'000);
@@ -118,7 +138,7 @@ TEST(BlockSearch, TheIndexDoesNotChangeALevelsBestMatch) {
     for (int e = 0; e < 150 + round * 50; ++e) // every block of the level holds a change
       a.insert(rng() % a.size(), 1, '#');
     a.insert(rng() % a.size(), b.substr(rng() % (b.size() / 2), 20'000)); // a copied stretch
-    TBlockSearch fast(b), plain(b, false);
+    TBlockSearch fast(a, b), plain(a, b, false);
     EXPECT_EQ(fast.FindBestMatch(a, b, {}), plain.FindBestMatch(a, b, {})) << "round " << round;
     EXPECT_TRUE(fast.Indexed());
     EXPECT_FALSE(plain.Indexed());
@@ -131,7 +151,7 @@ TEST(BlockSearch, RemembersRunsOnlyWithinTheRangesTheyHold) {
   std::mt19937 rng(12);
   const std::string shared1 = SourceLike(rng, 300'000), shared2 = SourceLike(rng, 400'000);
   const std::string a = shared1 + "<new>" + shared2, b = shared1 + "<old>" + shared2;
-  TBlockSearch fast(b), plain(b, false);
+  TBlockSearch fast(a, b), plain(a, b, false);
   const TMatch top = fast.FindBestMatch(a, b, {});
   ASSERT_EQ(top, plain.FindBestMatch(a, b, {}));
   const std::string_view before = std::string_view(a).substr(0, top.P + 100);

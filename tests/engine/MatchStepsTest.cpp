@@ -85,8 +85,9 @@ TEST(BlockSearch, WidthKeepsEveryLevelUnder400Blocks) {
 
 TEST(BlockSearch, EarlierBlockHoldsItsPlaceOnEqualLength) {
   // "ab" and "cd" both occur; each run has length 2; the first block's run wins.
-  TBlockSearch search("cd+ab");
-  EXPECT_EQ(search.FindBestMatch("ab-cd", "cd+ab", {}), (TMatch{0, 3, 2}));
+  const std::string_view a = "ab-cd", b = "cd+ab";
+  TBlockSearch search(a, b);
+  EXPECT_EQ(search.FindBestMatch(a, b, {}), (TMatch{0, 3, 2}));
 }
 
 } // namespace
