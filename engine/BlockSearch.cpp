@@ -18,6 +18,9 @@ constexpr std::size_t kBytesPerScanStep = 512;
 // blocks this long, so even a pass over a large range costs little.
 constexpr std::size_t kFinestWidth = 256;
 static_assert(kFinestWidth >= TAnchorIndex::kMinBlock);
+// What a miss proven by the index costs, in bytes of text hashed: a few lookups that leave the
+// cache, and a comparison up to the first difference.
+constexpr std::size_t kBytesPerIndexedMiss = 1024;
 // Lookups the index could not answer before the second index is built: each costs a scan of
 // its range, the second index one more pass over the text.
 constexpr int kUnansweredBeforeSecondIndex = 8;
@@ -115,8 +118,11 @@ std::size_t TBlockSearch::Search(std::string_view block, std::string_view range)
   const bool indexable = FShortcuts && block.size() >= TAnchorIndex::kMinBlock;
   if (indexable && FIndex) {
     const std::size_t from = range.data() - FSecond.data();
-    if (const auto q = FIndex->FindLeftmost(block, from, range.size()))
+    if (const auto q = FIndex->FindLeftmost(block, from, range.size())) {
+      if (*q == std::string_view::npos)
+        CountIndexedMiss();
       return *q;
+    }
     // About one block of 256 bytes in 450 holds no anchor, and the finer passes look up
     // thousands of them: the second index answers most of those instead of a scan.
     if (!FSecondIndex && FIndex->Usable() && ++FUnanswered == kUnansweredBeforeSecondIndex)
@@ -127,11 +133,18 @@ std::size_t TBlockSearch::Search(std::string_view block, std::string_view range)
     }
   }
   const std::size_t q = FindLeftmost(range, block, &FScanSteps);
-  if (indexable && !FIndex && FScanSteps * kBytesPerScanStep >= FSecond.size()) {
+  if (indexable && !FIndex && FScanSteps * kBytesPerScanStep >= FSecond.size())
     FIndex.emplace(FSecond, OnIdle);
-    FMissing = FIndex->Missing(FFirst, OnIdle);
-  }
   return q;
+}
+
+// Listing the missing windows hashes the whole first text: worth it once the index has proven
+// about as many misses as that costs, as levels that find little in large ranges do.
+void TBlockSearch::CountIndexedMiss() {
+  if (!FMissingListed && ++FIndexedMisses * kBytesPerIndexedMiss >= FFirst.size()) {
+    FMissing = FIndex->Missing(FFirst, OnIdle);
+    FMissingListed = true;
+  }
 }
 
 // Whether the block holds a window of the first text that the second text lacks altogether.

@@ -53,6 +53,7 @@ private:
   const TGramSet &GramsCovering(std::string_view b);
   std::size_t Locate(std::string_view block, std::string_view b);
   bool ProvenAbsent(std::string_view block) const;
+  void CountIndexedMiss();
   std::size_t Search(std::string_view block, std::string_view range);
   std::size_t KnownPlace(std::string_view block, std::string_view b) const;
   TMatch Grow(std::string_view a, std::string_view b, TMatch hit);
@@ -61,7 +62,9 @@ private:
   bool FShortcuts;
   std::vector<TKnownRun> FRuns; // the latest long runs, oldest first
   std::optional<TAnchorIndex> FIndex;
-  std::vector<std::uint32_t> FMissing;      // FIndex->Missing(FFirst), once the index is built
+  std::vector<std::uint32_t> FMissing; // FIndex->Missing(FFirst), once misses have cost enough
+  bool FMissingListed = false;
+  std::size_t FIndexedMisses = 0;
   std::optional<TAnchorIndex> FSecondIndex; // for the blocks FIndex cannot answer
   int FUnanswered = 0;
   std::optional<TGramSet> FGrams; // of FGramsRange, a range of the second text
