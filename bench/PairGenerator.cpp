@@ -123,8 +123,12 @@ bool ShapeFromName(std::string_view name, PairShape &shape) {
 }
 
 std::pair<std::string, std::string> MakePair(PairShape shape, std::size_t size) {
-  if (shape == PairShape::Every100 || shape == PairShape::Every300 || shape == PairShape::Every700)
-    return EvenlyEdited(std::stoul(std::string(ShapeName(shape).substr(5))), size);
+  if (shape == PairShape::Every100)
+    return EvenlyEdited(100, size);
+  if (shape == PairShape::Every300)
+    return EvenlyEdited(300, size);
+  if (shape == PairShape::Every700)
+    return EvenlyEdited(700, size);
   LineMaker maker(1);
   std::vector<std::string> oldLines = maker.Lines(size);
   if (shape == PairShape::Unrelated) {

@@ -83,9 +83,14 @@ TAnchorIndex::TAnchorIndex(std::string_view text, const std::function<void()> &o
   // A bit per key prefix, about one in eight set: a clear bit proves a key absent at once.
   FKeyBits = FBucketBits + 3;
   FKeySet.assign((std::size_t{1} << FKeyBits) / 64 + 1, 0);
-  for (const TEntry &e : found)
-    FKeySet[(e.Key >> (32 - FKeyBits)) / 64] |= std::uint64_t{1}
-                                                << ((e.Key >> (32 - FKeyBits)) % 64);
+  for (const TEntry &e : found) {
+    const std::uint32_t slot = KeySlot(e.Key);
+    FKeySet[slot / 64] |= std::uint64_t{1} << (slot % 64);
+  }
+}
+
+std::uint32_t TAnchorIndex::KeySlot(std::uint32_t key) const {
+  return key >> (32 - FKeyBits);
 }
 
 template <typename Sink>
@@ -121,8 +126,8 @@ std::vector<std::uint32_t> TAnchorIndex::Missing(std::string_view text,
     return missing; // anchors of the text were not all listed: nothing is proven absent
   ForEachStretch(text, onIdle, [&](const TEntry *anchors, std::size_t count) {
     for (const TEntry *e = anchors; e != anchors + count; ++e) {
-      const std::uint32_t prefix = e->Key >> (32 - FKeyBits);
-      if (!((FKeySet[prefix / 64] >> (prefix % 64)) & 1))
+      const std::uint32_t slot = KeySlot(e->Key);
+      if (!((FKeySet[slot / 64] >> (slot % 64)) & 1))
         missing.push_back(e->Place);
     }
     return true;

@@ -53,6 +53,7 @@ private:
     std::size_t Offset = 0; // of the anchor in the block
   };
 
+  std::uint32_t KeySlot(std::uint32_t key) const; // the key's bit in FKeySet
   Candidates Lookup(std::uint64_t hash, std::size_t offset, std::size_t low,
                     std::size_t high) const;
   // Hands the anchors of text to sink a megabyte of text at a time, calling onIdle after each,

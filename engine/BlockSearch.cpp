@@ -141,22 +141,20 @@ std::size_t TBlockSearch::Search(std::string_view block, std::string_view range)
 // Listing the missing windows hashes the whole first text: worth it once the index has proven
 // about as many misses as that costs, as levels that find little in large ranges do.
 void TBlockSearch::CountIndexedMiss() {
-  if (!FMissingListed && ++FIndexedMisses * kBytesPerIndexedMiss >= FFirst.size()) {
+  if (!FMissing && ++FIndexedMisses * kBytesPerIndexedMiss >= FFirst.size())
     FMissing = FIndex->Missing(FFirst, OnIdle);
-    FMissingListed = true;
-  }
 }
 
 // Whether the block holds a window of the first text that the second text lacks altogether.
 // Most misses of the finer passes are proven this way, without a lookup or a comparison.
 bool TBlockSearch::ProvenAbsent(std::string_view block) const {
-  if (FMissing.empty() || block.size() < TAnchorIndex::kWindow || block.data() < FFirst.data() ||
+  if (!FMissing || block.size() < TAnchorIndex::kWindow || block.data() < FFirst.data() ||
       block.data() + block.size() > FFirst.data() + FFirst.size())
     return false;
   const auto start = static_cast<std::size_t>(block.data() - FFirst.data());
   const auto window =
-      std::lower_bound(FMissing.begin(), FMissing.end(), start + TAnchorIndex::kWindow - 1);
-  return window != FMissing.end() && *window < start + block.size();
+      std::lower_bound(FMissing->begin(), FMissing->end(), start + TAnchorIndex::kWindow - 1);
+  return window != FMissing->end() && *window < start + block.size();
 }
 
 // Where a remembered run puts the block inside b, the leftmost such place; npos if none does.

@@ -62,8 +62,8 @@ private:
   bool FShortcuts;
   std::vector<TKnownRun> FRuns; // the latest long runs, oldest first
   std::optional<TAnchorIndex> FIndex;
-  std::vector<std::uint32_t> FMissing; // FIndex->Missing(FFirst), once misses have cost enough
-  bool FMissingListed = false;
+  // FIndex->Missing(FFirst), listed once the index's misses have cost enough
+  std::optional<std::vector<std::uint32_t>> FMissing;
   std::size_t FIndexedMisses = 0;
   std::optional<TAnchorIndex> FSecondIndex; // for the blocks FIndex cannot answer
   int FUnanswered = 0;

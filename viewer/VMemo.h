@@ -293,6 +293,7 @@ private:
   bool IsSharedZone(const TVMemoLineZone &zone) const;
   bool CaretLineExists() const;
   std::int32_t ColumnFactor() const;
+  std::int32_t ClampToPane(std::int32_t col) const;
   std::int32_t ScreenColumns() const;
   std::span<const TVMemoLineZone> ZonesOf(int line) const; // none for a line that does not exist
   int ScanBandUp(int start, bool equal) const;
@@ -318,6 +319,7 @@ private:
   void ShowCaret(bool show);
   void BlinkCaret();
   void ApplyFlashTime();
+  void RestartBlink();
   void MousePress(const QPoint &pos);
 
   // Fields: the source and geometry first, then caret, lines, modes, marks and search.

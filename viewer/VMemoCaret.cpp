@@ -65,20 +65,19 @@ void TVMemo::ShowCaret(bool show) {
   if (show == FCaretShown)
     return;
   FCaretShown = show;
-  FBlinkOn = true;
-  if (show && FBlinkTimer.interval() > 0)
-    FBlinkTimer.start();
-  else
-    FBlinkTimer.stop();
-  viewport()->update(CaretRect());
+  RestartBlink();
 }
 
 void TVMemo::ApplyFlashTime() {
   // A desktop that turns blinking off reports no flash time: the caret then simply stays on.
   const int flash = QGuiApplication::styleHints()->cursorFlashTime();
   FBlinkTimer.setInterval(flash > 0 ? std::max(1, flash / 2) : 0);
+  RestartBlink();
+}
+
+void TVMemo::RestartBlink() {
   FBlinkOn = true;
-  if (FCaretShown && flash > 0)
+  if (FCaretShown && FBlinkTimer.interval() > 0)
     FBlinkTimer.start();
   else
     FBlinkTimer.stop();

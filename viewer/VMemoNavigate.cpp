@@ -29,6 +29,11 @@ std::int32_t TVMemo::ColumnFactor() const {
   return CaretPane() == paneHexDigits ? 3 : 1;
 }
 
+// The hex-digit pane ends at column 47, the blank after the 16th byte's digits.
+std::int32_t TVMemo::ClampToPane(std::int32_t col) const {
+  return CaretPane() == paneHexDigits ? std::min(col, kHexLastColumn) : col;
+}
+
 std::int32_t TVMemo::ScreenColumns() const {
   return FClientArea.width() / FCharWidth;
 }
@@ -122,9 +127,7 @@ void TVMemo::RightmostDiffOf(int line) {
     --d;
   }
   ScrollToColumn(t - std::min(m * zones[d].Length + 1, ScreenColumns() - 1));
-  if (CaretPane() == paneHexDigits)
-    t = std::min(t, kHexLastColumn); // the pane's own last column, with wrap on or off
-  MoveCaret(t, line, false);
+  MoveCaret(ClampToPane(t), line, false); // the pane's own last column, with wrap on or off
 }
 
 void TVMemo::ToPrevDiffLine() {
@@ -149,7 +152,6 @@ void TVMemo::StepDiff(bool forward) {
   }
   const auto zones = LineZones(FCaretLine);
   const std::int32_t m = ColumnFactor(), w = ScreenColumns();
-  const bool hexDigits = CaretPane() == paneHexDigits;
   auto len = [&](std::size_t k) { return m * zones[k].Length; };
   auto towards = [&](std::size_t k) { return std::min(len(k) + 1, w - 1); }; // view margin
 
@@ -164,9 +166,8 @@ void TVMemo::StepDiff(bool forward) {
       ToNextDiffLine();
       return;
     }
-    col = at.b + len(at.j); // the end of this difference, or the start of the next one
-    if (hexDigits)
-      col = std::min(col, kHexLastColumn);
+    // The end of this difference, or the start of the next one.
+    col = ClampToPane(at.b + len(at.j));
     if (col == FCaretCol) {
       // A difference that ends a full row of hex digits ends at the pane's last column, where
       // the caret already is: the next stop is on a line below.
