@@ -62,7 +62,7 @@ TfrmDorix::TfrmDorix(QWidget *parent) : QMainWindow(parent) {
 }
 
 TfrmDorix::~TfrmDorix() {
-  mm->Clear(); // the lines are views into the engine's texts
+  mm->Model().Clear(); // the lines are views into the engine's texts
 }
 
 void TfrmDorix::FormCreate() {
@@ -89,7 +89,7 @@ void TfrmDorix::FormCreate() {
   FStyleIndexDeleted = mm->AddStyle(&FFontDeleted, FSettings.StyleDeleted.BkgColor, &FGlyphDeleted);
   FStyleIndexUpdated = mm->AddStyle(&FFontUpdated, FSettings.StyleUpdated.BkgColor, &FGlyphUpdated);
   ApplyViewerFont();
-  mm->FUpdatedKind = FStyleIndexUpdated;
+  mm->Model().FUpdatedKind = FStyleIndexUpdated;
 
   FDiff.EqualKind = 0;
   FDiff.FirstKind = FStyleIndexInserted;
@@ -99,10 +99,10 @@ void TfrmDorix::FormCreate() {
   };
   FDiff.OnProgress = progress;
   mm->SetSource(&FDiff);
-  mm->OnProgress = progress;
+  mm->Model().OnProgress = progress;
   const auto idle = [this] { ProcessPendingEvents(false); }; // silent stretches stay responsive
   FDiff.OnIdle = idle;
-  mm->OnIdle = idle;
+  mm->Model().OnIdle = idle;
   mm->OnRelayoutDone = [this] { RelayoutDone(); };
   mm->SetAutoRelayout(false);
   mm->BeginUpdate(); // no layout until the window is shown

@@ -157,7 +157,7 @@ std::exception_ptr TfrmDorix::RunGuarded(const TInputs &used, bool full) {
 }
 
 void TfrmDorix::ReadAndCompare(const TInputs &used) {
-  mm->Clear();
+  mm->Model().Clear();
   FDiff.Clear();
   SetStatusText(4, QStringLiteral("Загрузка ") + used.ActualPFN);
   ProcessPendingEvents(true);

@@ -40,7 +40,7 @@ struct Viewer {
       fonts[k].Font = font;
       memo->AddStyle(&fonts[k], backgrounds[k], nullptr);
     }
-    memo->FUpdatedKind = 3;
+    memo->Model().FUpdatedKind = 3;
     memo->SetSource(&source);
     memo->SetAutoRelayout(false);
     window.resize(1280, 900);
@@ -57,19 +57,20 @@ struct Viewer {
 
 void BM_BuildLines(benchmark::State &state) {
   TVDiff &diff = Compared(static_cast<std::size_t>(state.range(0)));
-  Viewer v(diff);
+  TVLineModel model;
+  model.SetSource(&diff);
   std::int64_t bytes = 0;
   for (int i = 0; i < diff.Count(); ++i)
     bytes += static_cast<std::int64_t>(diff.Text(i).size());
   for (auto _ : state) {
-    v.memo->Clear();
-    v.memo->BuildLines(INT32_MAX, false);
+    model.Clear();
+    model.BuildLines(kNoWrap, false);
   }
   state.SetBytesProcessed(state.iterations() * bytes);
-  state.counters["lines"] = v.memo->LineCount();
-  state.counters["text_bytes_per_line"] = static_cast<double>(bytes) / v.memo->LineCount();
+  state.counters["lines"] = model.LineCount();
+  state.counters["text_bytes_per_line"] = static_cast<double>(bytes) / model.LineCount();
   state.counters["storage_bytes_per_MB"] =
-      static_cast<double>(v.memo->LineStorageBytes()) / (static_cast<double>(bytes) / (1 << 20));
+      static_cast<double>(model.LineStorageBytes()) / (static_cast<double>(bytes) / (1 << 20));
 }
 BENCHMARK(BM_BuildLines)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
 
@@ -85,13 +86,14 @@ void BM_BuildLines40(benchmark::State &state) {
   }();
   TVKindStringList list;
   list.AddKind(text, 0);
-  Viewer v(list);
+  TVLineModel model;
+  model.SetSource(&list);
   for (auto _ : state) {
-    v.memo->Clear();
-    v.memo->BuildLines(INT32_MAX, false);
+    model.Clear();
+    model.BuildLines(kNoWrap, false);
   }
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
-  state.counters["storage_bytes_per_MB"] = static_cast<double>(v.memo->LineStorageBytes()) /
+  state.counters["storage_bytes_per_MB"] = static_cast<double>(model.LineStorageBytes()) /
                                            (static_cast<double>(text.size()) / (1 << 20));
 }
 BENCHMARK(BM_BuildLines40)->Unit(benchmark::kMillisecond);
@@ -102,7 +104,7 @@ void BM_PaintFrame(benchmark::State &state) {
   Viewer v(diff);
   const auto layout = state.range(1);
   v.Layout(layout == 1, layout == 2);
-  v.memo->ScrollView(-(v.memo->LineCount() / 2)); // the middle of the file
+  v.memo->ScrollView(-(v.memo->Model().LineCount() / 2)); // the middle of the file
   QPixmap frame(1280, 900);
   for (auto _ : state)
     v.memo->viewport()->render(&frame);

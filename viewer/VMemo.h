@@ -1,10 +1,11 @@
-// TVMemo: the custom-drawn viewer of a comparison. It turns the engine's chunk list into display
-// lines (plain, wrapped or hex), paints them with a gutter glyph per changed line, and lets the
+// TVMemo: the custom-drawn viewer of a comparison. It lays out the model's display lines (plain,
+// wrapped or hex) for its width, paints them with a gutter glyph per changed line, and lets the
 // user move a caret, select, scroll and step through the differences.
 #pragma once
 
+#include "CellGeometry.h"
 #include "ColorValue.h"
-#include "VClasses.h"
+#include "LineModel.h"
 
 #include <QAbstractScrollArea>
 #include <QFont>
@@ -26,24 +27,6 @@
 class QPainter;
 class TFindDialog;
 
-// A run of characters of one kind inside a display line: a view into the chunk list's text.
-struct TVMemoLineZone {
-  const char *Data = nullptr;
-  std::int32_t Length = 0;
-  std::int32_t Kind = 0;
-
-  std::string_view Text() const { return {Data, static_cast<std::size_t>(Length)}; }
-};
-
-// One display line. Its zones are FZoneCount consecutive entries of the control's zone store.
-struct TVMemoLine {
-  std::int64_t FStart = 0;  // offset of the first character in the view's running text
-  std::int32_t FKind = 0;   // style index; FUpdatedKind when kinds mix
-  std::int32_t FLength = 0; // characters, line terminator excluded
-  std::uint32_t FFirstZone = 0;
-  std::uint32_t FZoneCount = 0;
-};
-
 // A font with the colour its text is drawn in.
 struct TVFont {
   QFont Font;
@@ -62,37 +45,7 @@ struct TVMemoStyle {
 // The three texts a search may run over, built on first need.
 enum TVSearchKind : unsigned { skPlain = 1, skUpper = 2, skHex = 4 };
 
-// A caret or selection position: a column in the unit of a pane, and a display line.
-struct TVPosition {
-  std::int32_t Col = 0;
-  std::int32_t Line = 0;
-  bool operator==(const TVPosition &) const = default;
-};
-
-// The columns a line is drawn in: text layouts have one, the hex layout two.
-enum TVPane : std::uint8_t { paneText = 0, paneHexDigits = 1, paneHexChars = 2 };
-
-// Layout modes, also the index of their saved top.
-enum TVLayoutMode : std::uint8_t { lmPlain = 0, lmWrap = 1, lmHex = 2 };
-
 inline constexpr std::int32_t kEndOfLine = INT32_MIN; // MoveCaret column: the end of the line
-inline constexpr std::int32_t kHexDigitColumns = 48;  // 16 bytes, three cells each
-inline constexpr std::int32_t kHexLastColumn = 47;
-inline constexpr std::int32_t kHexBytesPerLine = 16;
-inline constexpr std::int32_t kHexGap = 5; // pixels between the hex digits and the characters
-
-// Column of a byte's first hex digit, at most the last column; and back.
-inline std::int32_t ByteToHexColumn(std::int64_t byte) {
-  return byte >= 16 ? kHexLastColumn : static_cast<std::int32_t>(3 * byte);
-}
-inline std::int32_t HexColumnToByte(std::int32_t col) {
-  return (col + 1) / 3;
-}
-
-// Each byte as two upper-case hex digits and a blank (the hex-digit column), or without the
-// blank (the text a hex-digit search runs over).
-std::string HexDigits(std::string_view text);
-std::string HexPairs(std::string_view text);
 
 class TVMemo : public QAbstractScrollArea {
   Q_OBJECT
@@ -101,26 +54,15 @@ public:
   explicit TVMemo(QWidget *parent = nullptr);
   ~TVMemo() override;
 
-  // --- line model ---
-  void SetSource(TVKindStringList *list);
+  // --- the lines shown and their styles ---
+  // The lines come from the model; the control lays them out, and the owner may reach the
+  // model for the chunk list, the kind of mixed lines and the build's progress reports.
+  TVLineModel &Model() { return FModel; }
+  const TVLineModel &Model() const { return FModel; }
+  void SetSource(const TVKindStringList *list) { FModel.SetSource(list); }
   int AddStyle(const TVFont *font, TColorValue color, const QImage *glyph);
   void SetStyle(int index, const TVFont *font, TColorValue color);
-  const TVMemoLine &GetLine(int i) const { return FLines[static_cast<std::size_t>(i)]; }
   const TVMemoStyle &GetLineStyle(int i) const;
-  std::span<const TVMemoLineZone> LineZones(int i) const;
-  std::string GetLineText(int i) const;
-  int LineCount() const { return static_cast<int>(FLines.size()); }
-  void Clear();
-  TVMemoLine &AddLine();                                  // a new Equal line at the end
-  void AddZone(std::string_view text, std::int32_t kind); // onto the last line
-  bool KindVisible(std::int32_t kind) const;
-  void BuildLines(std::int32_t width, bool hex);
-
-  std::int32_t FUpdatedKind = 0; // kind of lines that mix kinds; set by the owner
-  TVProgressEvent OnProgress;
-  // Called about every megabyte while lines are built, between the per-entry reports, so that
-  // the owner can keep its window responsive during a very long entry.
-  std::function<void()> OnIdle;
 
   // --- modes and layout ---
   void SetWrapMode(bool on);
@@ -151,18 +93,15 @@ public:
   void SetFontColor(TColorValue color);
 
   // --- what the layout measured, for callers and tests ---
+  // The cells where they are now: metrics, gutter, layout and scroll.
+  TVCellGeometry Geometry() const;
   int CharWidth() const { return FCharWidth; }
   int LineHeight() const { return FLineHeight; }
-  int GutterWidth() const { return FGutterWidth; }
-  int HalfCharWidth() const { return FHalfCharWidth; }
+  int GutterWidth() const { return Geometry().GutterWidth(); }
+  int HalfCharWidth() const { return Geometry().HalfCharWidth(); }
   int VisibleLines() const { return FVisibleLines; }
   int TopLine() const { return FTopLine; }
   int ScrollX() const { return FScrollX; }
-  std::int32_t MaxLineLength() const { return FMaxLineLength; }
-  // Bytes held by the display lines and their zones (the text itself is the chunk list's).
-  std::size_t LineStorageBytes() const {
-    return FLines.capacity() * sizeof(TVMemoLine) + FZoneStore.capacity() * sizeof(TVMemoLineZone);
-  }
 
   // --- caret, selection and scrolling ---
   TVPosition Caret() const { return {FCaretCol, FCaretLine}; }
@@ -170,8 +109,6 @@ public:
   bool CaretShown() const { return FCaretShown; }
   TVPane CaretPane() const;
   std::int32_t LineEndColumn() const;
-  std::int64_t PositionToOffset(std::int32_t col, std::int32_t line, bool hexCells) const;
-  TVPosition OffsetToPosition(std::int64_t offset, bool hexCells) const;
   void MoveCaret(std::int32_t col, std::int32_t line, bool force);
   void UpdateCaretPos();
   QRect CaretRect() const;
@@ -186,13 +123,14 @@ public:
   void CaretLeft();
   void CaretRight();
 
-  bool SelActive() const { return FSelActive; }
-  TVPane SelPane() const { return FSelPane; }
-  TVPosition SelStart() const { return {FSelStartCol, FSelStartLine}; }
-  TVPosition SelEnd() const { return {FSelEndCol, FSelEndLine}; }
+  const std::optional<TVTextRange> &Selection() const { return FSelection; }
+  bool SelActive() const { return FSelection.has_value(); }
+  TVPane SelPane() const { return FSelection ? FSelection->Pane : paneText; }
+  TVPosition SelStart() const { return FSelection ? FSelection->Start : TVPosition{}; }
+  TVPosition SelEnd() const { return FSelection ? FSelection->End : TVPosition{}; }
   void StartSelection(std::int32_t col, std::int32_t line, TVPane pane);
   void ExtendSelection(std::int32_t col, std::int32_t line);
-  void ClearSelection() { FSelActive = false; }
+  void ClearSelection() { FSelection.reset(); }
   void SelectAll();
   void DragTo();
 
@@ -214,9 +152,10 @@ public:
   TFindDialog *FindDialog() const { return FFindDialog.get(); }
   std::string GetSelectedText() const;
   void CopyToClipboard();
-  bool FoundActive() const { return FFoundActive; }
-  TVPosition FoundStart() const { return {FFoundStartCol, FFoundStartLine}; }
-  TVPosition FoundEnd() const { return {FFoundEndCol, FFoundEndLine}; }
+  const std::optional<TVTextRange> &Found() const { return FFound; }
+  bool FoundActive() const { return FFound.has_value(); }
+  TVPosition FoundStart() const { return FFound ? FFound->Start : TVPosition{}; }
+  TVPosition FoundEnd() const { return FFound ? FFound->End : TVPosition{}; }
 
   // Shows one of the search messages (a message box); tests put their own here.
   std::function<void(const QString &text)> ShowMessage;
@@ -255,11 +194,7 @@ private:
   struct PaintState; // the canvas of one paint: painter, brush and font as the steps set them
   struct Column;     // one column of a line being painted
 
-  // line model
-  void ReserveLines(std::int32_t width, bool hex);
-  void FinishLine(TVMemoLine &line);
-  void ReportProgress(std::int32_t percent, TVProgressStage stage);
-  int LineOfOffset(std::int64_t offset) const;
+  int LineCount() const { return FModel.LineCount(); }
 
   // layout
   void UpdateFontMetrics();
@@ -283,7 +218,7 @@ private:
   void DrawCells(QPainter &p, const QFont &font, int x, int baseline, const QString &text);
   void FillBand(PaintState &ps, std::int64_t x, std::int64_t width, int top, int bottom,
                 const QColor &color);
-  void LineMarkRange(int i, std::int64_t &from, std::int64_t &to);
+  void LineMarkRange(PaintState &ps, int i) const;
   void SetZoneCanvas(PaintState &ps, const TVMemoStyle &style);
   QColor Qc(TColorValue value) const { return ToQColor(value, palette()); }
   void DrawCaret(QPainter &painter);
@@ -295,7 +230,6 @@ private:
   std::int32_t ColumnFactor() const;
   std::int32_t ClampToPane(std::int32_t col) const;
   std::int32_t ScreenColumns() const;
-  std::span<const TVMemoLineZone> ZonesOf(int line) const; // none for a line that does not exist
   int ScanBandUp(int start, bool equal) const;
   int ScanBandDown(int start, bool equal) const;
   int PrevDiffLine() const;
@@ -309,7 +243,6 @@ private:
 
   // search and clipboard
   void EnsureSearchText(TVSearchKind kind);
-  bool EndsWithLineEnd(int i) const;
   void ShowNotFound(const QString &extra);
 
   // caret and input
@@ -322,16 +255,10 @@ private:
   void RestartBlink();
   void MousePress(const QPoint &pos);
 
-  // Fields: the source and geometry first, then caret, lines, modes, marks and search.
-  TVKindStringList *FSource = nullptr;
-  std::unique_ptr<TVKindStringList> FOwnedSource; // set while the control owns FSource
+  // Fields: the lines and metrics first, then caret, modes, marks and search.
+  TVLineModel FModel;
   QRect FClientArea;
-  int FCharAreaX = 0;
-  int FHalfCharWidth = 2;
-  int FHexSeparatorX = 0;
   int FVisibleLines = 0;
-  int FGlyphX = 0;
-  int FGlyphY = 0;
   int FUpdateLock = 0;
   std::int32_t FCaretCol = 0;
   std::int32_t FCaretLine = 0;
@@ -339,10 +266,7 @@ private:
   bool FCaretShown = false;
   std::array<SavedTop, 3> FSavedTops{};
   QTimer FScrollTimer;
-  std::vector<TVMemoLine> FLines;
-  std::vector<TVMemoLineZone> FZoneStore;
   bool FHaveLeft = true;
-  int FGutterWidth = 30;
   int FLineHeight = 10;
   int FCharWidth = 5;
   int FTopLine = 0;
@@ -350,28 +274,18 @@ private:
   bool FOemMode = false;
   bool FHexMode = false;
   bool FWrapMode = true;
-  std::int32_t FViewFilter = 0;
   bool FWantTab = true;
   std::vector<TVMemoStyle> FStyles;
-  std::int32_t FMaxLineLength = 500;
   bool FAutoRelayout = true;
   int FLayoutWidth = 300;
   TVLayoutMode FLayoutMode = lmWrap;
-  bool FSelActive = false;
-  TVPane FSelPane = paneText;
-  std::int32_t FSelStartCol = 0, FSelStartLine = 0, FSelEndCol = 0, FSelEndLine = 0;
-  std::int32_t FSelAnchorCol = 0, FSelAnchorLine = 0;
-  bool FFoundActive = false;
-  TVPane FFoundPane = paneText;
-  std::int32_t FFoundStartCol = 0, FFoundStartLine = 0, FFoundEndCol = 0, FFoundEndLine = 0;
+  std::optional<TVTextRange> FSelection;
+  std::optional<TVTextRange> FFound;    // the last search hit, shown while no selection is
   QString FFindString;                  // as typed
   std::optional<std::string> FFindText; // in Windows-1251; none when it cannot be expressed
   std::unique_ptr<TFindDialog> FFindDialog;
   std::string FSearchText, FSearchTextUpper, FSearchTextHex;
   unsigned FSearchCache = 0; // which search texts are built (bits of TVSearchKind)
-  bool FMarkActive = false;
-  TVPane FMarkPane = paneText;
-  bool FMarkIsFound = false;
 
   TColorValue FColor = clWindow;
   TColorValue FFontColor = clWindowText;
@@ -379,7 +293,7 @@ private:
   bool FBlinkOn = true;
   bool FDragging = false;       // the left button went down in the text area and is still held
   QPoint FMousePos;             // last known pointer position, in client coordinates
-  QPoint FCaretPoint;           // where UpdateCaretPos put the caret
+  QRect FCaretRect;             // where UpdateCaretPos put the caret
   bool FRelayoutPosted = false; // a relayout for a new width waits in the event queue
   bool FBuilding = false;       // Relayout is building the lines
 };

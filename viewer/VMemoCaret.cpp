@@ -22,43 +22,26 @@ std::int32_t TVMemo::LineEndColumn() const {
   case paneText:
     break;
   }
-  return FCaretLine >= 0 && FCaretLine < LineCount() ? GetLine(FCaretLine).FLength : 0;
-}
-
-std::int64_t TVMemo::PositionToOffset(std::int32_t col, std::int32_t line, bool hexCells) const {
-  if (line < 0 || line >= LineCount())
-    return 0;
-  const TVMemoLine &l = GetLine(line);
-  return l.FStart + (hexCells ? HexColumnToByte(col) : std::min(col, l.FLength));
-}
-
-TVPosition TVMemo::OffsetToPosition(std::int64_t offset, bool hexCells) const {
-  if (FLines.empty())
-    return {};
-  const int line = LineOfOffset(offset);
-  const std::int64_t col = offset - GetLine(line).FStart;
-  if (hexCells)
-    return {ByteToHexColumn(col), line};
-  return {static_cast<std::int32_t>(std::clamp<std::int64_t>(col, INT32_MIN, INT32_MAX)), line};
+  return FCaretLine >= 0 && FCaretLine < LineCount() ? FModel.GetLine(FCaretLine).FLength : 0;
 }
 
 QRect TVMemo::CaretRect() const {
-  return QRect(FCaretPoint, QSize(2, FLineHeight));
+  return FCaretRect;
 }
 
 void TVMemo::UpdateCaretPos() {
   if (!HasKeyboardFocus())
     return;
-  const int y = (FCaretLine - FTopLine) * FLineHeight;
-  std::int64_t x =
-      std::int64_t{FCaretCol} * FCharWidth + FGutterWidth + FHalfCharWidth - 1 - FScrollX;
-  if (CaretPane() == paneHexChars)
-    x += kHexDigitColumns * FCharWidth + kHexGap;
+  const TVCellGeometry g = Geometry();
+  const TVRect r = g.CaretRect(CaretPane(), FCaretCol, FCaretLine);
   const QRect old = CaretRect();
-  FCaretPoint = QPoint(static_cast<int>(std::clamp<std::int64_t>(x, -1'000'000, 1'000'000)), y);
+  // A caret far outside is kept at a distance the toolkit's coordinates can hold.
+  FCaretRect =
+      QRect(static_cast<int>(std::clamp<std::int64_t>(r.Left, -1'000'000, 1'000'000)),
+            static_cast<int>(r.Top), static_cast<int>(r.Width), static_cast<int>(r.Height));
   viewport()->update(old);
   viewport()->update(CaretRect());
-  ShowCaret(x >= FGutterWidth);
+  ShowCaret(r.Left >= g.GutterWidth());
 }
 
 void TVMemo::ShowCaret(bool show) {
@@ -90,20 +73,11 @@ void TVMemo::BlinkCaret() {
 }
 
 void TVMemo::PointToCaret(int x, int y) {
-  if (FHexMode) {
-    const int hexWidth = kHexDigitColumns * FCharWidth;
-    const int e = x - FGutterWidth + FScrollX;
-    if (e < hexWidth + kHexGap) {
-      FCaretInHex = true;
-      if (e > hexWidth) // in the gap: the last column of the hex digits
-        x = hexWidth + FGutterWidth - FScrollX - FHalfCharWidth;
-    } else {
-      FCaretInHex = false;
-      x -= hexWidth + kHexGap;
-    }
-  }
-  FCaretCol = std::max(0, (x - FGutterWidth + FScrollX) / FCharWidth);
-  FCaretLine = std::max(0, std::min(y / FLineHeight + FTopLine, LineCount() - 1));
+  const TVCell cell = Geometry().CellAt(x, y);
+  if (FHexMode)
+    FCaretInHex = cell.Pane == paneHexDigits;
+  FCaretCol = cell.Col;
+  FCaretLine = std::max(0, std::min(cell.Line, LineCount() - 1));
 }
 
 void TVMemo::MoveCaret(std::int32_t col, std::int32_t line, bool force) {
@@ -140,9 +114,9 @@ void TVMemo::MoveCaret(std::int32_t col, std::int32_t line, bool force) {
 }
 
 void TVMemo::ScrollToColumn(std::int32_t col) {
-  const std::int64_t c = CaretPane() == paneHexChars ? kHexDigitColumns * FCharWidth + kHexGap : 0;
-  const std::int64_t w = FClientArea.width() - FGutterWidth;
-  const std::int64_t left = c + std::int64_t{col} * FCharWidth, right = left + FCharWidth;
+  const TVCellGeometry g = Geometry();
+  const std::int64_t w = FClientArea.width() - g.GutterWidth();
+  const std::int64_t left = g.ContentX(CaretPane(), col), right = left + FCharWidth;
   std::int64_t scroll = FScrollX;
   if (left < scroll)
     scroll = left; // the column comes to the left edge
@@ -234,21 +208,21 @@ void TVMemo::BeforeCaretMove() {
   if (!HasKeyboardFocus())
     return;
   const bool shift = QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier;
-  if (shift && !FSelActive) {
+  if (shift && !FSelection) {
     StartSelection(FCaretCol, FCaretLine, CaretPane());
     viewport()->update();
-  } else if (!shift && FSelActive) {
+  } else if (!shift && FSelection) {
     ClearSelection();
     viewport()->update();
   }
-  if (FFoundActive) {
-    FFoundActive = false;
+  if (FFound) {
+    FFound.reset();
     viewport()->update();
   }
 }
 
 void TVMemo::AfterCaretMove() {
-  if (!HasKeyboardFocus() || !FSelActive)
+  if (!HasKeyboardFocus() || !FSelection)
     return;
   if (QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier) {
     ExtendSelection(FCaretCol, FCaretLine);
@@ -257,31 +231,21 @@ void TVMemo::AfterCaretMove() {
 }
 
 void TVMemo::StartSelection(std::int32_t col, std::int32_t line, TVPane pane) {
-  FSelActive = true;
-  FSelPane = pane;
-  FSelStartCol = FSelEndCol = FSelAnchorCol = col;
-  FSelStartLine = FSelEndLine = FSelAnchorLine = line;
+  FSelection = TVTextRange::At({col, line}, pane);
 }
 
 void TVMemo::ExtendSelection(std::int32_t col, std::int32_t line) {
-  const bool beforeAnchor =
-      line < FSelAnchorLine || (line == FSelAnchorLine && col < FSelAnchorCol);
-  if (beforeAnchor) {
-    FSelStartCol = col, FSelStartLine = line;
-    FSelEndCol = FSelAnchorCol, FSelEndLine = FSelAnchorLine;
-  } else {
-    FSelStartCol = FSelAnchorCol, FSelStartLine = FSelAnchorLine;
-    FSelEndCol = col, FSelEndLine = line;
-  }
+  if (FSelection)
+    FSelection->ExtendTo({col, line});
 }
 
 void TVMemo::SelectAll() {
-  if (FLines.empty())
+  if (LineCount() == 0)
     return;
   const TVPane pane = CaretPane();
   StartSelection(0, 0, pane);
   const int last = LineCount() - 1;
-  const std::int32_t length = GetLine(last).FLength;
+  const std::int32_t length = FModel.GetLine(last).FLength;
   ExtendSelection(pane == paneHexDigits ? ByteToHexColumn(length) : length, last);
   viewport()->update();
 }

@@ -216,7 +216,7 @@ void TVMemo::MousePress(const QPoint &pos) {
   if (!HasKeyboardFocus())
     setFocus(Qt::MouseFocusReason);
   FMousePos = pos;
-  if (pos.x() <= FGutterWidth)
+  if (pos.x() <= GutterWidth())
     return;
   PointToCaret(pos.x(), pos.y());
   StartSelection(FCaretCol, FCaretLine, CaretPane());
@@ -240,7 +240,7 @@ void TVMemo::mouseMoveEvent(QMouseEvent *event) {
   const QPoint pos = event->position().toPoint();
   FMousePos = pos;
   if (event->buttons() != Qt::NoButton) { // the control holds the capture
-    const bool inText = pos.x() > FGutterWidth && pos.x() < FClientArea.width() && pos.y() > 0 &&
+    const bool inText = pos.x() > GutterWidth() && pos.x() < FClientArea.width() && pos.y() > 0 &&
                         pos.y() < FClientArea.height();
     if (FDragging && inText)
       DragTo();
@@ -248,7 +248,7 @@ void TVMemo::mouseMoveEvent(QMouseEvent *event) {
   }
   FScrollTimer.stop();
   FDragging = false;
-  viewport()->setCursor(pos.x() > FGutterWidth ? Qt::IBeamCursor : Qt::ArrowCursor);
+  viewport()->setCursor(pos.x() > GutterWidth() ? Qt::IBeamCursor : Qt::ArrowCursor);
 }
 
 void TVMemo::mouseReleaseEvent(QMouseEvent *event) {

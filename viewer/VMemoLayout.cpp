@@ -15,7 +15,7 @@ void TVMemo::SetWrapMode(bool on) {
 }
 
 void TVMemo::SetViewFilter(std::int32_t filter) {
-  FViewFilter = filter;
+  FModel.SetViewFilter(filter);
 }
 
 void TVMemo::SetHexMode(bool on) {
@@ -39,8 +39,6 @@ void TVMemo::SetOemMode(bool on) {
 
 void TVMemo::SetHaveLeft(bool on) {
   FHaveLeft = on;
-  FGutterWidth = on ? 3 * FCharWidth : 0;
-  FGlyphX = on ? (3 * FCharWidth - 8) / 2 : 0;
   viewport()->update();
 }
 
@@ -52,6 +50,10 @@ void TVMemo::SetColor(TColorValue color) {
 void TVMemo::SetFontColor(TColorValue color) {
   FFontColor = color;
   viewport()->update();
+}
+
+TVCellGeometry TVMemo::Geometry() const {
+  return {FCharWidth, FLineHeight, FHaveLeft, FHexMode, FScrollX, FTopLine};
 }
 
 TVLayoutMode TVMemo::CurrentLayoutMode() const {
@@ -67,11 +69,7 @@ void TVMemo::ForgetSavedTops() {
 void TVMemo::UpdateFontMetrics() {
   const QFontMetrics metrics(font());
   FCharWidth = std::max(1, metrics.averageCharWidth());
-  FHalfCharWidth = FCharWidth / 2;
   FLineHeight = std::max(1, metrics.height() + std::max(0, metrics.leading()));
-  FGutterWidth = FHaveLeft ? 3 * FCharWidth : 0;
-  FGlyphX = FHaveLeft ? (3 * FCharWidth - 8) / 2 : 0;
-  FGlyphY = (FLineHeight - 6) / 2 + 1;
 }
 
 void TVMemo::changeEvent(QEvent *event) {
@@ -83,7 +81,7 @@ void TVMemo::changeEvent(QEvent *event) {
 void TVMemo::resizeEvent(QResizeEvent *event) {
   QAbstractScrollArea::resizeEvent(event);
   FClientArea = QRect(0, 0, viewport()->width(), viewport()->height());
-  FVisibleLines = FClientArea.height() / FLineHeight;
+  FVisibleLines = Geometry().VisibleLines(FClientArea.height());
   if (FAutoRelayout && !FHexMode && FWrapMode && LayoutWidthChanged())
     PostRelayout();
   else
@@ -104,16 +102,7 @@ void TVMemo::PostRelayout() {
 }
 
 std::int32_t TVMemo::WrapWidth() const {
-  return (FClientArea.width() - FGutterWidth - FCharWidth) / FCharWidth;
-}
-
-int TVMemo::LineOfOffset(std::int64_t offset) const {
-  // Line starts never decrease: the line holding the offset is the one before the first
-  // line that starts after it.
-  const auto after =
-      std::upper_bound(FLines.begin(), FLines.end(), offset,
-                       [](std::int64_t o, const TVMemoLine &line) { return o < line.FStart; });
-  return after == FLines.begin() ? 0 : static_cast<int>(after - FLines.begin()) - 1;
+  return Geometry().WrapWidth(FClientArea.width());
 }
 
 void TVMemo::Relayout() {
@@ -136,17 +125,17 @@ void TVMemo::Relayout() {
 
 void TVMemo::RebuildLines() {
   const std::int64_t caretOffset =
-      PositionToOffset(FCaretCol, FCaretLine, FLayoutMode == lmHex && FCaretInHex);
-  const std::int64_t topOffset = PositionToOffset(0, FTopLine, false);
+      FModel.PositionToOffset(FCaretCol, FCaretLine, FLayoutMode == lmHex && FCaretInHex);
+  const std::int64_t topOffset = FModel.PositionToOffset(0, FTopLine, false);
   FSavedTops[FLayoutMode] = {FTopLine, topOffset};
 
-  Clear();
+  FModel.Clear();
   FScrollX = 0;
   FLayoutWidth = FClientArea.width();
   FSearchCache = 0; // the next search builds its texts from the new lines
 
   const TVLayoutMode mode = CurrentLayoutMode();
-  std::int32_t width = INT32_MAX;
+  std::int32_t width = kNoWrap;
   if (mode == lmHex) {
     width = kHexBytesPerLine;
   } else if (mode == lmWrap) {
@@ -154,7 +143,7 @@ void TVMemo::RebuildLines() {
       return; // too narrow for one character: no lines until a usable width comes
     width = WrapWidth();
   }
-  BuildLines(width, FHexMode);
+  FModel.BuildLines(width, FHexMode);
 
   FTopLine = FSavedTops[mode].Line;
   if (FTopLine < 0) {
@@ -163,14 +152,14 @@ void TVMemo::RebuildLines() {
       offset = FSavedTops[lmPlain].Offset;
     else if (mode == lmPlain && FSavedTops[lmWrap].Line >= 0)
       offset = FSavedTops[lmWrap].Offset;
-    FTopLine = LineOfOffset(offset);
+    FTopLine = FModel.LineOfOffset(offset);
     FSavedTops[mode] = {FTopLine, offset};
   }
 
-  const TVPosition caret = OffsetToPosition(caretOffset, FHexMode && FCaretInHex);
+  const TVPosition caret = FModel.OffsetToPosition(caretOffset, FHexMode && FCaretInHex);
   FCaretCol = caret.Col;
   FCaretLine = caret.Line;
-  FVisibleLines = FClientArea.height() / FLineHeight;
+  FVisibleLines = Geometry().VisibleLines(FClientArea.height());
   FLayoutMode = mode;
   UpdateScrollBars();
   MoveCaret(FCaretCol, FCaretLine, true);
@@ -180,12 +169,12 @@ void TVMemo::RebuildLines() {
 }
 
 std::int64_t TVMemo::HorzScrollMaximum() const {
-  return (std::int64_t{FMaxLineLength} + 4) * FCharWidth;
+  return Geometry().HorzScrollMaximum(FModel.MaxLineLength());
 }
 
 void TVMemo::UpdateScrollBars() {
   const int count = LineCount();
-  const int page = FClientArea.height() / FLineHeight;
+  const int page = Geometry().VisibleLines(FClientArea.height());
   if (FTopLine > count - FVisibleLines) {
     FTopLine = std::max(0, count - FVisibleLines);
     ForgetSavedTops();

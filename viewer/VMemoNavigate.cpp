@@ -14,11 +14,11 @@ struct ZoneAt {
 } // namespace
 
 bool TVMemo::IsEqualLine(int i) const {
-  return GetLine(i).FKind == 0;
+  return FModel.GetLine(i).FKind == 0;
 }
 
 bool TVMemo::IsSharedZone(const TVMemoLineZone &zone) const {
-  return zone.Kind == FUpdatedKind;
+  return zone.Kind == FModel.FUpdatedKind;
 }
 
 bool TVMemo::CaretLineExists() const {
@@ -35,13 +35,7 @@ std::int32_t TVMemo::ClampToPane(std::int32_t col) const {
 }
 
 std::int32_t TVMemo::ScreenColumns() const {
-  return FClientArea.width() / FCharWidth;
-}
-
-std::span<const TVMemoLineZone> TVMemo::ZonesOf(int line) const {
-  if (line < 0 || line >= LineCount())
-    return {};
-  return LineZones(line);
+  return Geometry().ScreenColumns(FClientArea.width());
 }
 
 int TVMemo::ScanBandUp(int start, bool equal) const {
@@ -97,7 +91,7 @@ int TVMemo::NextDiffLine() const {
 }
 
 void TVMemo::LeftmostDiffOf(int line) {
-  const auto zones = ZonesOf(line);
+  const auto zones = FModel.ZonesOf(line);
   if (zones.empty())
     return; // no such line, or an empty one
   const std::int32_t m = ColumnFactor();
@@ -114,11 +108,11 @@ void TVMemo::LeftmostDiffOf(int line) {
 }
 
 void TVMemo::RightmostDiffOf(int line) {
-  const auto zones = ZonesOf(line);
+  const auto zones = FModel.ZonesOf(line);
   if (zones.empty())
     return; // no such line, or an empty one
   const std::int32_t m = ColumnFactor();
-  std::int32_t t = m * GetLine(line).FLength;
+  std::int32_t t = m * FModel.GetLine(line).FLength;
   std::size_t d = zones.size() - 1;
   if (IsSharedZone(zones[d])) {
     if (d == 0)
@@ -150,7 +144,7 @@ void TVMemo::StepDiff(bool forward) {
     forward ? ToNextDiffLine() : ToPrevDiffLine();
     return;
   }
-  const auto zones = LineZones(FCaretLine);
+  const auto zones = FModel.LineZones(FCaretLine);
   const std::int32_t m = ColumnFactor(), w = ScreenColumns();
   auto len = [&](std::size_t k) { return m * zones[k].Length; };
   auto towards = [&](std::size_t k) { return std::min(len(k) + 1, w - 1); }; // view margin

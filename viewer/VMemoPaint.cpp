@@ -1,6 +1,7 @@
 // TVMemo: painting. Every paint draws the whole client area from the lines: gutter, bands,
-// zones in their styles, the marked range, the hex columns and grid, the area below.
-#include "CodePages.h"
+// zones in their styles, the marked range, the hex columns and grid, the area below. Where
+// things are comes from the cell geometry of the moment; the painter stores nothing.
+#include "CodePageText.h"
 #include "VMemo.h"
 
 #include <QGlyphRun>
@@ -12,6 +13,7 @@
 
 struct TVMemo::PaintState {
   QPainter &p;
+  const TVCellGeometry g; // where the cells are during this paint
   int clientRight;
   int clientBottom;
   int top = 0, bottom = 0;     // the band of the line being painted
@@ -19,6 +21,9 @@ struct TVMemo::PaintState {
   const QFont *font = nullptr; // font of text output
   QColor fontColor{};
   QColor zoneBrush{}, zoneFontColor{}; // the zone's own colours, restored after a highlight
+  // The marked columns of the line being painted: the selection, else the search hit.
+  const TVTextRange *mark = nullptr;
+  bool markIsFound = false;
   std::int64_t markFrom = -1, markTo = -1;
 };
 
@@ -37,10 +42,8 @@ void TVMemo::paintEvent(QPaintEvent *event) {
 }
 
 void TVMemo::Paint(QPainter &painter, const QRect &dirty) {
-  PaintState ps{painter, FClientArea.width(), FClientArea.height()};
+  PaintState ps{painter, Geometry(), FClientArea.width(), FClientArea.height()};
   ps.font = &font();
-  FHexSeparatorX = FGutterWidth - FScrollX + kHexDigitColumns * FCharWidth;
-  FCharAreaX = FHexMode ? FHexSeparatorX + kHexGap : FGutterWidth;
 
   DrawGutter(ps);
   if (FHexMode)
@@ -57,19 +60,20 @@ void TVMemo::Paint(QPainter &painter, const QRect &dirty) {
 
   if (FHexMode)
     DrawHexGrid(ps);
+  const int gutter = ps.g.GutterWidth();
   if (ps.clientBottom > lastBottom)
-    FillBand(ps, FGutterWidth, ps.clientRight - FGutterWidth, lastBottom, ps.clientBottom,
-             Qc(FColor));
+    FillBand(ps, gutter, ps.clientRight - gutter, lastBottom, ps.clientBottom, Qc(FColor));
 }
 
 void TVMemo::DrawGutter(PaintState &ps) {
   if (!FHaveLeft)
     return;
-  ps.p.fillRect(0, 0, FGutterWidth, ps.clientBottom, Qc(clBtnFace));
+  const int gutter = ps.g.GutterWidth();
+  ps.p.fillRect(0, 0, gutter, ps.clientBottom, Qc(clBtnFace));
   const TColorValue edges[] = {clBtnShadow, clBtnHighlight, clBtnFace};
   for (int k = 0; k < 3; ++k) {
     ps.p.setPen(Qc(edges[k]));
-    ps.p.drawLine(FGutterWidth - 1 - k, 0, FGutterWidth - 1 - k, ps.clientBottom - 1);
+    ps.p.drawLine(gutter - 1 - k, 0, gutter - 1 - k, ps.clientBottom - 1);
   }
 }
 
@@ -77,8 +81,8 @@ void TVMemo::DrawHexSeparator(PaintState &ps) {
   static constexpr TColorValue colours[kHexGap] = {0xC0C0C0, 0xFFFFFF, 0xC0C0C0, 0xC0C0C0,
                                                    0x808080};
   for (int k = 0; k < kHexGap; ++k) {
-    const int x = FHexSeparatorX + k;
-    if (x < FGutterWidth)
+    const auto x = static_cast<int>(ps.g.HexSeparatorX() + k);
+    if (x < ps.g.GutterWidth())
       continue;
     ps.p.setPen(Qc(colours[k]));
     ps.p.drawLine(x, 0, x, ps.clientBottom - 1);
@@ -87,29 +91,23 @@ void TVMemo::DrawHexSeparator(PaintState &ps) {
 
 void TVMemo::DrawHexGrid(PaintState &ps) {
   auto line = [&](std::int64_t x, TColorValue colour) {
-    if (x < FGutterWidth || x > ps.clientRight)
+    if (x < ps.g.GutterWidth() || x > ps.clientRight)
       return;
     ps.p.setPen(Qc(colour));
     ps.p.drawLine(static_cast<int>(x), 0, static_cast<int>(x), ps.clientBottom - 1);
   };
-  // Hex digits: after the 4th, 8th and 12th byte, 12 cells apart. Cells, not the advance of a
-  // letter of some font: the digits stand in cells, and a line between two groups must too.
-  const int step = 12 * FCharWidth;
-  std::int64_t x = FGutterWidth - FScrollX + 2 * FHalfCharWidth + 11 * FCharWidth;
-  line(x, 0xC0C0C0);
-  line(x += step, 0x808080);
-  line(x += step, 0xC0C0C0);
-  // Characters: before the 5th, 9th and 13th, and the column's right edge.
-  x = FCharAreaX + FHalfCharWidth - 1 + 4 * FCharWidth;
-  for (int k = 0; k < 3; ++k, x += 4 * FCharWidth)
-    line(x, 0xC8C8C8);
-  line(x + FHalfCharWidth, 0x808080); // 4 cells and a half margin after the third line
+  line(ps.g.HexDigitGroupX(0), 0xC0C0C0);
+  line(ps.g.HexDigitGroupX(1), 0x808080);
+  line(ps.g.HexDigitGroupX(2), 0xC0C0C0);
+  for (int k = 0; k < 3; ++k)
+    line(ps.g.HexCharGroupX(k), 0xC8C8C8);
+  line(ps.g.HexCharGroupX(3), 0x808080);
 }
 
 void TVMemo::FillBand(PaintState &ps, std::int64_t x, std::int64_t width, int top, int bottom,
                       const QColor &color) {
   const std::int64_t right = std::min<std::int64_t>(x + width, ps.clientRight);
-  const std::int64_t left = std::max<std::int64_t>(x, FGutterWidth);
+  const std::int64_t left = std::max<std::int64_t>(x, ps.g.GutterWidth());
   if (right <= left)
     return;
   ps.p.fillRect(QRect(static_cast<int>(left), top, static_cast<int>(right - left), bottom - top),
@@ -123,25 +121,29 @@ void TVMemo::SetZoneCanvas(PaintState &ps, const TVMemoStyle &style) {
 }
 
 void TVMemo::PaintLine(PaintState &ps, int i) {
-  ps.top = (i - FTopLine) * FLineHeight;
-  ps.bottom = ps.top + FLineHeight + 1;
+  const TVRect band = ps.g.RangeRect(paneText, i, 0, 0);
+  ps.top = static_cast<int>(band.Top);
+  ps.bottom = static_cast<int>(band.Top + band.Height);
   const TVMemoStyle &style = GetLineStyle(i);
   const QColor lineColor = Qc(style.Color);
   if (FHaveLeft && style.Glyph)
-    ps.p.drawPixmap(FGlyphX, ps.top + FGlyphY, style.GlyphPixmap);
+    ps.p.drawPixmap(ps.g.GlyphX(), ps.top + ps.g.GlyphY(), style.GlyphPixmap);
 
-  FillBand(ps, FGutterWidth - FScrollX, FHalfCharWidth, ps.top, ps.bottom, lineColor);
+  // The half-cell margin before each pane's first column takes the line's colour.
+  const int half = ps.g.HalfCharWidth();
+  FillBand(ps, ps.g.ColumnX(paneText, 0) - half, half, ps.top, ps.bottom, lineColor);
   if (FHexMode)
-    FillBand(ps, FCharAreaX, FHalfCharWidth, ps.top, ps.bottom, lineColor);
+    FillBand(ps, ps.g.CharAreaX(), half, ps.top, ps.bottom, lineColor);
 
-  const std::int64_t firstX = FGutterWidth - FScrollX + FHalfCharWidth;
-  Column columns[2] = {
-      {firstX, FHexMode ? FHexSeparatorX : ps.clientRight, FHexMode ? paneHexDigits : paneText},
-      {FCharAreaX + FHalfCharWidth, ps.clientRight, paneHexChars}};
+  const std::int64_t separator = ps.g.HexSeparatorX();
+  Column columns[2] = {{ps.g.ColumnX(paneText, 0),
+                        FHexMode ? static_cast<int>(separator) : ps.clientRight,
+                        FHexMode ? paneHexDigits : paneText},
+                       {ps.g.ColumnX(paneHexChars, 0), ps.clientRight, paneHexChars}};
   const int columnCount = FHexMode ? 2 : 1;
 
-  LineMarkRange(i, ps.markFrom, ps.markTo);
-  for (const TVMemoLineZone &zone : LineZones(i)) {
+  LineMarkRange(ps, i);
+  for (const TVMemoLineZone &zone : FModel.LineZones(i)) {
     const auto kind = static_cast<std::size_t>(zone.Kind);
     SetZoneCanvas(ps, kind < FStyles.size() ? FStyles[kind] : FStyles[0]);
     bool allDone = true;
@@ -162,8 +164,8 @@ void TVMemo::PaintLine(PaintState &ps, int i) {
     FillBand(ps, columns[0].x, ps.clientRight - columns[0].x, ps.top, ps.bottom, lineColor);
     return;
   }
-  FillBand(ps, columns[0].x, FHexSeparatorX - columns[0].x, ps.top, ps.bottom, lineColor);
-  const std::int64_t charEnd = FCharAreaX + 17 * FCharWidth;
+  FillBand(ps, columns[0].x, separator - columns[0].x, ps.top, ps.bottom, lineColor);
+  const std::int64_t charEnd = ps.g.HexCharsEndX();
   FillBand(ps, columns[1].x, charEnd - columns[1].x, ps.top, ps.bottom, lineColor);
   FillBand(ps, charEnd, ps.clientRight - charEnd, ps.top, ps.bottom, Qc(FColor));
 }
@@ -175,11 +177,12 @@ void TVMemo::DrawZoneClipped(PaintState &ps, Column &column, std::string_view te
   std::int64_t startCol = column.counter;
   column.x = right;
   column.counter += length;
-  if (right < FGutterWidth)
+  const int gutter = ps.g.GutterWidth();
+  if (right < gutter)
     return; // wholly behind the gutter
 
   // Characters wholly behind the gutter are skipped; a partly hidden one is drawn clipped.
-  const std::int64_t hidden = (FGutterWidth - x) / FCharWidth - 1;
+  const std::int64_t hidden = (gutter - x) / FCharWidth - 1;
   if (hidden > 0) {
     x += hidden * FCharWidth;
     startCol += hidden;
@@ -205,7 +208,7 @@ void TVMemo::DrawZoneClipped(PaintState &ps, Column &column, std::string_view te
 void TVMemo::DrawZoneMarked(PaintState &ps, QRect rect, std::string_view text,
                             std::int64_t startCol, TVPane pane) {
   const std::int64_t s = startCol, e = s + static_cast<std::int64_t>(text.size());
-  if (!(FMarkActive && FMarkPane == pane && e > ps.markFrom && s < ps.markTo)) {
+  if (!(ps.mark && ps.mark->Pane == pane && e > ps.markFrom && s < ps.markTo)) {
     TextOutZone(ps, rect, text);
     return;
   }
@@ -221,8 +224,8 @@ void TVMemo::DrawZoneMarked(PaintState &ps, QRect rect, std::string_view text,
   if (lead > 0)
     TextOutZone(ps, piece(0, static_cast<std::int64_t>(lead)), text.substr(0, lead));
   if (middle > 0) {
-    ps.brush = FMarkIsFound ? QColor(Qt::black) : Qc(clHighlight);
-    ps.fontColor = FMarkIsFound ? QColor(Qt::white) : Qc(clHighlightText);
+    ps.brush = ps.markIsFound ? QColor(Qt::black) : Qc(clHighlight);
+    ps.fontColor = ps.markIsFound ? QColor(Qt::white) : Qc(clHighlightText);
     TextOutZone(ps, piece(lead, lead + middle), text.substr(lead, middle));
     ps.brush = ps.zoneBrush;
     ps.fontColor = ps.zoneFontColor;
@@ -233,7 +236,7 @@ void TVMemo::DrawZoneMarked(PaintState &ps, QRect rect, std::string_view text,
 
 void TVMemo::TextOutZone(PaintState &ps, QRect rect, std::string_view text) {
   const int origin = rect.left();
-  rect.setLeft(std::max(rect.left(), FGutterWidth + FHalfCharWidth - 1));
+  rect.setLeft(std::max(rect.left(), ps.g.TextLeft()));
   if (rect.width() <= 0)
     return;
   ps.p.fillRect(rect, ps.brush);
@@ -281,22 +284,14 @@ void TVMemo::DrawCells(QPainter &p, const QFont &font, int x, int baseline, cons
   p.drawGlyphRun(QPointF(0, 0), run);
 }
 
-void TVMemo::LineMarkRange(int i, std::int64_t &from, std::int64_t &to) {
-  from = to = -1;
-  FMarkActive = false;
-  auto mark = [&](TVPosition start, TVPosition end, TVPane pane, bool found) {
-    if (i < start.Line || i > end.Line)
-      return;
-    from = i == start.Line ? start.Col : 0;
-    to = i == end.Line ? end.Col : INT64_MAX;
-    FMarkActive = true;
-    FMarkPane = pane;
-    FMarkIsFound = found;
-  };
-  if (FSelActive)
-    mark(SelStart(), SelEnd(), FSelPane, false);
-  else if (FFoundActive)
-    mark({FFoundStartCol, FFoundStartLine}, {FFoundEndCol, FFoundEndLine}, FFoundPane, true);
+void TVMemo::LineMarkRange(PaintState &ps, int i) const {
+  ps.markIsFound = !FSelection;
+  ps.mark = FSelection ? &*FSelection : FFound ? &*FFound : nullptr;
+  const auto columns = ps.mark ? ps.mark->ColumnsOn(i) : std::nullopt;
+  if (!columns)
+    ps.mark = nullptr;
+  ps.markFrom = columns ? columns->From : -1;
+  ps.markTo = columns ? columns->To : -1;
 }
 
 void TVMemo::DrawCaret(QPainter &painter) {

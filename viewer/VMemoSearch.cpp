@@ -1,5 +1,5 @@
 // TVMemo: searching the running text of the view, and copying the selection.
-#include "CodePages.h"
+#include "CodePageText.h"
 #include "FindDialog.h"
 #include "TextSearch.h"
 #include "VMemo.h"
@@ -55,9 +55,10 @@ void TVMemo::EnsureSearchText(TVSearchKind kind) {
   TWaitCursor wait;
   if (!(FSearchCache & skPlain)) {
     FSearchText.clear();
-    for (int k = 0; k < FSource->Count(); ++k)
-      if (KindVisible(FSource->GetKind(k)))
-        FSearchText += FSource->Text(k);
+    const TVKindStringList &source = FModel.Source();
+    for (int k = 0; k < source.Count(); ++k)
+      if (FModel.KindVisible(source.GetKind(k)))
+        FSearchText += source.Text(k);
     FSearchCache |= skPlain;
   }
   if (kind == skUpper)
@@ -87,12 +88,12 @@ void TVMemo::FindNext(const QString &extra) {
     EnsureSearchText(skHex);
     text = FSearchTextHex;
     pattern = Upper(findText); // the digits are upper case whatever the option says
-    start = 2 * PositionToOffset(FCaretCol, FCaretLine, true);
+    start = 2 * FModel.PositionToOffset(FCaretCol, FCaretLine, true);
   } else {
     EnsureSearchText(matchCase ? skPlain : skUpper);
     text = matchCase ? FSearchText : FSearchTextUpper;
     pattern = matchCase ? findText : Upper(findText);
-    start = PositionToOffset(FCaretCol, FCaretLine, false);
+    start = FModel.PositionToOffset(FCaretCol, FCaretLine, false);
   }
   const std::optional<std::size_t> hit = FindOccurrence(
       {text, pattern, start, down, wholeWord && pane != paneHexDigits, findText.size()});
@@ -104,43 +105,34 @@ void TVMemo::FindNext(const QString &extra) {
   }
   const auto p = static_cast<std::int64_t>(*hit), n = static_cast<std::int64_t>(pattern.size());
   const bool hex = pane == paneHexDigits;
-  const TVPosition first = hex ? OffsetToPosition(p / 2, true) : OffsetToPosition(p, false);
-  const TVPosition last =
-      hex ? OffsetToPosition((p + n) / 2, true) : OffsetToPosition(p + n, false);
-  FFoundPane = pane;
-  FFoundStartCol = first.Col, FFoundStartLine = first.Line;
-  FFoundEndCol = last.Col, FFoundEndLine = last.Line;
+  const TVPosition first = FModel.OffsetToPosition(hex ? p / 2 : p, hex);
+  const TVPosition last = FModel.OffsetToPosition(hex ? (p + n) / 2 : p + n, hex);
   const TVPosition target = down ? last : first;
   MoveCaret(target.Col, target.Line, true);
-  FFoundActive = true; // after the move, whose Shift rule switches it off
-  FSelActive = false;  // a selection left by a click would be painted instead of the hit
+  // After the move, whose Shift rule clears the hit; a selection left by a click would be
+  // painted instead of it.
+  FFound = TVTextRange{first, last, first, pane};
+  FSelection.reset();
 }
 
 void TVMemo::ShowNotFound(const QString &extra) {
-  FFoundActive = false;
+  FFound.reset();
   viewport()->update();
   ShowMessage(QStringLiteral("строка '") + FFindString + QStringLiteral("' ") + extra +
               QStringLiteral("не найдена"));
 }
 
-bool TVMemo::EndsWithLineEnd(int i) const {
-  if (i + 1 >= LineCount())
-    return true;
-  const TVMemoLine &line = GetLine(i);
-  return GetLine(i + 1).FStart > line.FStart + line.FLength; // a terminator lies between them
-}
-
 std::string TVMemo::GetSelectedText() const {
-  if (!FSelActive)
+  if (!FSelection)
     return {};
+  const TVTextRange &sel = *FSelection;
   std::string result;
-  for (int i = std::max(0, FSelStartLine); i <= FSelEndLine && i < LineCount(); ++i) {
-    const std::int64_t from = i == FSelStartLine ? FSelStartCol : 0;
-    const std::int64_t to = i == FSelEndLine ? FSelEndCol : INT64_MAX;
+  for (int i = std::max(0, sel.Start.Line); i <= sel.End.Line && i < LineCount(); ++i) {
+    const auto [from, to] = *sel.ColumnsOn(i);
     if (to < from)
       continue;
-    std::string text = GetLineText(i);
-    if (FSelPane == paneHexDigits)
+    std::string text = FModel.GetLineText(i);
+    if (sel.Pane == paneHexDigits)
       text = HexDigits(text);
     const auto size = static_cast<std::int64_t>(text.size());
     if (from < size)
@@ -148,7 +140,7 @@ std::string TVMemo::GetSelectedText() const {
                     static_cast<std::size_t>(std::min(to, size) - from));
     // A line that ended because it was full goes on in the next one: no break of the text's
     // own is there. The hex digits keep one line of the pane a line.
-    if (FSelPane == paneHexDigits || EndsWithLineEnd(i))
+    if (sel.Pane == paneHexDigits || FModel.EndsWithLineEnd(i))
       result += "\r\n";
   }
   for (int k = 0; k < 2 && !result.empty() && (result.back() == '\r' || result.back() == '\n'); ++k)
@@ -157,7 +149,7 @@ std::string TVMemo::GetSelectedText() const {
 }
 
 void TVMemo::CopyToClipboard() {
-  if (!FSelActive)
+  if (!FSelection)
     return;
   const std::string text = GetSelectedText();
   if (!text.empty())

@@ -66,11 +66,11 @@ TEST_F(BadInput, AnyContentIsShown) {
       w->ChangeHexMode(hex);
       Compare(f, s);
       EXPECT_TRUE(messages.isEmpty());
-      EXPECT_GE(w->mm->LineCount(), 1);
+      EXPECT_GE(w->mm->Model().LineCount(), 1);
       EXPECT_EQ(w->Diff().EqualChars + w->Diff().FirstChars, first.size()) << "row " << i;
     }
   }
-  EXPECT_EQ(w->mm->LineCount(), 2'000'002 / 16 + 1) << "a million line breaks as hex rows";
+  EXPECT_EQ(w->mm->Model().LineCount(), 2'000'002 / 16 + 1) << "a million line breaks as hex rows";
 }
 
 TEST_F(BadInput, AFiftyMegabyteLineInThePlainAndWrapLayouts) {
@@ -79,9 +79,9 @@ TEST_F(BadInput, AFiftyMegabyteLineInThePlainAndWrapLayouts) {
   line[line.size() / 2] = 'Q';
   Start(first, Write("second", line));
   EXPECT_EQ(w->Status(), csSimilar);
-  EXPECT_GT(w->mm->LineCount(), 1000) << "wrapped";
+  EXPECT_GT(w->mm->Model().LineCount(), 1000) << "wrapped";
   w->ChangeWrapMode(false);
-  EXPECT_EQ(w->mm->LineCount(), 1);
+  EXPECT_EQ(w->mm->Model().LineCount(), 1);
   EXPECT_GT(w->mm->grab().width(), 0); // painting one line of 50 MB
 }
 

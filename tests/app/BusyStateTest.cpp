@@ -38,9 +38,10 @@ protected:
   // pressed while it runs would come; then waits until the window shows done.
   void DuringARewrap(const std::function<void()> &command, const std::function<bool()> &done) {
     bool armed = true, inside = false;
-    const TVProgressEvent progress = w->mm->OnProgress;
-    w->mm->OnProgress = [&](const void *sender, std::int32_t percent, TVProgressStage stage) {
-      if (armed && stage == psStep && sender == w->mm) {
+    const TVProgressEvent progress = w->mm->Model().OnProgress;
+    w->mm->Model().OnProgress = [&](const void *sender, std::int32_t percent,
+                                    TVProgressStage stage) {
+      if (armed && stage == psStep && sender == &w->mm->Model()) {
         armed = false;
         QTimer::singleShot(0, w.get(), [&] {
           inside = w->mm->Building();
@@ -51,12 +52,12 @@ protected:
     };
     w->resize(w->width() - 40, w->height());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !armed && w->Idle() && done(); }));
-    w->mm->OnProgress = progress;
+    w->mm->Model().OnProgress = progress;
     EXPECT_TRUE(inside) << "the command came while the lines were rebuilt";
     EXPECT_FALSE(w->mm->LayoutWidthChanged()) << "the lines fit the new width";
-    const int lines = w->mm->LineCount();
+    const int lines = w->mm->Model().LineCount();
     w->mm->Relayout();
-    EXPECT_EQ(w->mm->LineCount(), lines) << "the lines are those of one whole build";
+    EXPECT_EQ(w->mm->Model().LineCount(), lines) << "the lines are those of one whole build";
   }
 };
 
@@ -65,7 +66,7 @@ TEST_F(BusyState, RefreshDuringARewrapComparesAfterIt) {
   const int reads = w->FileReads();
   DuringARewrap([&] { w->mmEditRefresh->trigger(); }, [&] { return w->FileReads() == reads + 2; });
   EXPECT_EQ(Panel(4), "Файлы более-менее похожи.");
-  EXPECT_GT(w->mm->LineCount(), 31500);
+  EXPECT_GT(w->mm->Model().LineCount(), 31500);
 }
 
 TEST_F(BusyState, SwapDuringARewrapComparesTheSwappedFiles) {
@@ -90,8 +91,8 @@ TEST_F(BusyState, ModeTogglesDuringARewrapShowTheNewLayout) {
 TEST_F(BusyState, AViewTabDuringARewrapFiltersTheLines) {
   StartLarge();
   DuringARewrap([&] { w->tsView->setCurrentIndex(1); }, [&] { return w->Diff().Count() > 0; });
-  for (int i = 0; i < w->mm->LineCount(); ++i)
-    for (const TVMemoLineZone &zone : w->mm->LineZones(i))
+  for (int i = 0; i < w->mm->Model().LineCount(); ++i)
+    for (const TVMemoLineZone &zone : w->mm->Model().LineZones(i))
       ASSERT_NE(zone.Kind, 2) << "a Deleted zone on line " << i;
 }
 

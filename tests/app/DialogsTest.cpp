@@ -159,7 +159,7 @@ TEST_F(Dialogs, UpdatedSampleChangesOnlyUpdatedLines) {
   EXPECT_EQ(w->Settings().StyleInserted, TSettings{}.StyleInserted);
   EXPECT_EQ(w->FormDorixChart->pnlDiff->palette().color(QPalette::Window), QColor(1, 2, 3));
   EXPECT_EQ(w->stActual->palette().color(QPalette::Window), QColor(255, 136, 200));
-  ASSERT_EQ(w->mm->GetLine(0).FKind, 3);
+  ASSERT_EQ(w->mm->Model().GetLine(0).FKind, 3);
   EXPECT_EQ(w->mm->GetLineStyle(0).Color, 0x030201u);
 }
 

@@ -61,11 +61,11 @@ TEST_F(MainWindow, WrapAndHexRelayOutWithoutReadingAndOemOnlyRepaints) {
         Write("b", QByteArray::fromStdString(longLine + "\r\nold")));
   ASSERT_TRUE(w->WrapMode());
   const int reads = w->FileReads();
-  const int wrapped = w->mm->LineCount();
+  const int wrapped = w->mm->Model().LineCount();
 
   w->mmFormatWrap->trigger(); // F2
   EXPECT_FALSE(w->WrapMode());
-  EXPECT_LT(w->mm->LineCount(), wrapped);
+  EXPECT_LT(w->mm->Model().LineCount(), wrapped);
   EXPECT_EQ(Panel(1), "UnWrap");
   EXPECT_FALSE(w->chkWrapMode->isChecked());
   EXPECT_FALSE(w->mmFormatWrap->isChecked());
@@ -76,13 +76,13 @@ TEST_F(MainWindow, WrapAndHexRelayOutWithoutReadingAndOemOnlyRepaints) {
   EXPECT_EQ(Panel(3), "Hex");
   EXPECT_TRUE(w->mmFormatHex->isChecked());
 
-  const int hexLines = w->mm->LineCount();
+  const int hexLines = w->mm->Model().LineCount();
   w->mmFormatDOS->trigger(); // F8
   EXPECT_TRUE(w->OEMMode());
   EXPECT_TRUE(w->mm->OemMode());
   EXPECT_TRUE(w->chkDosMode->isChecked());
   EXPECT_EQ(Panel(2), "DOS");
-  EXPECT_EQ(w->mm->LineCount(), hexLines);
+  EXPECT_EQ(w->mm->Model().LineCount(), hexLines);
   EXPECT_EQ(w->FileReads(), reads) << "no file was read again";
   EXPECT_EQ(w->Status(), csSimilar);
 }

@@ -15,24 +15,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   std::deque<std::string> texts;
   in.Chunks(list, texts);
 
-  TVMemo &memo = FuzzMemo();
-  memo.SetSource(&list);
-  memo.SetViewFilter(view);
-  memo.Clear();
-  memo.BuildLines(width, hex);
+  TVLineModel model;
+  model.SetSource(&list);
+  model.SetViewFilter(view);
+  model.BuildLines(width, hex);
 
   std::int64_t shown = 0;
   for (int k = 0; k < list.Count(); ++k)
-    if (memo.KindVisible(list.GetKind(k)))
+    if (model.KindVisible(list.GetKind(k)))
       shown += static_cast<std::int64_t>(list.Text(k).size());
   std::int64_t previous = -1, characters = 0;
-  for (int i = 0; i < memo.LineCount(); ++i) {
-    const TVMemoLine &line = memo.GetLine(i);
+  for (int i = 0; i < model.LineCount(); ++i) {
+    const TVMemoLine &line = model.GetLine(i);
     if (line.FStart < previous || line.FStart > shown || line.FKind < 0 || line.FKind > 3)
       std::abort();
     previous = line.FStart;
     std::int64_t length = 0;
-    for (const TVMemoLineZone &zone : memo.LineZones(i)) {
+    for (const TVMemoLineZone &zone : model.LineZones(i)) {
       length += zone.Length;
       if (!hex && zone.Text().find('\r') != std::string_view::npos)
         std::abort();
@@ -43,7 +42,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   }
   if (characters > shown || (hex && characters != shown))
     std::abort();
-  memo.SetSource(nullptr);
-  memo.Clear();
   return 0;
 }

@@ -16,11 +16,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   std::deque<std::string> texts;
   in.Chunks(list, texts);
 
-  TVMemo &memo = FuzzMemo();
-  memo.SetSource(&list);
-  memo.SetViewFilter(0);
-  memo.Clear();
-  memo.BuildLines(hex ? 16 : 7, hex);
+  TVLineModel model;
+  model.SetSource(&list);
+  model.SetViewFilter(0);
+  model.BuildLines(hex ? 16 : 7, hex);
   std::string text;
   for (int k = 0; k < list.Count(); ++k)
     text += list.Text(k);
@@ -39,11 +38,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::int64_t last = hex ? static_cast<std::int64_t>(*hit + pattern.size()) / 2
                                   : static_cast<std::int64_t>(*hit + pattern.size());
     for (const std::int64_t offset : {first, last}) {
-      const TVPosition p = memo.OffsetToPosition(offset, hex);
-      if (p.Line < 0 || p.Line >= memo.LineCount() || p.Col < 0)
+      const TVPosition p = model.OffsetToPosition(offset, hex);
+      if (p.Line < 0 || p.Line >= model.LineCount() || p.Col < 0)
         std::abort();
       // Inside a line, or at most on its terminator (CR and LF) in the text form.
-      const std::int32_t limit = hex ? kHexLastColumn : memo.GetLine(p.Line).FLength + 2;
+      const std::int32_t limit = hex ? kHexLastColumn : model.GetLine(p.Line).FLength + 2;
       if (p.Col > limit)
         std::abort();
     }
@@ -52,7 +51,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                  pattern, static_cast<std::size_t>(start)) != std::string_view::npos) {
     std::abort(); // missed an occurrence downwards
   }
-  memo.SetSource(nullptr);
-  memo.Clear();
   return 0;
 }

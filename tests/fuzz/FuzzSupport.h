@@ -1,31 +1,11 @@
-// What the viewer's fuzz targets share: an offscreen application, a viewer, and a chunk list
-// read from the input.
+// What the model's fuzz targets share: a chunk list read from the input.
 #pragma once
 
-#include "VMemo.h"
-
-#include <QApplication>
+#include "LineModel.h"
 
 #include <cstdint>
 #include <deque>
 #include <string>
-
-inline TVMemo &FuzzMemo() {
-  static int argc = 1;
-  static char name[] = "fuzz";
-  static char *argv[] = {name, nullptr};
-  static QApplication *app = [] {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    return new QApplication(argc, argv);
-  }();
-  static TVMemo *memo = [] {
-    auto *m = new TVMemo;
-    m->FUpdatedKind = 3;
-    return m;
-  }();
-  (void)app;
-  return *memo;
-}
 
 // Reads chunks as [kind][length][bytes...] until the input runs out.
 class FuzzInput {

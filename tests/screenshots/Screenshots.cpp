@@ -68,7 +68,7 @@ struct Viewer {
         glyphs[k].setPixel(x, 2, pens[k]), glyphs[k].setPixel(x, 3, pens[k]);
       memo->AddStyle(&fonts[k], backgrounds[k], &glyphs[k]);
     }
-    memo->FUpdatedKind = 3;
+    memo->Model().FUpdatedKind = 3;
     memo->SetColor(0xFFFFFF);
     memo->SetSource(&diff);
     diff.Run(NewText(), kOld);

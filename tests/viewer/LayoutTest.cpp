@@ -17,7 +17,7 @@ protected:
     }
     Add(kEqual, text);
   }
-  std::string TopText() const { return memo->GetLineText(memo->TopLine()); }
+  std::string TopText() const { return memo->Model().GetLineText(memo->TopLine()); }
 };
 
 TEST_F(Layouts, ModeFollowsTheFlagsHexFirst) {
@@ -121,7 +121,7 @@ TEST_F(Layouts, HorizontalRangeIsTheLongestLinePlusFourCells) {
   const int cw = memo->CharWidth();
   EXPECT_EQ(memo->horizontalScrollBar()->maximum(), (200 + 4) * cw - memo->viewport()->width() + 1);
   Layout(false, true);
-  EXPECT_EQ(memo->MaxLineLength(), 66);
+  EXPECT_EQ(memo->Model().MaxLineLength(), 66);
 }
 
 TEST_F(Layouts, TooNarrowForOneWrappedCharacterHoldsNoLines) {
@@ -129,25 +129,25 @@ TEST_F(Layouts, TooNarrowForOneWrappedCharacterHoldsNoLines) {
   memo->setGeometry(0, 0, memo->GutterWidth() + 30, 100);
   QApplication::processEvents();
   Layout(true);
-  EXPECT_EQ(memo->LineCount(), 0);
+  EXPECT_EQ(memo->Model().LineCount(), 0);
   memo->setGeometry(0, 0, 400, 300);
   QApplication::processEvents();
   Layout(true);
-  EXPECT_EQ(memo->LineCount(), 1);
+  EXPECT_EQ(memo->Model().LineCount(), 1);
 }
 
 TEST_F(Layouts, ResizeRewrapsOnlyWithAutoRelayoutInWrapMode) {
   Add(kEqual, std::string(300, 'q'));
   Layout(true);
-  const int before = memo->LineCount();
+  const int before = memo->Model().LineCount();
   memo->setGeometry(0, 0, 250, 300);
   QApplication::processEvents();
-  EXPECT_EQ(memo->LineCount(), before) << "auto relayout is off";
+  EXPECT_EQ(memo->Model().LineCount(), before) << "auto relayout is off";
   EXPECT_TRUE(memo->LayoutWidthChanged());
   memo->SetAutoRelayout(true);
   memo->setGeometry(0, 0, 200, 300);
   QApplication::processEvents();
-  EXPECT_GT(memo->LineCount(), before);
+  EXPECT_GT(memo->Model().LineCount(), before);
   EXPECT_FALSE(memo->LayoutWidthChanged());
 }
 
@@ -156,7 +156,7 @@ TEST_F(Layouts, ResizesOfOneDragMakeOneRelayoutAtTheFinalWidth) {
   Layout(true);
   memo->SetAutoRelayout(true);
   int builds = 0;
-  memo->OnProgress = [&](const void *, std::int32_t, TVProgressStage stage) {
+  memo->Model().OnProgress = [&](const void *, std::int32_t, TVProgressStage stage) {
     builds += stage == psStart;
   };
   for (int width = 390; width >= 250; width -= 10) // one drag: sizes arrive before the loop turns
@@ -174,10 +174,10 @@ TEST_F(Layouts, LockedRelayoutDoesNothing) {
   Add(kEqual, "abc");
   memo->BeginUpdate();
   Layout(false);
-  EXPECT_EQ(memo->LineCount(), 0);
+  EXPECT_EQ(memo->Model().LineCount(), 0);
   memo->EndUpdate();
   Layout(false);
-  EXPECT_EQ(memo->LineCount(), 1);
+  EXPECT_EQ(memo->Model().LineCount(), 1);
 }
 
 TEST_F(Layouts, GutterWidthFollowsTheCharacterCell) {

@@ -35,7 +35,7 @@ protected:
       fonts[k].Font = font;
       memo->AddStyle(&fonts[k], backgrounds[k], &glyph);
     }
-    memo->FUpdatedKind = kUpdated;
+    memo->Model().FUpdatedKind = kUpdated;
     memo->SetColor(0xC0C0C0); // grey, so the area below the last line differs from white
     memo->SetSource(&list);
     memo->SetAutoRelayout(false);
@@ -72,8 +72,8 @@ protected:
 
   std::vector<std::string> LineTexts() const {
     std::vector<std::string> out;
-    for (int i = 0; i < memo->LineCount(); ++i)
-      out.push_back(memo->GetLineText(i));
+    for (int i = 0; i < memo->Model().LineCount(); ++i)
+      out.push_back(memo->Model().GetLineText(i));
     return out;
   }
 

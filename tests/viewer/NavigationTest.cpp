@@ -135,8 +135,8 @@ TEST_F(Navigation, EmptyDifferenceLineLeavesTheCaret) {
   Add(kInserted, "\r\n\r\n"); // the second break is inside the entry: an empty Inserted line
   Add(kEqual, "b");
   Layout(false);
-  ASSERT_EQ(memo->GetLine(2).FKind, kInserted);
-  ASSERT_EQ(memo->GetLine(2).FLength, 0);
+  ASSERT_EQ(memo->Model().GetLine(2).FKind, kInserted);
+  ASSERT_EQ(memo->Model().GetLine(2).FLength, 0);
   memo->NextDiff();
   EXPECT_EQ(memo->Caret(), (TVPosition{0, 0}));
 }

@@ -168,7 +168,7 @@ TEST_F(Painting, ControlBytesAndBreaksInTheHexCharacterColumnAreSymbols) {
   const QImage image = Grab();
   const QRect cr(HexCharX(2) + 1, 1, memo->CharWidth() - 2, memo->LineHeight() - 2);
   EXPECT_GT(Ink(image, cr, kWhite), 0) << "the CR byte shows a glyph in its own cell";
-  EXPECT_EQ(memo->LineCount(), 1) << "the row does not break there";
+  EXPECT_EQ(memo->Model().LineCount(), 1) << "the row does not break there";
 }
 
 TEST_F(Painting, NoLinesShowsGutterAndControlColour) {
@@ -208,7 +208,7 @@ TEST_F(Painting, EveryCharacterStartsInItsOwnCell) {
       Add(k % 2 ? kInserted : kEqual, " ");
     Add(kEqual, tail);
     Layout(false);
-    ASSERT_EQ(memo->LineCount(), 4);
+    ASSERT_EQ(memo->Model().LineCount(), 4);
     const QImage image = Grab();
     const int cell = CellX(col), h = memo->LineHeight();
     for (int row = 0; row < 3; ++row) {

@@ -1,5 +1,5 @@
 // Find and copy: the find dialog, both directions, the options, the hex-digit pane, the clipboard.
-#include "CodePages.h"
+#include "CodePageText.h"
 #include "FindDialog.h"
 #include "MemoFixture.h"
 
@@ -149,7 +149,7 @@ TEST_F(Search, ANewComparisonIsSearchedAfresh) {
   Layout(false);
   Find("second");
   EXPECT_EQ(messages.size(), 1);
-  memo->Clear();
+  memo->Model().Clear();
   list.Clear();
   Add(kEqual, "the second text");
   Layout(false);
@@ -209,7 +209,7 @@ TEST_F(Search, CopyInWrapModeGivesTheTextsOwnLineBreaks) {
                            std::string(70, 'y') + "\r\n\r\nend";
   Add(kEqual, text);
   Layout(true);
-  ASSERT_GT(memo->LineCount(), 6) << "the long lines are wrapped";
+  ASSERT_GT(memo->Model().LineCount(), 6) << "the long lines are wrapped";
   memo->SelectAll();
   memo->CopyToClipboard();
   EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), text);

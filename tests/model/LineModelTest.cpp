@@ -1,64 +1,33 @@
 // Display lines built from the chunk list: kinds, zones, offsets, wrapping and the hex layout.
-#include "MemoFixture.h"
+#include "ModelFixture.h"
 
 namespace {
 
-struct Zone {
-  std::int32_t kind;
-  std::string text;
-  bool operator==(const Zone &) const = default;
-};
-
-void PrintTo(const Zone &z, std::ostream *os) {
-  *os << z.kind << ":\u00ab" << z.text << "\u00bb";
-}
-
-class LineModel : public MemoFixture {
-protected:
-  std::vector<Zone> Zones(int line) const {
-    std::vector<Zone> out;
-    for (const auto &z : memo->LineZones(line))
-      out.push_back({z.Kind, std::string(z.Text())});
-    return out;
-  }
-  std::vector<std::int64_t> Starts() const {
-    std::vector<std::int64_t> out;
-    for (int i = 0; i < memo->LineCount(); ++i)
-      out.push_back(memo->GetLine(i).FStart);
-    return out;
-  }
-  std::vector<std::int32_t> Kinds() const {
-    std::vector<std::int32_t> out;
-    for (int i = 0; i < memo->LineCount(); ++i)
-      out.push_back(memo->GetLine(i).FKind);
-    return out;
-  }
-  using Strings = std::vector<std::string>;
-};
+using LineModel = ModelFixture;
 
 TEST_F(LineModel, EmptyListGivesOneEmptyEqualLine) {
-  Layout(false);
-  ASSERT_EQ(memo->LineCount(), 1);
-  EXPECT_EQ(memo->GetLine(0).FKind, kEqual);
-  EXPECT_EQ(memo->GetLine(0).FStart, 0);
-  EXPECT_TRUE(memo->LineZones(0).empty());
+  Build(kNoWrap);
+  ASSERT_EQ(model.LineCount(), 1);
+  EXPECT_EQ(model.GetLine(0).FKind, kEqual);
+  EXPECT_EQ(model.GetLine(0).FStart, 0);
+  EXPECT_TRUE(model.LineZones(0).empty());
 }
 
 TEST_F(LineModel, LineBreaksEndLinesAndCountInOffsets) {
   Add(kEqual, "one\r\ntwo\rthree\r\n");
-  Layout(false);
+  Build(kNoWrap);
   EXPECT_EQ(LineTexts(), (Strings{"one", "two", "three", ""}));
   EXPECT_EQ(Starts(), (std::vector<std::int64_t>{0, 5, 9, 16}));
-  EXPECT_EQ(memo->MaxLineLength(), 5);
+  EXPECT_EQ(model.MaxLineLength(), 5);
 }
 
 TEST_F(LineModel, KindsThatMeetMakeAnUpdatedLine) {
   Add(kEqual, "ab");
   Add(kInserted, "X");
   Add(kEqual, "c");
-  Layout(false);
-  ASSERT_EQ(memo->LineCount(), 1);
-  EXPECT_EQ(memo->GetLine(0).FKind, kUpdated);
+  Build(kNoWrap);
+  ASSERT_EQ(model.LineCount(), 1);
+  EXPECT_EQ(model.GetLine(0).FKind, kUpdated);
   EXPECT_EQ(Zones(0), (std::vector<Zone>{{kUpdated, "ab"}, {kInserted, "X"}, {kUpdated, "c"}}));
 }
 
@@ -66,7 +35,7 @@ TEST_F(LineModel, BreakOnlyInOneFileAtAChunkEdgeLeavesLinesEqual) {
   Add(kEqual, "a");
   Add(kInserted, "\r\n");
   Add(kEqual, "b");
-  Layout(false);
+  Build(kNoWrap);
   EXPECT_EQ(LineTexts(), (Strings{"a", "b"}));
   EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kEqual, kEqual}));
 }
@@ -74,32 +43,31 @@ TEST_F(LineModel, BreakOnlyInOneFileAtAChunkEdgeLeavesLinesEqual) {
 TEST_F(LineModel, BreakInsideAnEntryCountsForTheLineKind) {
   Add(kInserted, "x\r\n\r\ny");
   Add(kEqual, "z");
-  Layout(false);
+  Build(kNoWrap);
   EXPECT_EQ(LineTexts(), (Strings{"x", "", "yz"}));
   EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kInserted, kInserted, kUpdated}));
 }
 
 TEST_F(LineModel, LoneLineFeedIsAnOrdinaryCharacter) {
   Add(kEqual, "ab\ncd\nef");
-  Layout(false);
+  Build(kNoWrap);
   EXPECT_EQ(LineTexts(), (Strings{"ab\ncd\nef"}));
 }
 
 TEST_F(LineModel, CarriageReturnEndingOneEntryAndLineFeedStartingTheNext) {
   Add(kEqual, "ab\r");
   Add(kInserted, "\ncd");
-  Layout(false);
+  Build(kNoWrap);
   EXPECT_EQ(LineTexts(), (Strings{"ab", "\ncd"}));
   EXPECT_EQ(Starts(), (std::vector<std::int64_t>{0, 3}));
 }
 
 TEST_F(LineModel, WrappingIsByCountAndSwallowsABreakAtTheWrapPoint) {
-  const int w = WrapWidth();
-  ASSERT_GT(w, 4);
+  const int w = 9;
   const std::string full(static_cast<std::size_t>(w), 'a');
   const auto cs = [](int n) { return std::string(static_cast<std::size_t>(n), 'c'); };
   Add(kEqual, full + "\r\n" + full + std::string("\nb").append(cs(w + 2)));
-  Layout(true);
+  Build(w);
   EXPECT_EQ(LineTexts(), (Strings{full, full, std::string("b").append(cs(w - 1)), "ccc"}));
 }
 
@@ -108,39 +76,38 @@ TEST_F(LineModel, OneVersionViewsShowOnlyThatFilesText) {
   Add(kDeleted, "old");
   Add(kInserted, "new");
   Add(kEqual, " tail\r\nnext");
-  Layout(false, false, 1);
+  Build(kNoWrap, false, viewNew);
   EXPECT_EQ(LineTexts(), (Strings{"same new tail", "next"}));
   EXPECT_EQ(Starts(), (std::vector<std::int64_t>{0, 15}));
   EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kUpdated, kEqual}));
-  Layout(false, false, 2);
+  Build(kNoWrap, false, viewOld);
   EXPECT_EQ(LineTexts(), (Strings{"same old tail", "next"}));
-  Layout(false, false, 0);
+  Build(kNoWrap, false, viewBoth);
   EXPECT_EQ(LineTexts(), (Strings{"same oldnew tail", "next"}));
 }
 
 TEST_F(LineModel, HexLinesHoldSixteenBytesWithBreaksAsBytes) {
   Add(kEqual, std::string(20, 'a') + "\r\n" + std::string(18, 'b'));
-  Layout(true, true);
-  ASSERT_EQ(memo->LineCount(), 3);
-  EXPECT_EQ(memo->GetLine(0).FLength, 16);
-  EXPECT_EQ(memo->GetLine(1).FLength, 16);
-  EXPECT_EQ(memo->GetLine(2).FLength, 8);
-  EXPECT_EQ(memo->GetLineText(1), "aaaa\r\nbbbbbbbbbb");
-  EXPECT_EQ(memo->MaxLineLength(), 66);
-  EXPECT_EQ(memo->CurrentLayoutMode(), lmHex);
+  Build(kHexBytesPerLine, true);
+  ASSERT_EQ(model.LineCount(), 3);
+  EXPECT_EQ(model.GetLine(0).FLength, 16);
+  EXPECT_EQ(model.GetLine(1).FLength, 16);
+  EXPECT_EQ(model.GetLine(2).FLength, 8);
+  EXPECT_EQ(model.GetLineText(1), "aaaa\r\nbbbbbbbbbb");
+  EXPECT_EQ(model.MaxLineLength(), kHexMaxLineLength);
 }
 
 TEST_F(LineModel, ProgressOncePerEntryRounded) {
   std::vector<std::pair<std::int32_t, TVProgressStage>> reports;
-  memo->OnProgress = [&](const void *sender, std::int32_t percent, TVProgressStage stage) {
-    EXPECT_EQ(sender, memo);
+  model.OnProgress = [&](const void *sender, std::int32_t percent, TVProgressStage stage) {
+    EXPECT_EQ(sender, &model);
     reports.emplace_back(percent, stage);
   };
   Add(kEqual, "a");
   Add(kInserted, "b");
   Add(kEqual, "c");
   Add(kDeleted, "d");
-  Layout(false);
+  Build(kNoWrap);
   using R = std::pair<std::int32_t, TVProgressStage>;
   EXPECT_EQ(
       reports,
@@ -149,22 +116,22 @@ TEST_F(LineModel, ProgressOncePerEntryRounded) {
   reports.clear();
   list.Clear();
   Add(kEqual, "single");
-  Layout(false);
+  Build(kNoWrap);
   EXPECT_EQ(reports, (std::vector<R>{{0, psStart}, {-1, psStep}, {100, psDone}}));
 }
 
 TEST_F(LineModel, IdleCallsDuringALongEntry) {
   Add(kEqual, std::string(3u << 20, 'l'));
   int idle = 0;
-  memo->OnIdle = [&] { ++idle; };
-  Layout(true);
+  model.OnIdle = [&] { ++idle; };
+  Build(80);
   EXPECT_EQ(idle, 3) << "about once a megabyte";
 }
 
 TEST_F(LineModel, ZonesAreViewsIntoTheChunkText) {
   Add(kEqual, "shared text");
-  Layout(false);
-  EXPECT_EQ(memo->LineZones(0)[0].Data, texts.front().data());
+  Build(kNoWrap);
+  EXPECT_EQ(model.LineZones(0)[0].Data, texts.front().data());
 }
 
 } // namespace

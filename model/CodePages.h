@@ -3,8 +3,6 @@
 // (☺ ☻ ♥ … ⌂) so that a control byte shows as a symbol in its cell.
 #pragma once
 
-#include <QString>
-
 #include <array>
 #include <optional>
 #include <string>
@@ -16,17 +14,20 @@ using TCodePageTable = std::array<char16_t, 256>;
 
 const TCodePageTable &CodePageTable(TCodePage page);
 
-// Decodes bytes one UTF-16 unit per byte, for drawing: the few bytes that have no visible
-// glyph (NUL, the unassigned 0x98 of Windows-1251, the soft hyphen) become a blank or a
-// hyphen, so that every byte keeps exactly one cell.
-QString DecodeForDisplay(std::string_view bytes, TCodePage page);
+// For drawing: the few bytes that have no visible glyph (NUL, the unassigned 0x98 of
+// Windows-1251, the soft hyphen) become a blank or a hyphen, so that every byte keeps exactly
+// one cell.
+const TCodePageTable &DisplayTable(TCodePage page);
 
-// Decodes Windows-1251 text faithfully (for the clipboard).
-QString DecodeWindows1251(std::string_view bytes);
+// Windows-1251 as it is meant, control bytes as themselves (for the clipboard).
+const TCodePageTable &Windows1251Table();
+
+// Appends bytes decoded with a table as UTF-8.
+void AppendUtf8(std::string &out, std::string_view bytes, const TCodePageTable &table);
 
 // Encodes text typed by the user as Windows-1251; nothing when the code page lacks one of its
 // characters (such a text cannot occur in the files).
-std::optional<std::string> EncodeWindows1251(const QString &text);
+std::optional<std::string> EncodeWindows1251(std::u16string_view text);
 
 // Windows-1251 upper-casing of one byte; bytes whose upper case is not in the code page stay.
 char UpperWindows1251(char c);

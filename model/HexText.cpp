@@ -1,4 +1,4 @@
-#include "VMemo.h"
+#include "HexText.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // BuildLines against a reference written character by character, on random chunk lists with
 // every kind, widths down to 1, both layouts and the three views.
-#include "MemoFixture.h"
+#include "ModelFixture.h"
 
 #include <random>
 
@@ -71,7 +71,7 @@ std::vector<RefLine> Reference(const TVKindStringList &list, std::int32_t width,
   return lines;
 }
 
-class BuildLinesProperties : public MemoFixture {};
+using BuildLinesProperties = ModelFixture;
 
 TEST_F(BuildLinesProperties, MatchesTheCharacterByCharacterReference) {
   std::mt19937 rng(42);
@@ -89,19 +89,17 @@ TEST_F(BuildLinesProperties, MatchesTheCharacterByCharacterReference) {
         round % 3 == 0 ? INT32_MAX : static_cast<std::int32_t>(1 + rng() % 5);
     const bool hex = round % 4 == 1;
     const std::int32_t view = static_cast<std::int32_t>(rng() % 3);
-    memo->SetViewFilter(view);
-    memo->Clear();
-    memo->BuildLines(width, hex);
+    Build(width, hex, view);
 
     std::vector<RefLine> got;
-    for (int i = 0; i < memo->LineCount(); ++i) {
-      RefLine line{memo->GetLine(i).FStart, memo->GetLine(i).FKind, {}};
+    for (int i = 0; i < model.LineCount(); ++i) {
+      RefLine line{model.GetLine(i).FStart, model.GetLine(i).FKind, {}};
       std::int32_t length = 0;
-      for (const auto &z : memo->LineZones(i)) {
+      for (const auto &z : model.LineZones(i)) {
         line.zones.emplace_back(z.Kind, std::string(z.Text()));
         length += z.Length;
       }
-      EXPECT_EQ(length, memo->GetLine(i).FLength);
+      EXPECT_EQ(length, model.GetLine(i).FLength);
       got.push_back(line);
     }
     ASSERT_EQ(got, Reference(list, width, hex, view, kUpdated))

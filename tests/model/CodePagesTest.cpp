@@ -40,9 +40,29 @@ TEST(CodePages, ControlCodesAreClassicGlyphsInBoth) {
   }
 }
 
-TEST(CodePages, DisplayKeepsOneCharacterPerByte) {
-  const QString s = DecodeForDisplay(std::string_view("\0a\x98\xAD\r", 5), TCodePage::Windows1251);
-  EXPECT_EQ(s, QString::fromUtf16(u" a -\u266A"));
+TEST(CodePages, DisplayKeepsOneVisibleCharacterPerByte) {
+  std::string out;
+  AppendUtf8(out, std::string_view("\0a\x98\xAD\r", 5), DisplayTable(TCodePage::Windows1251));
+  EXPECT_EQ(out, " a -\u266A");
+}
+
+TEST(CodePages, Utf8OfBothCodePagesAndOfTheFaithfulTable) {
+  std::string out;
+  AppendUtf8(out, "\xCF\xF0\xE8\xE2\xE5\xF2 \x88", CodePageTable(TCodePage::Windows1251));
+  EXPECT_EQ(out, "Привет €");
+  out.clear();
+  AppendUtf8(out, "\x8F\xE0\xA8 \xC4", CodePageTable(TCodePage::Dos866));
+  EXPECT_EQ(out, "При ─");
+  out.clear();
+  AppendUtf8(out, "\t\r\n\x7F", Windows1251Table());
+  EXPECT_EQ(out, "\t\r\n\x7F") << "control bytes stay themselves";
+}
+
+TEST(CodePages, EncodingTypedTextAsWindows1251) {
+  EXPECT_EQ(EncodeWindows1251(u"Ёж №1\t"), "\xA8\xE6 \xB9"
+                                           "1\t");
+  EXPECT_EQ(EncodeWindows1251(u"日本"), std::nullopt);
+  EXPECT_EQ(EncodeWindows1251(u"\u263A"), std::nullopt) << "a glyph is drawn, never typed";
 }
 
 TEST(CodePages, UpperCasingAndLettersOfWindows1251) {

@@ -1,7 +1,5 @@
 #include "CodePages.h"
 
-#include <QChar>
-
 #include <cstdint>
 
 namespace {
@@ -82,12 +80,22 @@ unsigned char Byte(char c) {
   return static_cast<unsigned char>(c);
 }
 
-QString Decode(std::string_view bytes, const TCodePageTable &table) {
-  QString s(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
-  QChar *out = s.data();
-  for (char c : bytes)
-    *out++ = QChar(table[Byte(c)]);
-  return s;
+// Upper case of the code points the two code pages hold: Latin and Cyrillic letters. Every
+// other character of the tables is caseless or has its upper case outside them.
+char16_t UpperCodePoint(char16_t u) {
+  if ((u >= u'a' && u <= u'z') || (u >= 0x0430 && u <= 0x044F))
+    return static_cast<char16_t>(u - 32);
+  if (u >= 0x0450 && u <= 0x045F)
+    return static_cast<char16_t>(u - 80);
+  if (u >= 0x0460 && u <= 0x04FF && (u & 1))
+    return static_cast<char16_t>(u - 1); // the extended letters come in upper-lower pairs
+  return u;
+}
+
+// Letters and digits among the code points the tables hold: ASCII, the micro sign, Cyrillic.
+bool IsLetterOrDigit(char16_t u) {
+  return (u >= u'0' && u <= u'9') || (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z') ||
+         u == 0x00B5 || (u >= 0x0400 && u <= 0x04FF);
 }
 
 // Upper case of every Windows-1251 byte, found by decoding, upper-casing and encoding back.
@@ -96,7 +104,7 @@ std::array<char, 256> MakeUpperWindows1251() {
   std::array<char, 256> upper{};
   for (int c = 0; c < 256; ++c) {
     upper[c] = static_cast<char>(c);
-    const char16_t up = QChar(table[c]).toUpper().unicode();
+    const char16_t up = UpperCodePoint(table[c]);
     if (up == table[c])
       continue;
     for (int d = 0; d < 256; ++d)
@@ -113,14 +121,13 @@ const TCodePageTable &CodePageTable(TCodePage page) {
   return page == TCodePage::Dos866 ? dos : windows;
 }
 
-QString DecodeForDisplay(std::string_view bytes, TCodePage page) {
+const TCodePageTable &DisplayTable(TCodePage page) {
   static const TCodePageTable windows = ForDisplay(CodePageTable(TCodePage::Windows1251)),
                               dos = ForDisplay(CodePageTable(TCodePage::Dos866));
-  return Decode(bytes, page == TCodePage::Dos866 ? dos : windows);
+  return page == TCodePage::Dos866 ? dos : windows;
 }
 
-QString DecodeWindows1251(std::string_view bytes) {
-  // The clipboard gets control bytes as themselves, not as glyphs.
+const TCodePageTable &Windows1251Table() {
   static const TCodePageTable table = [] {
     TCodePageTable t = CodePageTable(TCodePage::Windows1251);
     for (int c = 0; c < 32; ++c)
@@ -128,10 +135,26 @@ QString DecodeWindows1251(std::string_view bytes) {
     t[0x7F] = 0x7F;
     return t;
   }();
-  return Decode(bytes, table);
+  return table;
 }
 
-std::optional<std::string> EncodeWindows1251(const QString &text) {
+void AppendUtf8(std::string &out, std::string_view bytes, const TCodePageTable &table) {
+  for (char c : bytes) {
+    const char16_t u = table[Byte(c)]; // the tables hold no surrogates
+    if (u < 0x80) {
+      out += static_cast<char>(u);
+    } else if (u < 0x800) {
+      out += static_cast<char>(0xC0 | (u >> 6));
+      out += static_cast<char>(0x80 | (u & 0x3F));
+    } else {
+      out += static_cast<char>(0xE0 | (u >> 12));
+      out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (u & 0x3F));
+    }
+  }
+}
+
+std::optional<std::string> EncodeWindows1251(std::u16string_view text) {
   static const std::array<std::int16_t, 0x10000> bytes = [] {
     std::array<std::int16_t, 0x10000> b{};
     b.fill(-1);
@@ -141,11 +164,11 @@ std::optional<std::string> EncodeWindows1251(const QString &text) {
     return b;
   }();
   std::string out;
-  out.reserve(static_cast<std::size_t>(text.size()));
-  for (const QChar c : text) {
-    if (bytes[c.unicode()] < 0)
+  out.reserve(text.size());
+  for (const char16_t c : text) {
+    if (bytes[c] < 0)
       return std::nullopt;
-    out += static_cast<char>(bytes[c.unicode()]);
+    out += static_cast<char>(bytes[c]);
   }
   return out;
 }
@@ -160,7 +183,7 @@ bool IsAlphaNumericWindows1251(char c) {
     std::array<bool, 256> a{};
     const TCodePageTable &table = CodePageTable(TCodePage::Windows1251);
     for (int b = 0; b < 256; ++b)
-      a[b] = b >= 0x20 && b != 0x7F && QChar(table[b]).isLetterOrNumber();
+      a[b] = b >= 0x20 && b != 0x7F && IsLetterOrDigit(table[b]);
     return a;
   }();
   return alnum[Byte(c)];

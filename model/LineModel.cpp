@@ -1,0 +1,230 @@
+#include "LineModel.h"
+
+#include <algorithm>
+#include <cstring>
+
+TVLineModel::TVLineModel() {
+  SetSource(nullptr);
+}
+
+void TVLineModel::SetSource(const TVKindStringList *list) {
+  if (list) {
+    FOwnedSource.reset();
+    FSource = list;
+  } else if (!FOwnedSource) {
+    FOwnedSource = std::make_unique<TVKindStringList>();
+    FSource = FOwnedSource.get();
+  }
+}
+
+bool TVLineModel::KindVisible(std::int32_t kind) const {
+  return kind == kindEqual || FViewFilter == viewBoth || kind == FViewFilter;
+}
+
+std::span<const TVMemoLineZone> TVLineModel::LineZones(int i) const {
+  const TVMemoLine &line = GetLine(i);
+  return {FZoneStore.data() + line.FFirstZone, line.FZoneCount};
+}
+
+std::span<const TVMemoLineZone> TVLineModel::ZonesOf(int line) const {
+  if (line < 0 || line >= LineCount())
+    return {};
+  return LineZones(line);
+}
+
+std::string TVLineModel::GetLineText(int i) const {
+  std::string text;
+  text.reserve(static_cast<std::size_t>(GetLine(i).FLength));
+  for (const TVMemoLineZone &zone : LineZones(i))
+    text += zone.Text();
+  return text;
+}
+
+std::size_t TVLineModel::LineStorageBytes() const {
+  return FLines.capacity() * sizeof(TVMemoLine) + FZoneStore.capacity() * sizeof(TVMemoLineZone);
+}
+
+void TVLineModel::Clear() {
+  FLines.clear();
+  FLines.shrink_to_fit();
+  FZoneStore.clear();
+  FZoneStore.shrink_to_fit();
+}
+
+TVMemoLine &TVLineModel::AddLine() {
+  FLines.push_back({0, 0, 0, static_cast<std::uint32_t>(FZoneStore.size()), 0});
+  return FLines.back();
+}
+
+void TVLineModel::AddZone(std::string_view text, std::int32_t kind) {
+  if (FLines.empty())
+    AddLine();
+  // Zones are appended line by line, so the last line's zones stay one contiguous run.
+  FZoneStore.push_back({text.data(), static_cast<std::int32_t>(text.size()), kind});
+  TVMemoLine &line = FLines.back();
+  ++line.FZoneCount;
+  line.FLength += static_cast<std::int32_t>(text.size());
+}
+
+void TVLineModel::ReportProgress(std::int32_t percent, TVProgressStage stage) {
+  if (OnProgress)
+    OnProgress(this, percent, stage);
+}
+
+void TVLineModel::FinishLine(TVMemoLine &line) {
+  if (line.FKind < 0)
+    line.FKind = 0;
+  if (line.FKind != FUpdatedKind)
+    return;
+  // In an Updated line the shared parts take the Updated style; the rest stands out.
+  for (std::uint32_t z = 0; z < line.FZoneCount; ++z) {
+    TVMemoLineZone &zone = FZoneStore[line.FFirstZone + z];
+    if (zone.Kind == 0)
+      zone.Kind = FUpdatedKind;
+  }
+}
+
+namespace {
+
+constexpr std::size_t kIdleEvery = 1u << 20; // characters between two idle calls
+
+// k × 100 / last, rounded to the nearest; -1 when the list has a single entry.
+std::int32_t EntryPercent(int k, int count) {
+  const std::int64_t last = count - 1;
+  if (last == 0)
+    return -1;
+  return static_cast<std::int32_t>((std::int64_t{k} * 200 + last) / (2 * last));
+}
+
+} // namespace
+
+void TVLineModel::ReserveLines(std::int32_t width, bool hex) {
+  // Every line but the last ends at a CR or at the width: the bound is exact for the plain and
+  // hex layouts and an upper bound for the wrapped one, so the arrays grow once.
+  std::int64_t chars = 0, breaks = 0, entries = 0;
+  for (int k = 0; k < FSource->Count(); ++k) {
+    if (!KindVisible(FSource->GetKind(k)))
+      continue;
+    const std::string_view s = FSource->Text(k);
+    chars += static_cast<std::int64_t>(s.size());
+    if (!hex)
+      breaks += std::count(s.begin(), s.end(), '\r');
+    ++entries;
+  }
+  const std::int64_t lines = breaks + chars / width + 1;
+  FLines.reserve(FLines.size() + static_cast<std::size_t>(lines));
+  FZoneStore.reserve(FZoneStore.size() + static_cast<std::size_t>(lines + entries));
+}
+
+void TVLineModel::BuildLines(std::int32_t width, bool hex) {
+  width = std::max(width, 1); // a line always takes at least one character
+  ReportProgress(0, psStart);
+  ReserveLines(width, hex);
+  FMaxLineLength = 0;
+  std::int32_t col = 0;
+  std::int64_t pos = 0;
+  std::int32_t acc = -1; // kind of the current line so far
+  std::size_t sinceIdle = 0;
+  AddLine();
+  auto merge = [&](std::int32_t kind) {
+    if (acc == -1)
+      acc = kind;
+    else if (acc != kind)
+      acc = FUpdatedKind;
+  };
+
+  const int count = FSource->Count();
+  for (int k = 0; k < count; ++k) {
+    const std::int32_t kind = FSource->GetKind(k);
+    if (!KindVisible(kind))
+      continue;
+    const std::string_view s = FSource->Text(k);
+    const std::size_t n = s.size();
+    std::size_t run = 0, i = 0;
+    while (i < n) {
+      // The characters that join the current line before it must end: up to the width, and
+      // in the text layouts up to the next CR. Taken as one run, not one by one.
+      const std::size_t room = std::min(n - i, static_cast<std::size_t>(width - col));
+      std::size_t take = room;
+      if (!hex) {
+        const void *cr = std::memchr(s.data() + i, '\r', room);
+        if (cr)
+          take = static_cast<std::size_t>(static_cast<const char *>(cr) - (s.data() + i));
+      }
+      if (take > 0) {
+        merge(kind);
+        i += take;
+        col += static_cast<std::int32_t>(take);
+        pos += static_cast<std::int64_t>(take);
+        sinceIdle += take;
+        if (sinceIdle >= kIdleEvery && OnIdle) {
+          sinceIdle -= kIdleEvery;
+          OnIdle();
+        }
+        continue;
+      }
+      const bool isCR = s[i] == '\r';
+      // The line ends here. A CR inside the entry counts for the line's kind; one at the
+      // entry's edge does not, so a break only one file has does not mark the line changed.
+      if (!hex && isCR && i > 0 && i + 1 < n && col < width)
+        merge(kind);
+      FLines.back().FKind = acc;
+      if (i > run)
+        AddZone(s.substr(run, i - run), kind);
+      if (!hex) {
+        if (s[i] == '\r')
+          ++i, ++pos;
+        if (i < n && s[i] == '\n')
+          ++i, ++pos;
+      }
+      FMaxLineLength = std::max(FMaxLineLength, col);
+      FinishLine(FLines.back());
+      AddLine().FStart = pos;
+      acc = -1;
+      run = i;
+      col = 0;
+    }
+    if (i > run) {
+      FLines.back().FKind = acc;
+      AddZone(s.substr(run, i - run), kind);
+    }
+    ReportProgress(EntryPercent(k, count), psStep);
+  }
+  FMaxLineLength = hex ? kHexMaxLineLength : std::max(FMaxLineLength, col);
+  FinishLine(FLines.back());
+  ReportProgress(100, psDone);
+}
+
+int TVLineModel::LineOfOffset(std::int64_t offset) const {
+  // Line starts never decrease: the line holding the offset is the one before the first
+  // line that starts after it.
+  const auto after =
+      std::upper_bound(FLines.begin(), FLines.end(), offset,
+                       [](std::int64_t o, const TVMemoLine &line) { return o < line.FStart; });
+  return after == FLines.begin() ? 0 : static_cast<int>(after - FLines.begin()) - 1;
+}
+
+std::int64_t TVLineModel::PositionToOffset(std::int32_t col, std::int32_t line,
+                                           bool hexCells) const {
+  if (line < 0 || line >= LineCount())
+    return 0;
+  const TVMemoLine &l = GetLine(line);
+  return l.FStart + (hexCells ? HexColumnToByte(col) : std::min(col, l.FLength));
+}
+
+TVPosition TVLineModel::OffsetToPosition(std::int64_t offset, bool hexCells) const {
+  if (FLines.empty())
+    return {};
+  const int line = LineOfOffset(offset);
+  const std::int64_t col = offset - GetLine(line).FStart;
+  if (hexCells)
+    return {ByteToHexColumn(col), line};
+  return {static_cast<std::int32_t>(std::clamp<std::int64_t>(col, INT32_MIN, INT32_MAX)), line};
+}
+
+bool TVLineModel::EndsWithLineEnd(int i) const {
+  if (i + 1 >= LineCount())
+    return true;
+  const TVMemoLine &line = GetLine(i);
+  return GetLine(i + 1).FStart > line.FStart + line.FLength; // a terminator lies between them
+}

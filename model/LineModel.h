@@ -1,0 +1,98 @@
+// TVLineModel: the display lines of a comparison, built from the engine's chunk list without a
+// screen. A line is a run of zones (views into the chunk text, one kind each) that ends at a line
+// break or at the layout's width; the view, the command line and the HTML export all read these.
+#pragma once
+
+#include "HexText.h"
+#include "TextRange.h"
+#include "VClasses.h"
+
+#include <climits>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A run of characters of one kind inside a display line: a view into the chunk list's text.
+struct TVMemoLineZone {
+  const char *Data = nullptr;
+  std::int32_t Length = 0;
+  std::int32_t Kind = 0;
+
+  std::string_view Text() const { return {Data, static_cast<std::size_t>(Length)}; }
+};
+
+// One display line. Its zones are FZoneCount consecutive entries of the model's zone store.
+struct TVMemoLine {
+  std::int64_t FStart = 0;  // offset of the first character in the view's running text
+  std::int32_t FKind = 0;   // style index; FUpdatedKind when kinds mix
+  std::int32_t FLength = 0; // characters, line terminator excluded
+  std::uint32_t FFirstZone = 0;
+  std::uint32_t FZoneCount = 0;
+};
+
+// The style kinds as the chunk list and the lines carry them.
+enum TVKind : std::int32_t { kindEqual = 0, kindInserted = 1, kindDeleted = 2, kindUpdated = 3 };
+
+// Which entries a view shows: all of them, or the shared text with one file's own.
+enum TVViewFilter : std::int32_t { viewBoth = 0, viewNew = 1, viewOld = 2 };
+
+// The wrap width of the plain layout: no line ends for want of room.
+inline constexpr std::int32_t kNoWrap = INT32_MAX;
+
+class TVLineModel {
+public:
+  TVLineModel();
+
+  // The chunk list the lines are built from; none: an empty list of the model's own.
+  void SetSource(const TVKindStringList *list);
+  const TVKindStringList &Source() const { return *FSource; }
+  void SetViewFilter(std::int32_t filter) { FViewFilter = filter; }
+  std::int32_t ViewFilter() const { return FViewFilter; }
+  bool KindVisible(std::int32_t kind) const;
+
+  // Lines of at most width characters; the hex layout takes CR and LF as ordinary bytes.
+  void BuildLines(std::int32_t width, bool hex);
+  void Clear();
+  TVMemoLine &AddLine();                                  // a new Equal line at the end
+  void AddZone(std::string_view text, std::int32_t kind); // onto the last line
+
+  std::int32_t FUpdatedKind = kindUpdated; // kind of lines that mix kinds
+  TVProgressEvent OnProgress;              // the sender is the model
+  // Called about every megabyte while lines are built, between the per-entry reports, so that
+  // the owner can keep its window responsive during a very long entry.
+  std::function<void()> OnIdle;
+
+  int LineCount() const { return static_cast<int>(FLines.size()); }
+  const TVMemoLine &GetLine(int i) const { return FLines[static_cast<std::size_t>(i)]; }
+  std::span<const TVMemoLineZone> LineZones(int i) const;
+  std::span<const TVMemoLineZone> ZonesOf(int line) const; // none for a line that does not exist
+  std::string GetLineText(int i) const;
+  std::int32_t MaxLineLength() const { return FMaxLineLength; }
+  // Bytes held by the lines and their zones (the text itself is the chunk list's).
+  std::size_t LineStorageBytes() const;
+
+  // Offsets in the view's running text and (column, line) positions. hexCells: columns count
+  // hex-digit cells, three to a byte.
+  int LineOfOffset(std::int64_t offset) const;
+  std::int64_t PositionToOffset(std::int32_t col, std::int32_t line, bool hexCells) const;
+  TVPosition OffsetToPosition(std::int64_t offset, bool hexCells) const;
+  // True when a line terminator follows line i (or it is the last line), false when the line
+  // ended because it was full.
+  bool EndsWithLineEnd(int i) const;
+
+private:
+  void ReserveLines(std::int32_t width, bool hex);
+  void FinishLine(TVMemoLine &line);
+  void ReportProgress(std::int32_t percent, TVProgressStage stage);
+
+  const TVKindStringList *FSource = nullptr;
+  std::unique_ptr<const TVKindStringList> FOwnedSource; // set while the model owns FSource
+  std::int32_t FViewFilter = viewBoth;
+  std::vector<TVMemoLine> FLines;
+  std::vector<TVMemoLineZone> FZoneStore;
+  std::int32_t FMaxLineLength = 500;
+};

@@ -1,0 +1,26 @@
+#include "CodePageText.h"
+
+namespace {
+
+QString Decode(std::string_view bytes, const TCodePageTable &table) {
+  QString s(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
+  QChar *out = s.data();
+  for (char c : bytes)
+    *out++ = QChar(table[static_cast<unsigned char>(c)]);
+  return s;
+}
+
+} // namespace
+
+QString DecodeForDisplay(std::string_view bytes, TCodePage page) {
+  return Decode(bytes, DisplayTable(page));
+}
+
+QString DecodeWindows1251(std::string_view bytes) {
+  return Decode(bytes, Windows1251Table());
+}
+
+std::optional<std::string> EncodeWindows1251(const QString &text) {
+  return EncodeWindows1251(std::u16string_view(reinterpret_cast<const char16_t *>(text.utf16()),
+                                               static_cast<std::size_t>(text.size())));
+}
