@@ -111,7 +111,7 @@ void TfrmDorix::FormCreate() {
   SetActualCaption({});
   ChangeObsoletePFN({});
   SetObsoleteCaption({});
-  FView = 0;
+  FRequested.View = 0;
   FStatus = csNotRun;
   UpdateStatus();
 }
@@ -152,17 +152,15 @@ void TfrmDorix::ApplyStyleColors() {
 // --- names and captions ---
 
 void TfrmDorix::ChangeActualPFN(const QString &name) {
-  if (FCreating || name != FActualPFN)
-    FActualPFN = name;
+  FRequested.ActualPFN = name;
   if (FCreating)
-    FLastActualPFN = name;
+    FUsed = FRequested;
 }
 
 void TfrmDorix::ChangeObsoletePFN(const QString &name) {
-  if (FCreating || name != FObsoletePFN)
-    FObsoletePFN = name;
+  FRequested.ObsoletePFN = name;
   if (FCreating)
-    FLastObsoletePFN = name;
+    FUsed = FRequested;
 }
 
 void TfrmDorix::SetActualCaption(const QString &name) {
@@ -187,22 +185,22 @@ QString TfrmDorix::GetObsoleteCaption() const {
 
 // --- display modes ---
 
-void TfrmDorix::ChangeLayoutMode(bool on, bool &requested, bool &last, QCheckBox *box) {
+void TfrmDorix::ChangeLayoutMode(bool on, bool &requested, QCheckBox *box) {
   if (!FCreating && on == requested)
     return; // the echo of the check box, or nothing new
   requested = on;
   if (FCreating)
-    last = on;
+    FUsed = FRequested;
   box->setChecked(on);
   CompareFiles();
 }
 
 void TfrmDorix::ChangeWrapMode(bool on) {
-  ChangeLayoutMode(on, FWrapMode, FLastWrapMode, chkWrapMode);
+  ChangeLayoutMode(on, FRequested.WrapMode, chkWrapMode);
 }
 
 void TfrmDorix::ChangeHexMode(bool on) {
-  ChangeLayoutMode(on, FHexMode, FLastHexMode, chkHexMode);
+  ChangeLayoutMode(on, FRequested.HexMode, chkHexMode);
 }
 
 void TfrmDorix::ChangeOEMMode(bool on) {
@@ -221,7 +219,7 @@ void TfrmDorix::StartupCompare() {
   font.setFamily(QStringLiteral("Courier New"));
   mm->setFont(font);
   ForceFullComparison();
-  if (!(FActualPFN + FObsoletePFN).isEmpty()) {
+  if (!(FRequested.ActualPFN + FRequested.ObsoletePFN).isEmpty()) {
     mm->SetAutoRelayout(true);
     mm->setFocus();
   }
@@ -230,14 +228,14 @@ void TfrmDorix::StartupCompare() {
 }
 
 void TfrmDorix::ForceFullComparison() {
-  FLastActualPFN = QStringLiteral("*") + FActualPFN; // a name that differs: read and compare
+  FUsed.reset();
   if (FRunning)
-    FForcePending = true; // the run in progress would overwrite the mark when it ends
+    FForcePending = true; // the run in progress would set what it used when it ends
 }
 
 void TfrmDorix::btnExchClick() {
-  const QString actual = FActualPFN;
-  ChangeActualPFN(FObsoletePFN);
+  const QString actual = FRequested.ActualPFN;
+  ChangeActualPFN(FRequested.ObsoletePFN);
   ChangeObsoletePFN(actual);
   const QString actualCaption = GetActualCaption(), obsoleteCaption = GetObsoleteCaption();
   SetActualCaption(obsoleteCaption);
@@ -256,7 +254,7 @@ void TfrmDorix::btnChartClick() {
 }
 
 void TfrmDorix::tsViewChange(int index) {
-  FView = index;
+  FRequested.View = index;
   CompareFiles();
 }
 
@@ -304,9 +302,9 @@ void TfrmDorix::showEvent(QShowEvent *event) {
 }
 
 void TfrmDorix::SaveSettingsNow() {
-  FSettings.WrapMode = FWrapMode;
+  FSettings.WrapMode = FRequested.WrapMode;
   FSettings.OEMMode = FOEMMode;
-  FSettings.HexMode = FHexMode;
+  FSettings.HexMode = FRequested.HexMode;
   const QRect placement = geometry();
   FSettings.FormLeft = placement.left();
   FSettings.FormTop = placement.top();

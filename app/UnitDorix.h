@@ -6,6 +6,7 @@
 #include "CompareStatus.h"
 #include "FormDorixChartUnit.h"
 #include "PlatformServices.h"
+#include "RunInputs.h"
 #include "Settings.h"
 #include "VDiff.h"
 #include "VMemo.h"
@@ -29,6 +30,15 @@ class QTabBar;
 class QToolBar;
 class QToolButton;
 class TStatusPanels;
+
+// The status bar's panels, left to right.
+enum TStatusPanel : int {
+  spMargin = 0,   // a narrow panel without a bevel
+  spWrap = 1,     // "Wrap" or "UnWrap"; the elapsed time while the engine runs
+  spCodePage = 2, // "DOS" or "WIN"
+  spLayout = 3,   // "Hex" or "Text"
+  spStatus = 4,   // what the window is doing, or the outcome; takes the rest of the bar
+};
 
 class TfrmDorix : public QMainWindow {
   Q_OBJECT
@@ -76,10 +86,10 @@ public:
 
   // --- what a person sees, for tests ---
   TCompareStatus Status() const { return FStatus; }
-  QString ActualPFN() const { return FActualPFN; }
-  QString ObsoletePFN() const { return FObsoletePFN; }
-  bool WrapMode() const { return FWrapMode; }
-  bool HexMode() const { return FHexMode; }
+  QString ActualPFN() const { return FRequested.ActualPFN; }
+  QString ObsoletePFN() const { return FRequested.ObsoletePFN; }
+  bool WrapMode() const { return FRequested.WrapMode; }
+  bool HexMode() const { return FRequested.HexMode; }
   bool OEMMode() const { return FOEMMode; }
   const TSettings &Settings() const { return FSettings; }
   const TVDiff &Diff() const { return FDiff; }
@@ -124,12 +134,6 @@ protected:
   bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-  // The inputs of a comparison, as requested and as the last run used them.
-  struct TInputs {
-    QString ActualPFN, ObsoletePFN;
-    bool WrapMode = true, HexMode = false;
-    std::int32_t View = 0;
-  };
   struct TRunCancelled {}; // thrown from a progress report when the window closes mid-run
 
   // building the window
@@ -143,14 +147,12 @@ private:
   void ApplyViewerFont();
 
   // wrap and hex: both change the layout through CompareFiles
-  void ChangeLayoutMode(bool on, bool &requested, bool &last, QCheckBox *box);
+  void ChangeLayoutMode(bool on, bool &requested, QCheckBox *box);
 
   // the run
-  TInputs Requested() const;
-  void RememberState(const TInputs &used);
-  std::exception_ptr RunGuarded(const TInputs &used, bool full);
+  std::exception_ptr RunGuarded(const TRunInputs &used, bool full);
   void ReportFailure(const std::exception_ptr &failure);
-  void ReadAndCompare(const TInputs &used);
+  void ReadAndCompare(const TRunInputs &used);
   void FillStatistics(std::int32_t actualLength, std::int32_t obsoleteLength);
   void ProcessPendingEvents(bool always);
   void RelayoutDone();
@@ -166,11 +168,10 @@ private:
   TVDiff FDiff;
   QTime FStartTime;
   bool FCreating = true;
-  QString FActualPFN, FLastActualPFN;
-  QString FObsoletePFN, FLastObsoletePFN;
-  bool FHexMode = false, FLastHexMode = false;
-  bool FWrapMode = true, FLastWrapMode = true;
-  std::int32_t FView = 0, FLastView = 0;
+  TRunInputs FRequested; // what the commands asked for
+  // What the lines shown were made from; none when the files must be read again whatever
+  // is requested. While the window is built it follows the requests: nothing is shown yet.
+  std::optional<TRunInputs> FUsed = TRunInputs{};
   bool FOEMMode = false;
   TCompareStatus FStatus = csNotRun;
 

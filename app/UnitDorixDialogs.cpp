@@ -25,14 +25,14 @@ QString TrimName(const QString &name) {
 
 void TfrmDorix::btnOpenClick() {
   TFormDorixOpen dialog(Platform); // one per use, owned by no window
-  dialog.edObsoletePFN->setText(FObsoletePFN);
-  dialog.edActualPFN->setText(FActualPFN);
+  dialog.edObsoletePFN->setText(FRequested.ObsoletePFN);
+  dialog.edActualPFN->setText(FRequested.ActualPFN);
   if (dialog.exec() != QDialog::Accepted)
     return;
   ChangeObsoletePFN(TrimName(dialog.edObsoletePFN->text()));
-  SetObsoleteCaption(FObsoletePFN);
+  SetObsoleteCaption(FRequested.ObsoletePFN);
   ChangeActualPFN(TrimName(dialog.edActualPFN->text()));
-  SetActualCaption(FActualPFN);
+  SetActualCaption(FRequested.ActualPFN);
   CompareFiles();
   LayoutCaptions();
   GoToFirstDiffIfSimilar();

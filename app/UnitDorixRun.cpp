@@ -34,22 +34,8 @@ QString Elapsed(const QTime &start) {
 
 } // namespace
 
-TfrmDorix::TInputs TfrmDorix::Requested() const {
-  return {FActualPFN, FObsoletePFN, FWrapMode, FHexMode, FView};
-}
-
 bool TfrmDorix::NeedsUpdate() const {
-  return FActualPFN != FLastActualPFN || FObsoletePFN != FLastObsoletePFN ||
-         FWrapMode != FLastWrapMode || FHexMode != FLastHexMode || FView != FLastView ||
-         mm->LayoutWidthChanged();
-}
-
-void TfrmDorix::RememberState(const TInputs &used) {
-  FLastActualPFN = used.ActualPFN;
-  FLastObsoletePFN = used.ObsoletePFN;
-  FLastWrapMode = used.WrapMode;
-  FLastHexMode = used.HexMode;
-  FLastView = used.View;
+  return !FUsed || FRequested != *FUsed || mm->LayoutWidthChanged();
 }
 
 bool TfrmDorix::Busy() const {
@@ -70,15 +56,14 @@ void TfrmDorix::CompareFiles() {
     return;
   }
   // The inputs this run uses; commands that arrive meanwhile change only the requested ones.
-  const TInputs used = Requested();
-  const bool full = used.ActualPFN != FLastActualPFN || used.ObsoletePFN != FLastObsoletePFN ||
-                    used.View != FLastView;
+  const TRunInputs used = FRequested;
+  const bool full = !FUsed || used.NeedsComparisonAfter(*FUsed);
   FRunning = true;
   const std::exception_ptr failure = RunGuarded(used, full);
   FRunning = false;
   if (FForcePending) {
     FForcePending = false;
-    FLastActualPFN = QStringLiteral("*") + FActualPFN;
+    FUsed.reset();
   }
   if (failure)
     ReportFailure(failure); // after the clean-up, as the toolkit's own handler would
@@ -125,7 +110,7 @@ void TfrmDorix::ReportFailure(const std::exception_ptr &failure) {
   }
 }
 
-std::exception_ptr TfrmDorix::RunGuarded(const TInputs &used, bool full) {
+std::exception_ptr TfrmDorix::RunGuarded(const TRunInputs &used, bool full) {
   std::exception_ptr failure;
   {
     TWaitCursor wait;
@@ -150,22 +135,22 @@ std::exception_ptr TfrmDorix::RunGuarded(const TInputs &used, bool full) {
     }
     // Whatever happened: the bar goes, the inputs count as used, the status tells.
     ProgressBar1->hide();
-    RememberState(used);
+    FUsed = used;
     UpdateStatus();
   }
   return failure;
 }
 
-void TfrmDorix::ReadAndCompare(const TInputs &used) {
+void TfrmDorix::ReadAndCompare(const TRunInputs &used) {
   mm->Model().Clear();
   FDiff.Clear();
-  SetStatusText(4, QStringLiteral("Загрузка ") + used.ActualPFN);
+  SetStatusText(spStatus, QStringLiteral("Загрузка ") + used.ActualPFN);
   ProcessPendingEvents(true);
   FStatus = csReadingActual;
   std::string actual, obsolete;
   if (!used.ActualPFN.isEmpty())
     actual = LoadFileText(used.ActualPFN);
-  SetStatusText(4, QStringLiteral("Загрузка ") + used.ObsoletePFN);
+  SetStatusText(spStatus, QStringLiteral("Загрузка ") + used.ObsoletePFN);
   ProcessPendingEvents(true);
   FStatus = csReadingObsolete;
   if (!used.ObsoletePFN.isEmpty())
@@ -212,22 +197,24 @@ void TfrmDorix::DiffProgress(const void *sender, std::int32_t percent, TVProgres
   case psStart:
     if (engine) {
       ProgressBar1->setParent(StatusBar1);
-      ProgressBar1->setGeometry(StatusBar1->PanelWidth(0) + StatusBar1->PanelWidth(1) + 2, 2,
-                                StatusBar1->PanelWidth(2) + StatusBar1->PanelWidth(3),
-                                StatusBar1->height() - 3);
+      // Over the code page and layout panels.
+      ProgressBar1->setGeometry(
+          StatusBar1->PanelWidth(spMargin) + StatusBar1->PanelWidth(spWrap) + 2, 2,
+          StatusBar1->PanelWidth(spCodePage) + StatusBar1->PanelWidth(spLayout),
+          StatusBar1->height() - 3);
       ProgressBar1->setValue(0);
       ProgressBar1->show();
-      SetStatusText(4, QStringLiteral("Сравнение.."));
+      SetStatusText(spStatus, QStringLiteral("Сравнение.."));
     } else {
-      SetStatusText(4, QStringLiteral("Разбиение.."));
+      SetStatusText(spStatus, QStringLiteral("Разбиение.."));
     }
     break;
   case psStep:
     if (engine) {
       ProgressBar1->setValue(percent);
-      SetStatusText(1, Elapsed(FStartTime));
+      SetStatusText(spWrap, Elapsed(FStartTime));
     } else {
-      SetStatusText(4, QStringLiteral("Разбиение.. %1%").arg(percent));
+      SetStatusText(spStatus, QStringLiteral("Разбиение.. %1%").arg(percent));
     }
     break;
   case psDone:
@@ -256,11 +243,11 @@ void TfrmDorix::SetStatusText(int panel, const QString &text) {
 }
 
 void TfrmDorix::UpdateStatus() {
-  SetStatusText(1, FWrapMode ? QStringLiteral("Wrap") : QStringLiteral("UnWrap"));
-  mmFormatWrap->setChecked(FWrapMode);
-  SetStatusText(2, FOEMMode ? QStringLiteral("DOS") : QStringLiteral("WIN"));
+  SetStatusText(spWrap, FRequested.WrapMode ? QStringLiteral("Wrap") : QStringLiteral("UnWrap"));
+  mmFormatWrap->setChecked(FRequested.WrapMode);
+  SetStatusText(spCodePage, FOEMMode ? QStringLiteral("DOS") : QStringLiteral("WIN"));
   mmFormatDOS->setChecked(FOEMMode);
-  SetStatusText(3, FHexMode ? QStringLiteral("Hex") : QStringLiteral("Text"));
-  mmFormatHex->setChecked(FHexMode);
-  SetStatusText(4, Text(FStatus));
+  SetStatusText(spLayout, FRequested.HexMode ? QStringLiteral("Hex") : QStringLiteral("Text"));
+  mmFormatHex->setChecked(FRequested.HexMode);
+  SetStatusText(spStatus, Text(FStatus));
 }

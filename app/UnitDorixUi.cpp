@@ -176,9 +176,10 @@ void TfrmDorix::BuildMenus() {
   connect(mmDiffEnd, &QAction::triggered, this, [this] { mm->RightmostDiff(); });
   connect(mmEditRefresh, &QAction::triggered, this, &TfrmDorix::StartupCompare);
   connect(mmEditExchangeFiles, &QAction::triggered, this, &TfrmDorix::btnExchClick);
-  connect(mmFormatWrap, &QAction::triggered, this, [this] { ChangeWrapMode(!FWrapMode); });
+  connect(mmFormatWrap, &QAction::triggered, this,
+          [this] { ChangeWrapMode(!FRequested.WrapMode); });
   connect(mmFormatDOS, &QAction::triggered, this, [this] { ChangeOEMMode(!FOEMMode); });
-  connect(mmFormatHex, &QAction::triggered, this, [this] { ChangeHexMode(!FHexMode); });
+  connect(mmFormatHex, &QAction::triggered, this, [this] { ChangeHexMode(!FRequested.HexMode); });
 }
 
 void TfrmDorix::BuildPanels() {
@@ -259,6 +260,7 @@ void TfrmDorix::BuildPanels() {
 }
 
 void TfrmDorix::BuildStatusBar() {
+  // In the order of TStatusPanel.
   StatusBar1 = new TStatusPanels({{5, Qt::AlignLeft, false},
                                   {75, Qt::AlignHCenter},
                                   {50, Qt::AlignHCenter},
@@ -270,10 +272,10 @@ void TfrmDorix::BuildStatusBar() {
 }
 
 void TfrmDorix::StatusDoubleClick(int panel) {
-  if (panel == 1)
-    ChangeWrapMode(!FWrapMode);
-  else if (panel == 2)
+  if (panel == spWrap)
+    ChangeWrapMode(!FRequested.WrapMode);
+  else if (panel == spCodePage)
     ChangeOEMMode(!FOEMMode);
-  else if (panel == 3)
-    ChangeHexMode(!FHexMode);
+  else if (panel == spLayout)
+    ChangeHexMode(!FRequested.HexMode);
 }

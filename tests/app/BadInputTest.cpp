@@ -37,11 +37,11 @@ TEST_F(BadInput, NamesThatAreNotFilesGiveAMessageAndCountAsEmpty) {
        {dir.path(), fifo, QStringLiteral("/dev/zero"), sparse, QStringLiteral("/proc/self/mem")}) {
     Compare(bad, good);
     EXPECT_EQ(messages, QStringList{"Cannot read file " + bad}) << bad.toStdString();
-    EXPECT_EQ(Panel(4), "Актуальный пуст.") << bad.toStdString();
+    EXPECT_EQ(Panel(spStatus), "Актуальный пуст.") << bad.toStdString();
   }
   Compare(good, dir.filePath("missing"));
   EXPECT_EQ(messages, QStringList{"Cannot open file " + dir.filePath("missing")});
-  EXPECT_EQ(Panel(4), "Устаревший пуст.");
+  EXPECT_EQ(Panel(spStatus), "Устаревший пуст.");
 }
 
 TEST_F(BadInput, AnyContentIsShown) {
@@ -153,7 +153,7 @@ TEST_F(BadInput, AStormOfCommandsDuringARunEndsInTheStateOfTheLast) {
   EXPECT_TRUE(w->HexMode());
   EXPECT_TRUE(w->OEMMode());
   EXPECT_EQ(w->mm->CurrentLayoutMode(), lmHex);
-  EXPECT_EQ(Panel(4), "Файлы более-менее похожи.");
+  EXPECT_EQ(Panel(spStatus), "Файлы более-менее похожи.");
   EXPECT_GT(w->FileReads(), reads + 2);
   EXPECT_EQ(w->Diff().FirstChars, 4) << "the swapped files were compared: \"gamm\" is now first";
 }

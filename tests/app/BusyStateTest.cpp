@@ -65,7 +65,7 @@ TEST_F(BusyState, RefreshDuringARewrapComparesAfterIt) {
   StartLarge();
   const int reads = w->FileReads();
   DuringARewrap([&] { w->mmEditRefresh->trigger(); }, [&] { return w->FileReads() == reads + 2; });
-  EXPECT_EQ(Panel(4), "Файлы более-менее похожи.");
+  EXPECT_EQ(Panel(spStatus), "Файлы более-менее похожи.");
   EXPECT_GT(w->mm->Model().LineCount(), 31500);
 }
 
@@ -81,11 +81,11 @@ TEST_F(BusyState, ModeTogglesDuringARewrapShowTheNewLayout) {
   StartLarge();
   DuringARewrap([&] { w->mmFormatWrap->trigger(); }, [&] { return !w->WrapMode(); });
   EXPECT_EQ(w->mm->CurrentLayoutMode(), lmPlain);
-  EXPECT_EQ(Panel(1), "UnWrap");
+  EXPECT_EQ(Panel(spWrap), "UnWrap");
   w->mmFormatWrap->trigger();
   DuringARewrap([&] { w->mmFormatHex->trigger(); }, [&] { return w->HexMode(); });
   EXPECT_EQ(w->mm->CurrentLayoutMode(), lmHex);
-  EXPECT_EQ(Panel(3), "Hex");
+  EXPECT_EQ(Panel(spLayout), "Hex");
 }
 
 TEST_F(BusyState, AViewTabDuringARewrapFiltersTheLines) {

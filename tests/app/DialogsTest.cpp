@@ -45,7 +45,7 @@ TEST_F(Dialogs, OpenTrimsTheNamesAndCompares) {
   EXPECT_EQ(w->ActualPFN(), a) << "inner spaces stay";
   EXPECT_EQ(w->ObsoletePFN(), b);
   EXPECT_EQ(w->edActualCaption->text(), a);
-  EXPECT_EQ(Panel(4), "Файлы более-менее похожи.");
+  EXPECT_EQ(Panel(spStatus), "Файлы более-менее похожи.");
   EXPECT_EQ(w->mm->Caret().Line, 1) << "at the first difference";
 }
 

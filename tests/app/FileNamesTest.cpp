@@ -28,7 +28,7 @@ TEST_F(FileNameWindow, ANameThatIsNotUtf8IsReadByItsBytes) {
   written.clear();
   Start(DecodeFileName(bytes), DecodeFileName(bytes));
   EXPECT_TRUE(messages.isEmpty()) << messages.join(" ").toStdString();
-  EXPECT_EQ(Panel(4), "Файлы совершенно одинаковы.");
+  EXPECT_EQ(Panel(spStatus), "Файлы совершенно одинаковы.");
 }
 
 } // namespace

@@ -23,7 +23,7 @@ protected:
 
 TEST_F(MainWindow, NoArgumentsSaysBothFilesAreMissing) {
   Start();
-  EXPECT_EQ(Panel(4), "Оба файла не заданы.");
+  EXPECT_EQ(Panel(spStatus), "Оба файла не заданы.");
   EXPECT_FALSE(w->mm->hasFocus());
   EXPECT_EQ(w->FileReads(), 0);
   EXPECT_EQ(w->FormDorixChart->lblEqu1->text(), " 0 ");
@@ -32,7 +32,7 @@ TEST_F(MainWindow, NoArgumentsSaysBothFilesAreMissing) {
 
 TEST_F(MainWindow, OneArgumentNamesTheMissingSecondFile) {
   Start(Write("a.txt", "text\r\n"));
-  EXPECT_EQ(Panel(4), "Устаревший файл не задан.");
+  EXPECT_EQ(Panel(spStatus), "Устаревший файл не задан.");
   EXPECT_TRUE(w->mm->hasFocus());
 }
 
@@ -40,19 +40,19 @@ TEST_F(MainWindow, MissingFileIsReportedAndCountsAsEmpty) {
   const QString missing = dir.filePath("missing.txt");
   Start(missing, Write("b.txt", "text"));
   EXPECT_EQ(messages, QStringList{"Cannot open file " + missing});
-  EXPECT_EQ(Panel(4), "Актуальный пуст.");
+  EXPECT_EQ(Panel(spStatus), "Актуальный пуст.");
 }
 
 TEST_F(MainWindow, OutcomesOfIdenticalSimilarAndDissimilarFiles) {
   Start(Write("a", "same\r\ntext\r\n"), Write("b", "same\r\ntext\r\n"));
-  EXPECT_EQ(Panel(4), "Файлы совершенно одинаковы.");
+  EXPECT_EQ(Panel(spStatus), "Файлы совершенно одинаковы.");
   EXPECT_EQ(w->Status(), csIdentical);
   w.reset();
   Start(Write("c", "ab\r\nc"), Write("d", "ab\r\nc"));
-  EXPECT_EQ(Panel(4), "Файлы более-менее похожи.");
+  EXPECT_EQ(Panel(spStatus), "Файлы более-менее похожи.");
   w.reset();
   Start(Write("e", "x"), Write("f", "x"));
-  EXPECT_EQ(Panel(4), "Файлы абсолютно не похожи.");
+  EXPECT_EQ(Panel(spStatus), "Файлы абсолютно не похожи.");
 }
 
 TEST_F(MainWindow, WrapAndHexRelayOutWithoutReadingAndOemOnlyRepaints) {
@@ -66,14 +66,14 @@ TEST_F(MainWindow, WrapAndHexRelayOutWithoutReadingAndOemOnlyRepaints) {
   w->mmFormatWrap->trigger(); // F2
   EXPECT_FALSE(w->WrapMode());
   EXPECT_LT(w->mm->Model().LineCount(), wrapped);
-  EXPECT_EQ(Panel(1), "UnWrap");
+  EXPECT_EQ(Panel(spWrap), "UnWrap");
   EXPECT_FALSE(w->chkWrapMode->isChecked());
   EXPECT_FALSE(w->mmFormatWrap->isChecked());
 
   w->chkHexMode->click();
   EXPECT_TRUE(w->HexMode());
   EXPECT_EQ(w->mm->CurrentLayoutMode(), lmHex);
-  EXPECT_EQ(Panel(3), "Hex");
+  EXPECT_EQ(Panel(spLayout), "Hex");
   EXPECT_TRUE(w->mmFormatHex->isChecked());
 
   const int hexLines = w->mm->Model().LineCount();
@@ -81,7 +81,7 @@ TEST_F(MainWindow, WrapAndHexRelayOutWithoutReadingAndOemOnlyRepaints) {
   EXPECT_TRUE(w->OEMMode());
   EXPECT_TRUE(w->mm->OemMode());
   EXPECT_TRUE(w->chkDosMode->isChecked());
-  EXPECT_EQ(Panel(2), "DOS");
+  EXPECT_EQ(Panel(spCodePage), "DOS");
   EXPECT_EQ(w->mm->Model().LineCount(), hexLines);
   EXPECT_EQ(w->FileReads(), reads) << "no file was read again";
   EXPECT_EQ(w->Status(), csSimilar);
@@ -96,7 +96,7 @@ TEST_F(MainWindow, RefreshReadsBothFilesAgain) {
   Write("a", "two\r\n");
   w->mmEditRefresh->trigger(); // F5
   EXPECT_EQ(w->FileReads(), reads + 2);
-  EXPECT_EQ(Panel(4), "Файлы совершенно одинаковы.");
+  EXPECT_EQ(Panel(spStatus), "Файлы совершенно одинаковы.");
 }
 
 TEST_F(MainWindow, SwapWithOneEmptyName) {
@@ -107,7 +107,7 @@ TEST_F(MainWindow, SwapWithOneEmptyName) {
   EXPECT_EQ(w->ObsoletePFN(), a);
   EXPECT_EQ(w->edActualCaption->text(), "");
   EXPECT_EQ(w->edObsoleteCaption->text(), a);
-  EXPECT_EQ(Panel(4), "Актуальный файл не задан.");
+  EXPECT_EQ(Panel(spStatus), "Актуальный файл не задан.");
   // The temporary folder's path is longer than the statistics page has room for.
   EXPECT_TRUE(w->FormDorixChart->lblSecondCaption->text().endsWith("/a)"));
   EXPECT_EQ(w->FormDorixChart->lblSecondCaption->toolTip(), a);
@@ -121,7 +121,7 @@ TEST_F(MainWindow, StatusBarHitTestAndDoubleClick) {
   EXPECT_EQ(w->StatusBar1->PanelAt(200), 4);
   QTest::mouseDClick(w->StatusBar1, Qt::LeftButton, {}, QPoint(76, 5));
   EXPECT_FALSE(w->WrapMode());
-  EXPECT_EQ(Panel(1), "UnWrap");
+  EXPECT_EQ(Panel(spWrap), "UnWrap");
   QTest::mouseDClick(w->StatusBar1, Qt::LeftButton, {}, QPoint(82, 5));
   EXPECT_TRUE(w->OEMMode());
 }
@@ -159,7 +159,7 @@ TEST_F(MainWindow, EscapeClosesAndSettingsAreWritten) {
 
   Start(); // the next start takes the modes back
   EXPECT_TRUE(w->HexMode());
-  EXPECT_EQ(Panel(3), "Hex");
+  EXPECT_EQ(Panel(spLayout), "Hex");
 }
 
 TEST_F(MainWindow, CommandsDuringARunNeverStartANestedRun) {
@@ -178,8 +178,8 @@ TEST_F(MainWindow, CommandsDuringARunNeverStartANestedRun) {
   ASSERT_TRUE(checked);
   ASSERT_TRUE(QTest::qWaitFor([&] { return w->FileReads() == reads + 4; }));
   ASSERT_TRUE(QTest::qWaitFor([&] { return w->mm->CurrentLayoutMode() == lmPlain; }));
-  EXPECT_EQ(Panel(4), "Файлы более-менее похожи.");
-  EXPECT_EQ(Panel(1), "UnWrap");
+  EXPECT_EQ(Panel(spStatus), "Файлы более-менее похожи.");
+  EXPECT_EQ(Panel(spWrap), "UnWrap");
 }
 
 TEST_F(MainWindow, ClosingDuringARunStopsItAndSavesOnce) {

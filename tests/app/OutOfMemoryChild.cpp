@@ -47,7 +47,7 @@ int main(int argc, char **argv) {
   const bool cleanedUp =
       !w.ProgressBar1->isVisible() && QGuiApplication::overrideCursor() == nullptr;
   const bool statusShown =
-      w.StatusBar1->Text(4) == QString::fromUtf8(StatusText(w.Status()).data());
+      w.StatusBar1->Text(spStatus) == QString::fromUtf8(StatusText(w.Status()).data());
   std::printf("messages: %s\n", qPrintable(messages.join(" | ")));
   std::printf("reported %d, cleaned up %d, status shown %d\n", reported, cleanedUp, statusShown);
   return reported && cleanedUp && statusShown ? 0 : 1;

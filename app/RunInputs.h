@@ -1,0 +1,22 @@
+// The inputs of a comparison run: the two files and how the lines are laid out. The main window
+// keeps the ones the commands request and the ones the last run used; a run is due when they
+// differ.
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+struct TRunInputs {
+  QString ActualPFN, ObsoletePFN;
+  bool WrapMode = true, HexMode = false;
+  std::int32_t View = 0;
+
+  bool operator==(const TRunInputs &) const = default;
+
+  // Other files or another view need the files read and compared again; the layout modes only
+  // need the lines built again.
+  bool NeedsComparisonAfter(const TRunInputs &last) const {
+    return ActualPFN != last.ActualPFN || ObsoletePFN != last.ObsoletePFN || View != last.View;
+  }
+};
