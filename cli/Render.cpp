@@ -1,5 +1,7 @@
 #include "Render.h"
 
+#include <charconv>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -49,4 +51,41 @@ void WriteChunks(std::ostream &out, const TVDiff &diff) {
 void WriteCounters(std::ostream &out, const TVDiff &diff) {
   out << diff.EqualChars << ' ' << diff.FirstChars << ' ' << diff.SecondChars << ' '
       << diff.EqualChunks << ' ' << diff.FirstChunks << ' ' << diff.SecondChunks << '\n';
+}
+
+namespace {
+
+template <typename Number> void AppendNumber(std::string &out, Number n) {
+  char digits[24];
+  const auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
+  out.append(digits, end);
+}
+
+} // namespace
+
+void WriteLines(std::ostream &out, const TVLineModel &model) {
+  std::string text;
+  for (int i = 0; i < model.LineCount() && out; ++i) {
+    const TVMemoLine &line = model.GetLine(i);
+    AppendNumber(text, line.FKind);
+    text += '\t';
+    AppendNumber(text, line.FStart);
+    text += '\t';
+    AppendNumber(text, line.FLength);
+    text += '\t';
+    const char *comma = "";
+    for (const TVMemoLineZone &zone : model.LineZones(i)) {
+      text += comma;
+      AppendNumber(text, zone.Kind);
+      text += ':';
+      AppendNumber(text, zone.Length);
+      comma = ",";
+    }
+    text += '\n';
+    if (text.size() >= (1u << 16)) {
+      out.write(text.data(), static_cast<std::streamsize>(text.size()));
+      text.clear();
+    }
+  }
+  out.write(text.data(), static_cast<std::streamsize>(text.size()));
 }

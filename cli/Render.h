@@ -1,6 +1,7 @@
 // The output formats of dorix-diff.
 #pragma once
 
+#include "LineModel.h"
 #include "VDiff.h"
 
 #include <ostream>
@@ -14,3 +15,6 @@ void WriteChunks(std::ostream &out, const TVDiff &diff);
 
 // The six counters on one line.
 void WriteCounters(std::ostream &out, const TVDiff &diff);
+
+// One line per display line: kind, start, length and the zones as kind:length, TAB between.
+void WriteLines(std::ostream &out, const TVLineModel &model);

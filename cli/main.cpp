@@ -1,38 +1,105 @@
 // dorix-diff: the comparison engine from a terminal.
 #include "CompareStatus.h"
 #include "FileText.h"
+#include "HtmlPage.h"
+#include "LineModel.h"
 #include "MappedFile.h"
 #include "Render.h"
 #include "VDiff.h"
 
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
 #include <new>
+#include <optional>
 #include <string>
 #include <unistd.h>
 #include <vector>
 
 namespace {
 
-enum class Format { Merged, Chunks, Stats };
+enum class Format { Merged, Chunks, Stats, Lines, Html };
 enum class Colour { Auto, Always, Never };
 
 constexpr int kSame = 0, kDiffer = 1, kTrouble = 2;
 
 const char kUsage[] =
     "usage: dorix-diff [--chunks | --stats] [--color=auto|always|never] [--] FIRST SECOND\n"
+    "       dorix-diff --lines | --html [--width=N] [--hex] [--view=both|new|old] [--] FIRST "
+    "SECOND\n"
     "  FIRST is the new version, SECOND the old one.\n"
     "  (default)  the merged text; new-only text {+marked+}, old-only text [-marked-]\n"
     "  --chunks   one line per piece: kind (0 both, 1 only FIRST, 2 only SECOND), TAB, length\n"
     "  --stats    EqualChars FirstChars SecondChars EqualChunks FirstChunks SecondChunks\n"
+    "  --lines    one line per display line: KIND TAB START TAB LENGTH TAB ZONES, where KIND is\n"
+    "             0 equal, 1 inserted, 2 deleted, 3 updated and ZONES is KIND:LENGTH,...\n"
+    "  --html     the merged view as a standalone HTML page\n"
+    "  --width=N  wrap display lines at N characters (default: no wrapping)\n"
+    "  --hex      the hex layout: 16 bytes a line, line breaks as ordinary bytes\n"
+    "  --view     both files (default), or the new or the old one with the shared text\n"
     "Exit status: 0 identical, 1 different, 2 trouble.\n";
+
+// How the display lines of --lines and --html are laid out.
+struct LineLayout {
+  std::optional<std::int32_t> width; // none: no wrapping
+  bool hex = false;
+  std::int32_t view = viewBoth;
+  bool given = false; // one of the options was on the command line
+};
 
 struct Options {
   Format format = Format::Merged;
   Colour colour = Colour::Auto;
+  LineLayout layout;
   std::vector<std::string> files;
 };
+
+// A whole positive number that fits a display line's width.
+std::optional<std::int32_t> ParseWidth(std::string_view text) {
+  std::int32_t value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || value < 1)
+    return std::nullopt;
+  return value;
+}
+
+std::optional<std::int32_t> ParseView(std::string_view text) {
+  if (text == "both")
+    return viewBoth;
+  if (text == "new")
+    return viewNew;
+  if (text == "old")
+    return viewOld;
+  return std::nullopt;
+}
+
+// The options of the display lines; false for one that is not among them.
+bool ParseLayoutOption(const std::string &arg, LineLayout &layout) {
+  const std::string_view a = arg;
+  if (a == "--hex") {
+    layout.hex = true;
+  } else if (a.starts_with("--width=")) {
+    layout.width = ParseWidth(a.substr(8));
+    if (!layout.width) {
+      std::cerr << "dorix-diff: --width wants a whole number from 1 up, not " << a.substr(8)
+                << '\n';
+      return false;
+    }
+  } else if (a.starts_with("--view=")) {
+    const auto view = ParseView(a.substr(7));
+    if (!view) {
+      std::cerr << "dorix-diff: --view wants both, new or old, not " << a.substr(7) << '\n';
+      return false;
+    }
+    layout.view = *view;
+  } else {
+    std::cerr << "dorix-diff: unknown option " << arg << '\n';
+    return false;
+  }
+  layout.given = true;
+  return true;
+}
 
 bool ParseArguments(int argc, char **argv, Options &options) {
   bool optionsEnd = false;
@@ -46,22 +113,49 @@ bool ParseArguments(int argc, char **argv, Options &options) {
       options.format = Format::Chunks;
     else if (arg == "--stats")
       options.format = Format::Stats;
+    else if (arg == "--lines")
+      options.format = Format::Lines;
+    else if (arg == "--html")
+      options.format = Format::Html;
     else if (arg == "--color=auto" || arg == "--color")
       options.colour = Colour::Auto;
     else if (arg == "--color=always")
       options.colour = Colour::Always;
     else if (arg == "--color=never")
       options.colour = Colour::Never;
-    else {
-      std::cerr << "dorix-diff: unknown option " << arg << '\n';
+    else if (!ParseLayoutOption(arg, options.layout))
       return false;
-    }
+  }
+  const bool lines = options.format == Format::Lines || options.format == Format::Html;
+  if (options.layout.given && !lines) {
+    std::cerr << "dorix-diff: --width, --hex and --view go with --lines or --html\n";
+    return false;
   }
   if (options.files.size() != 2) {
     std::cerr << "dorix-diff: expected two files, got " << options.files.size() << '\n';
     return false;
   }
   return true;
+}
+
+// The display lines the window would show for this layout.
+TVLineModel BuildLines(const TVDiff &diff, const LineLayout &layout) {
+  TVLineModel model;
+  model.SetSource(&diff);
+  model.SetViewFilter(layout.view);
+  model.BuildLines(layout.hex ? kHexBytesPerLine : layout.width.value_or(kNoWrap), layout.hex);
+  return model;
+}
+
+THtmlPage HtmlPage(const Options &options, const TVDiff &diff, std::string_view outcome) {
+  THtmlPage page;
+  page.FirstName = options.files[0];
+  page.SecondName = options.files[1];
+  page.Outcome = outcome;
+  page.Counters = {diff.EqualChars,  diff.FirstChars,  diff.SecondChars,
+                   diff.EqualChunks, diff.FirstChunks, diff.SecondChunks};
+  page.Hex = options.layout.hex;
+  return page;
 }
 
 // Names a file that could not be read, or changed while it was, on standard error.
@@ -90,6 +184,14 @@ int Compare(const Options &options) {
       {true, true, firstEmpty, secondEmpty, diff.EqualChars, diff.FirstChars, diff.SecondChars}));
 
   switch (options.format) {
+  case Format::Lines:
+    WriteLines(std::cout, BuildLines(diff, options.layout));
+    break;
+  case Format::Html: {
+    const TVLineModel model = BuildLines(diff, options.layout);
+    WriteHtml(std::cout, model, HtmlPage(options, diff, outcome));
+    break;
+  }
   case Format::Chunks:
     WriteChunks(std::cout, diff);
     break;

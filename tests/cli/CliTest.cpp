@@ -1,85 +1,9 @@
 // dorix-diff run as a separate process, the way scripts use it.
-#include <gtest/gtest.h>
+#include "CliRun.h"
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-#include <vector>
 
 namespace {
-
-namespace fs = std::filesystem;
-
-struct Outcome {
-  int status = -1;
-  std::string out, err;
-};
-
-std::string Slurp(const fs::path &path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-class CliTest : public testing::Test {
-protected:
-  fs::path dir;
-
-  void SetUp() override {
-    char name[] = "/tmp/dorix-cli-XXXXXX";
-    ASSERT_NE(::mkdtemp(name), nullptr);
-    dir = name;
-  }
-  // Every compared file must come out of a run as it went in: same bytes, same time.
-  struct Written {
-    fs::path path;
-    std::string bytes;
-    fs::file_time_type time;
-  };
-  std::vector<Written> written;
-
-  void TearDown() override {
-    for (const Written &w : written) {
-      EXPECT_EQ(Slurp(w.path), w.bytes) << w.path;
-      EXPECT_EQ(fs::last_write_time(w.path), w.time) << w.path;
-    }
-    fs::remove_all(dir);
-  }
-
-  std::string Write(const std::string &name, const std::string &bytes) {
-    std::ofstream(dir / name, std::ios::binary) << bytes;
-    std::erase_if(written, [&](const Written &w) { return w.path == dir / name; });
-    written.push_back({dir / name, bytes, fs::last_write_time(dir / name)});
-    return (dir / name).string();
-  }
-
-  Outcome Run(std::vector<std::string> args, rlim_t memoryLimit = 0) {
-    const fs::path outPath = dir / ".stdout", errPath = dir / ".stderr";
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-      if (memoryLimit) {
-        const rlimit limit{memoryLimit, memoryLimit};
-        ::setrlimit(RLIMIT_AS, &limit);
-      }
-      std::vector<char *> argv{const_cast<char *>(DORIX_DIFF_PATH)};
-      for (auto &a : args)
-        argv.push_back(a.data());
-      argv.push_back(nullptr);
-      std::freopen(outPath.c_str(), "wb", stdout);
-      std::freopen(errPath.c_str(), "wb", stderr);
-      ::execv(DORIX_DIFF_PATH, argv.data());
-      ::_exit(127);
-    }
-    int raw = 0;
-    ::waitpid(pid, &raw, 0);
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(outPath), Slurp(errPath)};
-  }
-};
 
 TEST_F(CliTest, ChunksFormatIsKindTabLength) {
   const auto r = Run({"--chunks", Write("new", "The cat sat."), Write("old", "The dog sat.")});

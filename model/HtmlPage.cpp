@@ -1,0 +1,200 @@
+#include "HtmlPage.h"
+
+#include <cstdio>
+#include <string_view>
+
+namespace {
+
+constexpr std::size_t kFlushAt = 1u << 16; // bytes gathered before they go to the stream
+
+// The gutter's mark per line kind: a changed line is told apart without its colour too.
+constexpr std::string_view kMarks[4] = {" ", "+", "-", "~"};
+
+void AppendEscaped(std::string &out, std::string_view utf8) {
+  for (const char c : utf8) {
+    switch (c) {
+    case '<':
+      out += "&lt;";
+      break;
+    case '>':
+      out += "&gt;";
+      break;
+    case '&':
+      out += "&amp;";
+      break;
+    case '"':
+      out += "&quot;";
+      break;
+    case '\'':
+      out += "&#39;";
+      break;
+    default:
+      out += c;
+    }
+  }
+}
+
+// The length of the valid UTF-8 sequence at the start of s, or 0.
+std::size_t Utf8SequenceLength(std::string_view s) {
+  const auto b = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
+  const unsigned char lead = b(0);
+  std::size_t n = 0;
+  std::uint32_t min = 0;
+  if (lead < 0x80)
+    return 1;
+  if (lead >= 0xC2 && lead <= 0xDF)
+    n = 2, min = 0x80;
+  else if (lead >= 0xE0 && lead <= 0xEF)
+    n = 3, min = 0x800;
+  else if (lead >= 0xF0 && lead <= 0xF4)
+    n = 4, min = 0x10000;
+  else
+    return 0;
+  if (s.size() < n)
+    return 0;
+  std::uint32_t cp = lead & (0x7F >> n);
+  for (std::size_t i = 1; i < n; ++i) {
+    if ((b(i) & 0xC0) != 0x80)
+      return 0;
+    cp = (cp << 6) | (b(i) & 0x3F);
+  }
+  const bool surrogate = cp >= 0xD800 && cp <= 0xDFFF;
+  return cp < min || cp > 0x10FFFF || surrogate ? 0 : n;
+}
+
+// Text given as UTF-8, escaped; a byte that starts no valid sequence becomes U+FFFD and control
+// characters a blank, so that the page stays valid whatever the name was.
+void AppendName(std::string &out, std::string_view s) {
+  while (!s.empty()) {
+    const std::size_t n = Utf8SequenceLength(s);
+    if (n == 0)
+      out += "\uFFFD";
+    else if (n == 1 && (static_cast<unsigned char>(s[0]) < 0x20 || s[0] == 0x7F))
+      out += ' ';
+    else
+      AppendEscaped(out, s.substr(0, n));
+    s.remove_prefix(n == 0 ? 1 : n);
+  }
+}
+
+std::string Colour(std::uint32_t rgb) {
+  char text[8];
+  std::snprintf(text, sizeof text, "#%06X", static_cast<unsigned>(rgb & 0xFFFFFF));
+  return text;
+}
+
+std::string LookCss(const THtmlLook &look) {
+  std::string css = "background:" + Colour(look.Background) + ";color:" + Colour(look.Text);
+  if (look.Bold)
+    css += ";font-weight:bold";
+  if (look.Italic)
+    css += ";font-style:italic";
+  if (look.Underline || look.StrikeOut) {
+    css += ";text-decoration:";
+    css += look.Underline && look.StrikeOut ? "underline line-through"
+           : look.Underline                 ? "underline"
+                                            : "line-through";
+  }
+  return css;
+}
+
+void WriteHead(std::string &out, const THtmlPage &page) {
+  out += "<!DOCTYPE html>\n<html lang=\"ru\">\n<head>\n<meta charset=\"utf-8\">\n<title>";
+  AppendName(out, page.FirstName);
+  out += " ↔ ";
+  AppendName(out, page.SecondName);
+  out += "</title>\n<style>\n"
+         "body{font-family:sans-serif;margin:1em}\n"
+         "table{border-collapse:collapse;margin:.5em 0}\n"
+         "th,td{border:1px solid #C0C0C0;padding:.1em .5em;text-align:right}\n"
+         "th:first-child,td:first-child{text-align:left}\n"
+         ".text{font-family:monospace;white-space:pre;line-height:1.25}\n"
+         ".l{min-height:1.25em}\n"
+         ".g{display:inline-block;width:2ch;background:#D4D0C8;color:#000000;"
+         "text-align:center;margin-right:.5ch;user-select:none}\n";
+  for (std::size_t k = 0; k < page.Looks.size(); ++k)
+    out += ".k" + std::to_string(k) + "{" + LookCss(page.Looks[k]) + "}\n";
+  out += "</style>\n</head>\n<body>\n";
+}
+
+void WriteSummary(std::string &out, const THtmlPage &page) {
+  out += "<table class=\"files\">\n<tr><th>Первый файл:</th><td>";
+  AppendName(out, page.FirstName);
+  out += "</td></tr>\n<tr><th>Второй файл:</th><td>";
+  AppendName(out, page.SecondName);
+  out += "</td></tr>\n</table>\n<p class=\"outcome\">";
+  AppendName(out, page.Outcome);
+  out += "</p>\n";
+  out += "<table class=\"counters\">\n<tr><th></th><th>совпадает</th><th>добавлено</th>"
+         "<th>удалено</th></tr>\n";
+  const char *rows[2] = {"символов", "фрагментов"};
+  for (int r = 0; r < 2; ++r) {
+    out += "<tr><th>";
+    out += rows[r];
+    out += "</th>";
+    for (int c = 0; c < 3; ++c)
+      out += "<td>" + std::to_string(page.Counters[static_cast<std::size_t>(3 * r + c)]) + "</td>";
+    out += "</tr>\n";
+  }
+  out += "</table>\n";
+}
+
+void OpenZone(std::string &out, std::int32_t kind) {
+  out += "<span class=\"k";
+  out += std::to_string(kind);
+  out += "\">";
+}
+
+void AppendDisplayText(std::string &out, std::string_view bytes, const TCodePageTable &table) {
+  std::string utf8;
+  AppendUtf8(utf8, bytes, table);
+  AppendEscaped(out, utf8);
+}
+
+void WriteLine(std::string &out, const TVLineModel &model, int i, const THtmlPage &page,
+               const TCodePageTable &table) {
+  const TVMemoLine &line = model.GetLine(i);
+  const auto lineKind = static_cast<std::size_t>(line.FKind) < page.Looks.size() ? line.FKind : 0;
+  out += "<div class=\"l k" + std::to_string(lineKind) + "\"><span class=\"g\">";
+  out += kMarks[lineKind];
+  out += "</span>";
+  const auto zones = model.LineZones(i);
+  for (const TVMemoLineZone &zone : zones) {
+    OpenZone(out, zone.Kind);
+    if (page.Hex)
+      out += HexDigits(zone.Text());
+    else
+      AppendDisplayText(out, zone.Text(), table);
+    out += "</span>";
+  }
+  if (page.Hex) {
+    // The characters start after the same 48 digit cells on every line, the last one too.
+    out.append(static_cast<std::size_t>(3 * (kHexBytesPerLine - line.FLength)) + 1, ' ');
+    for (const TVMemoLineZone &zone : zones) {
+      OpenZone(out, zone.Kind);
+      AppendDisplayText(out, zone.Text(), table);
+      out += "</span>";
+    }
+  }
+  out += "</div>\n";
+}
+
+} // namespace
+
+void WriteHtml(std::ostream &out, const TVLineModel &model, const THtmlPage &page) {
+  std::string buffer;
+  buffer.reserve(kFlushAt * 2);
+  WriteHead(buffer, page);
+  WriteSummary(buffer, page);
+  buffer += "<div class=\"text\">\n";
+  const TCodePageTable &table = DisplayTable(page.CodePage);
+  for (int i = 0; i < model.LineCount() && out; ++i) {
+    WriteLine(buffer, model, i, page, table);
+    if (buffer.size() >= kFlushAt) {
+      out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+      buffer.clear();
+    }
+  }
+  buffer += "</div>\n</body>\n</html>\n";
+  out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+}

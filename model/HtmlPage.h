@@ -1,0 +1,39 @@
+// The merged view as a standalone HTML5 page: the two names, the outcome and the six counters at
+// the top, then every display line of the model in one monospace block, each zone in its kind's
+// look, with a mark in the gutter for every changed line. Written as it goes: the page is never
+// held whole.
+#pragma once
+
+#include "CodePages.h"
+#include "LineModel.h"
+
+#include <array>
+#include <cstdint>
+#include <ostream>
+#include <string>
+
+// How one kind of text looks: colours as 0xRRGGBB.
+struct THtmlLook {
+  std::uint32_t Text = 0x000000;
+  std::uint32_t Background = 0xFFFFFF;
+  bool Bold = false, Italic = false, Underline = false, StrikeOut = false;
+  bool operator==(const THtmlLook &) const = default;
+};
+
+// The program's default looks, by kind: Equal, Inserted, Deleted, Updated.
+inline constexpr std::array<THtmlLook, 4> kDefaultLooks = {
+    THtmlLook{0x000000, 0xFFFFFF}, THtmlLook{0x000000, 0xFF88C8}, THtmlLook{0x000000, 0x0088FF},
+    THtmlLook{0x000000, 0x00FF00}};
+
+struct THtmlPage {
+  std::string FirstName, SecondName; // UTF-8; bytes that are not are shown as U+FFFD
+  std::string Outcome;               // UTF-8
+  // EqualChars FirstChars SecondChars EqualChunks FirstChunks SecondChunks.
+  std::array<std::int64_t, 6> Counters{};
+  std::array<THtmlLook, 4> Looks = kDefaultLooks;
+  TCodePage CodePage = TCodePage::Windows1251;
+  bool Hex = false; // the lines are the hex layout's: digits, then the characters
+};
+
+// Writes the page of the model's lines. The stream's state tells whether it was all written.
+void WriteHtml(std::ostream &out, const TVLineModel &model, const THtmlPage &page);
