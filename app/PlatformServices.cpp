@@ -19,6 +19,14 @@ TPlatformServices TPlatformServices::Real() {
       return std::nullopt;
     return name;
   };
+  s.SaveFile = [](QWidget *parent, const QString &title,
+                  const QString &preset) -> std::optional<QString> {
+    const QString name = QFileDialog::getSaveFileName(
+        parent, title, preset, QStringLiteral("Страницы HTML (*.html *.htm)"));
+    if (name.isEmpty())
+      return std::nullopt;
+    return name;
+  };
   s.ChooseColor = [](QWidget *parent, const QColor &preset) -> std::optional<QColor> {
     const QColor color = QColorDialog::getColor(preset, parent);
     if (!color.isValid())

@@ -17,6 +17,11 @@ struct TPlatformServices {
   std::function<std::optional<QString>(QWidget *parent, const QString &title,
                                        const QString &preset)>
       OpenFile;
+  // The name to save a file under, or nothing when the user cancels; the dialog has asked
+  // before it names a file that exists.
+  std::function<std::optional<QString>(QWidget *parent, const QString &title,
+                                       const QString &preset)>
+      SaveFile;
   // The chosen colour, or nothing when the user cancels.
   std::function<std::optional<QColor>(QWidget *parent, const QColor &preset)> ChooseColor;
   // Starts a program without waiting for it; on failure false, with the system's words in error.

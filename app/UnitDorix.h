@@ -5,6 +5,7 @@
 
 #include "CompareStatus.h"
 #include "FormDorixChartUnit.h"
+#include "HtmlPage.h"
 #include "PlatformServices.h"
 #include "RunInputs.h"
 #include "Settings.h"
@@ -69,6 +70,7 @@ public:
   void tsViewChange(int index);
   void btnOpenClick();
   void mmFormatPropClick();
+  void mmFileSaveHtmlClick();
   void OpenHelp(const QString &topic);
   void mmHelpAboutClick();
   // The help viewer and its arguments for a topic; path is the help file with the topic.
@@ -117,7 +119,7 @@ public:
   QPushButton *btnStartup;
   TStatusPanels *StatusBar1;
   QMenu *mmFile, *mmEdit, *mmEditGoto, *mmFormat, *mmHelp, *ppmMemo;
-  QAction *mmFileOpen, *mmFileExit;
+  QAction *mmFileOpen, *mmFileSaveHtml, *mmFileExit;
   QAction *mmEditCopy, *mmEditSelectAll, *mmEditFind, *mmEditFindNext;
   QAction *mmDiffUp, *mmDiffDown, *mmDiffLeft, *mmDiffRight, *mmDiffHome, *mmDiffEnd;
   QAction *mmEditRefresh, *mmEditExchangeFiles;
@@ -161,6 +163,8 @@ private:
   void SetStatusText(int panel, const QString &text);
   void StatusDoubleClick(int panel);
   void SaveSettingsNow();
+  // The page of what the viewer shows now, in the user's colours and code page.
+  THtmlPage HtmlPageOfView() const;
 
   QImage FGlyphInserted, FGlyphDeleted, FGlyphUpdated;
   int FStyleIndexInserted = 0, FStyleIndexDeleted = 0, FStyleIndexUpdated = 0;

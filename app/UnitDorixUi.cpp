@@ -98,6 +98,8 @@ void TfrmDorix::BuildMenus() {
   mmFile = bar->addMenu(QStringLiteral("Файл"));
   mmFileOpen = Item(mmFile, QStringLiteral("Выбор файлов для сравнения"),
                     QKeySequence(Qt::CTRL | Qt::Key_O));
+  mmFileSaveHtml =
+      Item(mmFile, QStringLiteral("Сохранить как HTML…"), QKeySequence(Qt::CTRL | Qt::Key_S));
   mmFile->addSeparator();
   mmFileExit = Item(mmFile, QStringLiteral("Выход"), QKeySequence(Qt::Key_Escape));
 
@@ -157,6 +159,7 @@ void TfrmDorix::BuildMenus() {
       close();
   });
   connect(mmFileOpen, &QAction::triggered, this, &TfrmDorix::btnOpenClick);
+  connect(mmFileSaveHtml, &QAction::triggered, this, &TfrmDorix::mmFileSaveHtmlClick);
   connect(mmFormatProp, &QAction::triggered, this, &TfrmDorix::mmFormatPropClick);
   connect(mmHelpIndex, &QAction::triggered, this, [this] { OpenHelp({}); });
   connect(mmHelpMore, &QAction::triggered, this,
