@@ -37,9 +37,11 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
-# Pictures of every window and layout, rendered offscreen into $(BUILD)/screenshots/.
+# Pictures of every window and layout, rendered offscreen into $(BUILD)/screenshots/, and of the
+# HTML page where a headless browser is installed.
 screenshots: build
 	$(BUILD)/tests/screenshots/screenshots $(BUILD)/screenshots
+	scripts/html-screenshot.sh $(BUILD)
 
 $(BUILD_ASAN)/build.ninja:
 	cmake -S . -B $(BUILD_ASAN) $(CMAKE_FLAGS) -DDORIX_TESTS=ON -DDORIX_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug

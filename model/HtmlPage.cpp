@@ -106,10 +106,10 @@ void WriteHead(std::string &out, const THtmlPage &page) {
   out += "</title>\n<style>\n"
          "body{font-family:sans-serif;margin:1em}\n"
          "table{border-collapse:collapse;margin:.5em 0}\n"
-         "th,td{border:1px solid #C0C0C0;padding:.1em .5em;text-align:right}\n"
-         "th:first-child,td:first-child{text-align:left}\n"
-         ".text{font-family:monospace;white-space:pre;line-height:1.25}\n"
-         ".l{min-height:1.25em}\n"
+         "th,td{border:1px solid #C0C0C0;padding:.1em .5em;text-align:left}\n"
+         ".counters td{text-align:right}\n"
+         ".text{font-family:monospace;line-height:1.25}\n"
+         ".l{white-space:pre;min-height:1.25em}\n"
          ".g{display:inline-block;width:2ch;background:#D4D0C8;color:#000000;"
          "text-align:center;margin-right:.5ch;user-select:none}\n";
   for (std::size_t k = 0; k < page.Looks.size(); ++k)
