@@ -145,14 +145,35 @@ void OpenZone(std::string &out, std::int32_t kind) {
   out += "\">";
 }
 
-void AppendDisplayText(std::string &out, std::string_view bytes, const TCodePageTable &table) {
-  std::string utf8;
-  AppendUtf8(utf8, bytes, table);
-  AppendEscaped(out, utf8);
+// Each byte's glyph as escaped UTF-8, made once per code page: the page's text is written a
+// table look-up per byte.
+class TEscapedGlyphs {
+public:
+  explicit TEscapedGlyphs(const TCodePageTable &table) {
+    for (int b = 0; b < 256; ++b) {
+      std::string utf8, escaped;
+      AppendUtf8(utf8, std::string_view(reinterpret_cast<const char *>(&b), 1), table);
+      AppendEscaped(escaped, utf8);
+      FGlyphs[static_cast<std::size_t>(b)] = escaped;
+    }
+  }
+  void Append(std::string &out, std::string_view bytes) const {
+    for (const char c : bytes)
+      out += FGlyphs[static_cast<unsigned char>(c)];
+  }
+
+private:
+  std::array<std::string, 256> FGlyphs;
+};
+
+const TEscapedGlyphs &GlyphsOf(TCodePage page) {
+  static const TEscapedGlyphs windows(DisplayTable(TCodePage::Windows1251)),
+      dos(DisplayTable(TCodePage::Dos866));
+  return page == TCodePage::Dos866 ? dos : windows;
 }
 
 void WriteLine(std::string &out, const TVLineModel &model, int i, const THtmlPage &page,
-               const TCodePageTable &table) {
+               const TEscapedGlyphs &glyphs) {
   const TVMemoLine &line = model.GetLine(i);
   const auto lineKind = static_cast<std::size_t>(line.FKind) < page.Looks.size() ? line.FKind : 0;
   out += "<div class=\"l k" + std::to_string(lineKind) + "\"><span class=\"g\">";
@@ -164,7 +185,7 @@ void WriteLine(std::string &out, const TVLineModel &model, int i, const THtmlPag
     if (page.Hex)
       out += HexDigits(zone.Text());
     else
-      AppendDisplayText(out, zone.Text(), table);
+      glyphs.Append(out, zone.Text());
     out += "</span>";
   }
   if (page.Hex) {
@@ -172,7 +193,7 @@ void WriteLine(std::string &out, const TVLineModel &model, int i, const THtmlPag
     out.append(static_cast<std::size_t>(3 * (kHexBytesPerLine - line.FLength)) + 1, ' ');
     for (const TVMemoLineZone &zone : zones) {
       OpenZone(out, zone.Kind);
-      AppendDisplayText(out, zone.Text(), table);
+      glyphs.Append(out, zone.Text());
       out += "</span>";
     }
   }
@@ -187,9 +208,9 @@ void WriteHtml(std::ostream &out, const TVLineModel &model, const THtmlPage &pag
   WriteHead(buffer, page);
   WriteSummary(buffer, page);
   buffer += "<div class=\"text\">\n";
-  const TCodePageTable &table = DisplayTable(page.CodePage);
+  const TEscapedGlyphs &glyphs = GlyphsOf(page.CodePage);
   for (int i = 0; i < model.LineCount() && out; ++i) {
-    WriteLine(buffer, model, i, page, table);
+    WriteLine(buffer, model, i, page, glyphs);
     if (buffer.size() >= kFlushAt) {
       out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
       buffer.clear();
