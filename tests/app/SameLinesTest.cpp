@@ -1,0 +1,71 @@
+// The window and dorix-diff --lines build their lines with the same code: for the layout the
+// window shows, the command prints the very lines the viewer holds.
+#include "MainWindowFixture.h"
+
+#include <QProcess>
+#include <QTabBar>
+
+namespace {
+
+class SameLines : public MainWindowFixture {
+protected:
+  // The viewer's lines in the command's format.
+  QStringList ViewerLines() const {
+    QStringList out;
+    const TVLineModel &model = w->mm->Model();
+    for (int i = 0; i < model.LineCount(); ++i) {
+      const TVMemoLine &line = model.GetLine(i);
+      QStringList zones;
+      for (const TVMemoLineZone &zone : model.LineZones(i))
+        zones << QStringLiteral("%1:%2").arg(zone.Kind).arg(zone.Length);
+      out << QStringLiteral("%1\t%2\t%3\t%4")
+                 .arg(line.FKind)
+                 .arg(line.FStart)
+                 .arg(line.FLength)
+                 .arg(zones.join(','));
+    }
+    return out;
+  }
+
+  QStringList CommandLines(QStringList options) const {
+    QProcess process;
+    options << QStringLiteral("--lines") << w->ActualPFN() << w->ObsoletePFN();
+    process.start(QStringLiteral(DORIX_DIFF_PATH), options);
+    EXPECT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 1);
+    QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split('\n');
+    lines.removeLast(); // after the last line's end
+    return lines;
+  }
+};
+
+TEST_F(SameLines, EveryLayoutAndViewOfTheWindow) {
+  QByteArray first, second;
+  for (int i = 0; i < 300; ++i) {
+    const QByteArray line = "line " + QByteArray::number(i) + QByteArray(i % 97, 'x') + "\r\n";
+    first += i % 7 == 0 ? "new " + line : line;
+    second += i % 11 == 0 ? line + "old\r\n" : line;
+  }
+  Start(Write("a", first), Write("b", second));
+  w->resize(500, 400);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w->Idle() && !w->mm->LayoutWidthChanged(); }));
+  const int width = w->mm->Geometry().WrapWidth(w->mm->viewport()->width());
+  const QString wrap = QStringLiteral("--width=%1").arg(width);
+  const QString views[] = {"--view=both", "--view=new", "--view=old"};
+  for (int view = 0; view < 3; ++view) {
+    w->tsView->setCurrentIndex(view);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->Idle(); }));
+    EXPECT_EQ(ViewerLines(), CommandLines({wrap, views[view]})) << "wrap, view " << view;
+    w->ChangeWrapMode(false);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->Idle(); }));
+    EXPECT_EQ(ViewerLines(), CommandLines({views[view]})) << "plain, view " << view;
+    w->ChangeHexMode(true);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->Idle(); }));
+    EXPECT_EQ(ViewerLines(), CommandLines({"--hex", views[view]})) << "hex, view " << view;
+    w->ChangeHexMode(false);
+    w->ChangeWrapMode(true);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->Idle(); }));
+  }
+}
+
+} // namespace
