@@ -25,7 +25,7 @@ protected:
     Add(kEqual, text);
   }
   QPoint CellPoint(int col, int row) const {
-    return {memo->GutterWidth() + memo->HalfCharWidth() + col * memo->CharWidth() + 1,
+    return {static_cast<int>(memo->Geometry().ColumnX(paneText, col)) + 1,
             row * memo->LineHeight() + memo->LineHeight() / 2};
   }
   void Mouse(QEvent::Type type, QPoint pos, Qt::MouseButtons buttons) {

@@ -80,10 +80,7 @@ protected:
   QImage Grab() { return memo->viewport()->grab().toImage(); }
 
   // Characters the wrap layout puts on a line at the current width.
-  int WrapWidth() const {
-    return (memo->viewport()->width() - memo->GutterWidth() - memo->CharWidth()) /
-           memo->CharWidth();
-  }
+  int WrapWidth() const { return memo->Geometry().WrapWidth(memo->viewport()->width()); }
 };
 
 // Pixels compare as 8-bit RGB, the way they are stored.

@@ -8,12 +8,9 @@ constexpr QRgb kPink = 0xFF88C8, kBlue = 0x0088FF, kGreen = 0x00FF00, kWhite = 0
 
 class Painting : public MemoFixture {
 protected:
-  int CellX(int col) const {
-    return memo->GutterWidth() + memo->HalfCharWidth() + col * memo->CharWidth() - memo->ScrollX();
-  }
+  int CellX(int col) const { return static_cast<int>(memo->Geometry().ColumnX(paneText, col)); }
   int HexCharX(int byte) const {
-    return memo->GutterWidth() - memo->ScrollX() + kHexDigitColumns * memo->CharWidth() + kHexGap +
-           memo->HalfCharWidth() + byte * memo->CharWidth();
+    return static_cast<int>(memo->Geometry().ColumnX(paneHexChars, byte));
   }
   int RowY(int row) const { return row * memo->LineHeight() + memo->LineHeight() / 2; }
   // The background of a cell: its top-left corner pixel row, clear of the glyphs.
@@ -59,7 +56,7 @@ TEST_F(Painting, HexBandStopsAtTheCharacterColumn) {
   Add(kInserted, std::string(20, 'x'));
   Layout(false, true);
   const QImage image = Grab();
-  const int charEnd = HexCharX(0) - memo->HalfCharWidth() + 17 * memo->CharWidth();
+  const int charEnd = static_cast<int>(memo->Geometry().HexCharsEndX());
   EXPECT_EQ(Pixel(image, charEnd - 2, RowY(1)), kPink);
   EXPECT_EQ(Pixel(image, charEnd + 3, RowY(1)), kGrey);
   EXPECT_EQ(Pixel(image, CellX(47) - memo->HalfCharWidth(), RowY(1)), kPink)
@@ -226,8 +223,7 @@ TEST_F(Painting, HexGroupLinesFallBetweenTheDigitsOfTwoBytes) {
   const QImage image = Grab();
   // The line after the 4th byte stands in the blank cell that follows its digits; the next ones
   // 12 cells on.
-  const int blank = CellX(11),
-            x = memo->GutterWidth() + 2 * memo->HalfCharWidth() + 11 * memo->CharWidth();
+  const int blank = CellX(11), x = static_cast<int>(memo->Geometry().HexDigitGroupX(0));
   EXPECT_GE(x, blank);
   EXPECT_LT(x, blank + memo->CharWidth());
   for (int group = 0; group < 3; ++group) // on the white band, where the digits are
