@@ -96,10 +96,45 @@ std::int32_t EntryPercent(int k, int count) {
   return static_cast<std::int32_t>((std::int64_t{k} * 200 + last) / (2 * last));
 }
 
+// Where the next line break of an entry lies. Each kind of break is looked for once and kept
+// until the walk passes it, so a long entry is scanned once whatever the wrap width.
+class TBreakFinder {
+public:
+  enum TBreaks { None, Cr, CrOrLf };
+
+  TBreakFinder(std::string_view text, TBreaks breaks)
+      : FText(text), FBreaks(breaks), FNextCr(Find('\r', 0)),
+        FNextLf(breaks == CrOrLf ? Find('\n', 0) : text.size()) {}
+
+  // The first break at or after i; the entry's end when there is none.
+  std::size_t From(std::size_t i) {
+    if (FBreaks == None)
+      return FText.size();
+    if (FNextCr < i)
+      FNextCr = Find('\r', i);
+    if (FBreaks == CrOrLf && FNextLf < i)
+      FNextLf = Find('\n', i);
+    return std::min(FNextCr, FNextLf);
+  }
+
+private:
+  std::size_t Find(char c, std::size_t from) const {
+    if (FBreaks == None)
+      return FText.size();
+    const void *at = std::memchr(FText.data() + from, c, FText.size() - from);
+    return at ? static_cast<std::size_t>(static_cast<const char *>(at) - FText.data())
+              : FText.size();
+  }
+
+  std::string_view FText;
+  TBreaks FBreaks;
+  std::size_t FNextCr, FNextLf;
+};
+
 } // namespace
 
 void TVLineModel::ReserveLines(std::int32_t width, bool hex) {
-  // Every line but the last ends at a CR or at the width: the bound is exact for the plain and
+  // Every line but the last ends at a break or at the width: the bound is exact for the plain and
   // hex layouts and an upper bound for the wrapped one, so the arrays grow once.
   std::int64_t chars = 0, breaks = 0, entries = 0;
   for (int k = 0; k < FSource->Count(); ++k) {
@@ -108,7 +143,8 @@ void TVLineModel::ReserveLines(std::int32_t width, bool hex) {
     const std::string_view s = FSource->Text(k);
     chars += static_cast<std::int64_t>(s.size());
     if (!hex)
-      breaks += std::count(s.begin(), s.end(), '\r');
+      breaks += std::count(s.begin(), s.end(), '\r') +
+                (FLfBreaks ? std::count(s.begin(), s.end(), '\n') : 0);
     ++entries;
   }
   const std::int64_t lines = breaks + chars / width + 1;
@@ -118,6 +154,7 @@ void TVLineModel::ReserveLines(std::int32_t width, bool hex) {
 
 void TVLineModel::BuildLines(std::int32_t width, bool hex) {
   width = std::max(width, 1); // a line always takes at least one character
+  const bool lf = FLfBreaks && !hex;
   ReportProgress(0, psStart);
   ReserveLines(width, hex);
   FMaxLineLength = 0;
@@ -125,6 +162,9 @@ void TVLineModel::BuildLines(std::int32_t width, bool hex) {
   std::int64_t pos = 0;
   std::int32_t acc = -1; // kind of the current line so far
   std::size_t sinceIdle = 0;
+  // Under the LF rule: the last line ended at a CR that closed its entry, so an LF opening the
+  // next text of the view belongs to that line end.
+  bool crClosedEntry = false;
   AddLine();
   auto merge = [&](std::int32_t kind) {
     if (acc == -1)
@@ -140,17 +180,21 @@ void TVLineModel::BuildLines(std::int32_t width, bool hex) {
       continue;
     const std::string_view s = FSource->Text(k);
     const std::size_t n = s.size();
-    std::size_t run = 0, i = 0;
+    std::size_t i = 0;
+    if (crClosedEntry && n > 0) {
+      if (s[0] == '\n') { // a CR LF split between two entries is one line end
+        i = 1;
+        FLines.back().FStart = ++pos;
+      }
+      crClosedEntry = false;
+    }
+    std::size_t run = i;
+    TBreakFinder breaks(s, hex ? TBreakFinder::None : lf ? TBreakFinder::CrOrLf : TBreakFinder::Cr);
     while (i < n) {
       // The characters that join the current line before it must end: up to the width, and
-      // in the text layouts up to the next CR. Taken as one run, not one by one.
+      // in the text layouts up to the next break. Taken as one run, not one by one.
       const std::size_t room = std::min(n - i, static_cast<std::size_t>(width - col));
-      std::size_t take = room;
-      if (!hex) {
-        const void *cr = std::memchr(s.data() + i, '\r', room);
-        if (cr)
-          take = static_cast<std::size_t>(static_cast<const char *>(cr) - (s.data() + i));
-      }
+      const std::size_t take = std::min(room, breaks.From(i) - i);
       if (take > 0) {
         merge(kind);
         i += take;
@@ -163,17 +207,19 @@ void TVLineModel::BuildLines(std::int32_t width, bool hex) {
         }
         continue;
       }
-      const bool isCR = s[i] == '\r';
-      // The line ends here. A CR inside the entry counts for the line's kind; one at the
+      // The line ends here. A break inside the entry counts for the line's kind; one at the
       // entry's edge does not, so a break only one file has does not mark the line changed.
-      if (!hex && isCR && i > 0 && i + 1 < n && col < width)
+      const bool isBreak = !hex && (s[i] == '\r' || (lf && s[i] == '\n'));
+      if (isBreak && i > 0 && i + 1 < n && col < width)
         merge(kind);
       FLines.back().FKind = acc;
       if (i > run)
         AddZone(s.substr(run, i - run), kind);
       if (!hex) {
-        if (s[i] == '\r')
+        const bool cr = s[i] == '\r';
+        if (cr)
           ++i, ++pos;
+        crClosedEntry = lf && cr && i == n;
         if (i < n && s[i] == '\n')
           ++i, ++pos;
       }
@@ -227,4 +273,15 @@ bool TVLineModel::EndsWithLineEnd(int i) const {
     return true;
   const TVMemoLine &line = GetLine(i);
   return GetLine(i + 1).FStart > line.FStart + line.FLength; // a terminator lies between them
+}
+
+bool HasLoneLineFeed(std::string_view text) {
+  for (std::size_t at = text.find('\n'); at != std::string_view::npos; at = text.find('\n', at + 1))
+    if (at == 0 || text[at - 1] != '\r')
+      return true;
+  return false;
+}
+
+bool LfBreaksFor(TVLineEnds setting, bool loneLineFeed) {
+  return setting == leLF || (setting == leAuto && loneLineFeed);
 }

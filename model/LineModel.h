@@ -40,6 +40,15 @@ enum TVKind : std::int32_t { kindEqual = 0, kindInserted = 1, kindDeleted = 2, k
 // Which entries a view shows: all of them, or the shared text with one file's own.
 enum TVViewFilter : std::int32_t { viewBoth = 0, viewNew = 1, viewOld = 2 };
 
+// Which characters end a line outside the hex layout, as the user chooses it: a CR (and a CR LF),
+// or also an LF alone; automatic: the LF rule when either file holds an LF without a CR before it.
+enum TVLineEnds : std::int32_t { leAuto = 0, leCR = 1, leLF = 2 };
+
+// True when an LF stands somewhere without a CR before it.
+bool HasLoneLineFeed(std::string_view text);
+// Whether an LF alone ends a line under a setting, given what the files hold.
+bool LfBreaksFor(TVLineEnds setting, bool loneLineFeed);
+
 // The wrap width of the plain layout: no line ends for want of room.
 inline constexpr std::int32_t kNoWrap = INT32_MAX;
 
@@ -53,6 +62,12 @@ public:
   void SetViewFilter(std::int32_t filter) { FViewFilter = filter; }
   std::int32_t ViewFilter() const { return FViewFilter; }
   bool KindVisible(std::int32_t kind) const;
+  // The LF rule: an LF alone ends a line too, and one that follows a CR closing an entry joins
+  // that line end. Off: the CR rule, where an LF alone is an ordinary character.
+  void SetLfBreaks(bool on) { FLfBreaks = on; }
+  bool LfBreaks() const { return FLfBreaks; }
+  // The line end a copy puts between lines: LF under the LF rule, CR LF under the CR rule.
+  std::string_view LineEnd() const { return FLfBreaks ? "\n" : "\r\n"; }
 
   // Lines of at most width characters; the hex layout takes CR and LF as ordinary bytes.
   void BuildLines(std::int32_t width, bool hex);
@@ -92,6 +107,7 @@ private:
   const TVKindStringList *FSource = nullptr;
   std::unique_ptr<const TVKindStringList> FOwnedSource; // set while the model owns FSource
   std::int32_t FViewFilter = viewBoth;
+  bool FLfBreaks = false;
   std::vector<TVMemoLine> FLines;
   std::vector<TVMemoLineZone> FZoneStore;
   std::int32_t FMaxLineLength = 500;

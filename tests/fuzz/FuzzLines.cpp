@@ -1,6 +1,6 @@
-// The line builder on any chunk list, any width (1 included), both layouts and the three views:
-// line starts never decrease, lengths add up, no line of a text layout holds a CR, and the
-// running text is counted whole.
+// The line builder on any chunk list, any width (1 included), both layouts, the three views and
+// both line-end rules: line starts never decrease, lengths add up, no line of a text layout holds
+// a line break of its rule, and the running text is counted whole.
 #include "FuzzSupport.h"
 
 #include <cstdlib>
@@ -11,6 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   const bool hex = mode & 1;
   const std::int32_t view = (mode >> 1) % 3;
   const std::int32_t width = (mode >> 3) == 31 ? INT32_MAX : 1 + (mode >> 3);
+  const bool lf = in.Byte() & 1;
   TVKindStringList list;
   std::deque<std::string> texts;
   in.Chunks(list, texts);
@@ -18,6 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   TVLineModel model;
   model.SetSource(&list);
   model.SetViewFilter(view);
+  model.SetLfBreaks(lf);
   model.BuildLines(width, hex);
 
   std::int64_t shown = 0;
@@ -33,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     std::int64_t length = 0;
     for (const TVMemoLineZone &zone : model.LineZones(i)) {
       length += zone.Length;
-      if (!hex && zone.Text().find('\r') != std::string_view::npos)
+      if (!hex && zone.Text().find_first_of(lf ? "\r\n" : "\r") != std::string_view::npos)
         std::abort();
     }
     if (length != line.FLength || line.FLength > width)

@@ -21,7 +21,9 @@ void PrintTo(const RefLine &l, std::ostream *os) {
 }
 
 std::vector<RefLine> Reference(const TVKindStringList &list, std::int32_t width, bool hex,
-                               std::int32_t view, std::int32_t updated) {
+                               std::int32_t view, std::int32_t updated, bool lf) {
+  lf = lf && !hex;
+  bool crClosedEntry = false;
   std::vector<RefLine> lines(1);
   std::int32_t col = 0;
   std::int64_t pos = 0;
@@ -42,16 +44,25 @@ std::vector<RefLine> Reference(const TVKindStringList &list, std::int32_t width,
     if (!(kind == 0 || view == 0 || kind == view))
       continue;
     const std::string s(list.Text(k));
-    std::size_t run = 0, i = 0;
+    std::size_t i = 0;
+    if (crClosedEntry && !s.empty()) {
+      if (s[0] == '\n')
+        lines.back().start = ++pos, i = 1;
+      crClosedEntry = false;
+    }
+    std::size_t run = i;
     while (i < s.size()) {
-      if (col >= width || (!hex && s[i] == '\r')) {
-        if (!hex && i > 0 && i + 1 < s.size() && col < width && s[i] == '\r')
+      const bool isBreak = !hex && (s[i] == '\r' || (lf && s[i] == '\n'));
+      if (col >= width || isBreak) {
+        if (isBreak && i > 0 && i + 1 < s.size() && col < width)
           merge(kind);
         if (i > run)
           lines.back().zones.emplace_back(kind, s.substr(run, i - run));
         if (!hex) {
-          if (s[i] == '\r')
+          const bool cr = s[i] == '\r';
+          if (cr)
             ++i, ++pos;
+          crClosedEntry = lf && cr && i == s.size();
           if (i < s.size() && s[i] == '\n')
             ++i, ++pos;
         }
@@ -76,7 +87,7 @@ using BuildLinesProperties = ModelFixture;
 TEST_F(BuildLinesProperties, MatchesTheCharacterByCharacterReference) {
   std::mt19937 rng(42);
   const std::string alphabet = "ab\r\n\r";
-  for (int round = 0; round < 300; ++round) {
+  for (int round = 0; round < 600; ++round) {
     list.Clear();
     texts.clear();
     for (int k = static_cast<int>(rng() % 8); k > 0; --k) {
@@ -89,6 +100,8 @@ TEST_F(BuildLinesProperties, MatchesTheCharacterByCharacterReference) {
         round % 3 == 0 ? INT32_MAX : static_cast<std::int32_t>(1 + rng() % 5);
     const bool hex = round % 4 == 1;
     const std::int32_t view = static_cast<std::int32_t>(rng() % 3);
+    const bool lf = round % 2 == 0;
+    model.SetLfBreaks(lf);
     Build(width, hex, view);
 
     std::vector<RefLine> got;
@@ -102,8 +115,9 @@ TEST_F(BuildLinesProperties, MatchesTheCharacterByCharacterReference) {
       EXPECT_EQ(length, model.GetLine(i).FLength);
       got.push_back(line);
     }
-    ASSERT_EQ(got, Reference(list, width, hex, view, kUpdated))
-        << "round " << round << " width " << width << " hex " << hex << " view " << view;
+    ASSERT_EQ(got, Reference(list, width, hex, view, kUpdated, lf))
+        << "round " << round << " width " << width << " hex " << hex << " view " << view
+        << " lf " << lf;
   }
 }
 

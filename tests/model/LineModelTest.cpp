@@ -134,4 +134,93 @@ TEST_F(LineModel, ZonesAreViewsIntoTheChunkText) {
   EXPECT_EQ(model.LineZones(0)[0].Data, texts.front().data());
 }
 
+// The LF rule: the cases above with LF where they have CR, and what only LF text has.
+class LfRule : public ModelFixture {
+protected:
+  void SetUp() override {
+    ModelFixture::SetUp();
+    model.SetLfBreaks(true);
+  }
+};
+
+TEST_F(LfRule, EveryKindOfLineEndEndsALine) {
+  Add(kEqual, "one\ntwo\r\nthree\rfour\n\n");
+  Build(kNoWrap);
+  EXPECT_EQ(LineTexts(), (Strings{"one", "two", "three", "four", "", ""}));
+  EXPECT_EQ(Starts(), (std::vector<std::int64_t>{0, 4, 9, 15, 20, 21}));
+  EXPECT_EQ(model.MaxLineLength(), 5);
+  EXPECT_EQ(model.LineEnd(), "\n");
+}
+
+TEST_F(LfRule, AnLfAtAChunkEdgeLeavesLinesEqualAndOneInsideCountsForTheKind) {
+  Add(kEqual, "a");
+  Add(kInserted, "\n");
+  Add(kEqual, "b");
+  Build(kNoWrap);
+  EXPECT_EQ(LineTexts(), (Strings{"a", "b"}));
+  EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kEqual, kEqual}));
+
+  list.Clear();
+  Add(kInserted, "x\n\ny");
+  Add(kEqual, "z");
+  Build(kNoWrap);
+  EXPECT_EQ(LineTexts(), (Strings{"x", "", "yz"}));
+  EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kInserted, kInserted, kUpdated}));
+}
+
+TEST_F(LfRule, ACrLfSplitBetweenEntriesIsOneLineEnd) {
+  Add(kEqual, "ab\r");
+  Add(kInserted, "\ncd");
+  Build(kNoWrap);
+  EXPECT_EQ(LineTexts(), (Strings{"ab", "cd"}));
+  EXPECT_EQ(Starts(), (std::vector<std::int64_t>{0, 4}));
+  EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kEqual, kInserted})) << "the LF counts for no kind";
+
+  // Across an entry the view hides, and an empty one: still the next text of the view.
+  list.Clear();
+  Add(kEqual, "ab\r");
+  Add(kDeleted, "old");
+  Add(kInserted, "");
+  Add(kInserted, "\n\ncd");
+  Build(kNoWrap, false, viewNew);
+  EXPECT_EQ(LineTexts(), (Strings{"ab", "", "cd"}));
+  EXPECT_EQ(Starts(), (std::vector<std::int64_t>{0, 4, 5}));
+  Build(kNoWrap, false, viewBoth);
+  EXPECT_EQ(LineTexts(), (Strings{"ab", "old", "", "cd"})) << "the old text stands between them";
+}
+
+TEST_F(LfRule, AnLfAtTheWrapPointIsSwallowed) {
+  const int w = 6;
+  const std::string full(w, 'a');
+  Add(kEqual, full + "\n" + full + "\r\nb" + std::string(w + 2, 'c'));
+  Build(w);
+  EXPECT_EQ(LineTexts(), (Strings{full, full, "b" + std::string(w - 1, 'c'), "ccc"}));
+}
+
+TEST_F(LfRule, OneVersionViewsAndTheHexLayout) {
+  Add(kEqual, "same ");
+  Add(kDeleted, "old");
+  Add(kInserted, "new");
+  Add(kEqual, " tail\nnext");
+  Build(kNoWrap, false, viewNew);
+  EXPECT_EQ(LineTexts(), (Strings{"same new tail", "next"}));
+  EXPECT_EQ(Starts(), (std::vector<std::int64_t>{0, 14}));
+  Build(kNoWrap, false, viewOld);
+  EXPECT_EQ(LineTexts(), (Strings{"same old tail", "next"}));
+  Build(kHexBytesPerLine, true);
+  EXPECT_EQ(model.LineCount(), 2) << "the hex layout takes an LF as a byte";
+  EXPECT_EQ(model.GetLine(0).FLength, 16);
+}
+
+TEST(LineEnds, AutomaticChoiceFollowsAnLfWithoutACr) {
+  EXPECT_FALSE(HasLoneLineFeed("a\r\nb\r\n"));
+  EXPECT_FALSE(HasLoneLineFeed("a\rb"));
+  EXPECT_TRUE(HasLoneLineFeed("a\r\nb\n"));
+  EXPECT_TRUE(HasLoneLineFeed("\nab"));
+  EXPECT_TRUE(LfBreaksFor(leAuto, true));
+  EXPECT_FALSE(LfBreaksFor(leAuto, false));
+  EXPECT_TRUE(LfBreaksFor(leLF, false));
+  EXPECT_FALSE(LfBreaksFor(leCR, true));
+}
+
 } // namespace
