@@ -3,6 +3,8 @@
 // differ.
 #pragma once
 
+#include "LineModel.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -11,11 +13,12 @@ struct TRunInputs {
   QString ActualPFN, ObsoletePFN;
   bool WrapMode = true, HexMode = false;
   std::int32_t View = 0;
+  TVLineEnds LineEnds = leAuto;
 
   bool operator==(const TRunInputs &) const = default;
 
-  // Other files or another view need the files read and compared again; the layout modes only
-  // need the lines built again.
+  // Other files or another view need the files read and compared again; the layout modes and
+  // the line ends only need the lines built again.
   bool NeedsComparisonAfter(const TRunInputs &last) const {
     return ActualPFN != last.ActualPFN || ObsoletePFN != last.ObsoletePFN || View != last.View;
   }

@@ -18,6 +18,14 @@ void ReadInt(QSettings &store, const char *name, int &target) {
     target = read;
 }
 
+// One of the values 0 to last; anything else keeps the default.
+void ReadChoice(QSettings &store, const char *name, int last, int &target) {
+  int value = target;
+  ReadInt(store, name, value);
+  if (value >= 0 && value <= last)
+    target = value;
+}
+
 void ReadBool(QSettings &store, const char *name, bool &target) {
   int value = target ? 1 : 0;
   ReadInt(store, name, value);
@@ -45,6 +53,7 @@ TSettings LoadSettings(QSettings &store, int fontSize, const QRect &placement) {
   ReadBool(store, "WrapMode", s.WrapMode);
   ReadBool(store, "OEMMode", s.OEMMode);
   ReadBool(store, "HexMode", s.HexMode);
+  ReadChoice(store, "LineEnds", 2, s.LineEnds);
   ReadBool(store, "ShowLegend", s.ShowLegend);
   ReadBool(store, "KeepFormPlace", s.KeepFormPlace);
   ReadInt(store, "FormLeft", s.FormLeft);
@@ -68,6 +77,7 @@ void SaveSettings(const TSettings &s, QSettings &store) {
     store.setValue("WrapMode", flag(s.WrapMode));
     store.setValue("OEMMode", flag(s.OEMMode));
     store.setValue("HexMode", flag(s.HexMode));
+    store.setValue("LineEnds", s.LineEnds);
     store.setValue("ShowLegend", flag(s.ShowLegend));
   }
   store.setValue("KeepFormPlace", flag(s.KeepFormPlace));

@@ -18,6 +18,7 @@ struct TSettings {
   bool WrapMode = true;
   bool OEMMode = false;
   bool HexMode = false;
+  int LineEnds = 0;       // 0 automatic, 1 the CR rule, 2 the LF rule
   bool ShowLegend = true; // kept and written back; nothing else uses it
   bool KeepFormPlace = true;
   int FormLeft = 216, FormTop = 115, FormWidth = 526, FormHeight = 447;

@@ -75,6 +75,7 @@ void TfrmDorix::FormCreate() {
   ChangeWrapMode(FSettings.WrapMode);
   ChangeOEMMode(FSettings.OEMMode);
   ChangeHexMode(FSettings.HexMode);
+  ChangeLineEnds(static_cast<TVLineEnds>(FSettings.LineEnds));
   setGeometry(
       OnScreen({FSettings.FormLeft, FSettings.FormTop, FSettings.FormWidth, FSettings.FormHeight},
                AvailableScreens()));
@@ -212,6 +213,13 @@ void TfrmDorix::ChangeOEMMode(bool on) {
   UpdateStatus();
 }
 
+void TfrmDorix::ChangeLineEnds(TVLineEnds setting) {
+  FRequested.LineEnds = setting;
+  if (FCreating)
+    FUsed = FRequested;
+  CompareFiles(); // the lines are built again; the files are not read
+}
+
 // --- commands ---
 
 void TfrmDorix::StartupCompare() {
@@ -305,6 +313,7 @@ void TfrmDorix::SaveSettingsNow() {
   FSettings.WrapMode = FRequested.WrapMode;
   FSettings.OEMMode = FOEMMode;
   FSettings.HexMode = FRequested.HexMode;
+  FSettings.LineEnds = FRequested.LineEnds;
   const QRect placement = geometry();
   FSettings.FormLeft = placement.left();
   FSettings.FormTop = placement.top();

@@ -38,7 +38,8 @@ enum TStatusPanel : int {
   spWrap = 1,     // "Wrap" or "UnWrap"; the elapsed time while the engine runs
   spCodePage = 2, // "DOS" or "WIN"
   spLayout = 3,   // "Hex" or "Text"
-  spStatus = 4,   // what the window is doing, or the outcome; takes the rest of the bar
+  spLineEnds = 4, // the line ends in force: "CR LF" or "LF"
+  spStatus = 5,   // what the window is doing, or the outcome; takes the rest of the bar
 };
 
 class TfrmDorix : public QMainWindow {
@@ -58,6 +59,7 @@ public:
   void ChangeWrapMode(bool on);
   void ChangeHexMode(bool on);
   void ChangeOEMMode(bool on);
+  void ChangeLineEnds(TVLineEnds setting);
 
   // --- commands ---
   void StartupCompare();
@@ -92,6 +94,7 @@ public:
   QString ObsoletePFN() const { return FRequested.ObsoletePFN; }
   bool WrapMode() const { return FRequested.WrapMode; }
   bool HexMode() const { return FRequested.HexMode; }
+  TVLineEnds LineEnds() const { return FRequested.LineEnds; }
   bool OEMMode() const { return FOEMMode; }
   const TSettings &Settings() const { return FSettings; }
   const TVDiff &Diff() const { return FDiff; }
@@ -124,6 +127,8 @@ public:
   QAction *mmDiffUp, *mmDiffDown, *mmDiffLeft, *mmDiffRight, *mmDiffHome, *mmDiffEnd;
   QAction *mmEditRefresh, *mmEditExchangeFiles;
   QAction *mmFormatWrap, *mmFormatDOS, *mmFormatHex, *mmFormatProp;
+  QMenu *mmFormatLineEnds;
+  QAction *mmLineEndsAuto, *mmLineEndsCR, *mmLineEndsLF;
   QAction *mmHelpIndex, *mmHelpMore, *mmHelpAbout;
   QAction *ppmMemoCopy, *ppmMemoSelectAll;
   std::unique_ptr<TFormDorixChart> FormDorixChart;
@@ -177,6 +182,7 @@ private:
   // is requested. While the window is built it follows the requests: nothing is shown yet.
   std::optional<TRunInputs> FUsed = TRunInputs{};
   bool FOEMMode = false;
+  bool FLoneLineFeed = false; // either file of the last comparison holds an LF without a CR
   TCompareStatus FStatus = csNotRun;
 
   TSettings FSettings;

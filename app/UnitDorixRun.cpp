@@ -127,6 +127,7 @@ std::exception_ptr TfrmDorix::RunGuarded(const TRunInputs &used, bool full) {
       mm->SetHexMode(used.HexMode);
       mm->SetWrapMode(used.WrapMode);
       mm->SetViewFilter(used.View);
+      mm->Model().SetLfBreaks(LfBreaksFor(used.LineEnds, FLoneLineFeed));
       mm->Relayout();
     } catch (const TRunCancelled &) {
       // the window closed: nothing to report
@@ -157,6 +158,7 @@ void TfrmDorix::ReadAndCompare(const TRunInputs &used) {
     obsolete = LoadFileText(used.ObsoletePFN);
 
   FStartTime = QTime::currentTime();
+  FLoneLineFeed = HasLoneLineFeed(actual) || HasLoneLineFeed(obsolete);
   const auto actualLength = static_cast<std::int32_t>(actual.size());
   const auto obsoleteLength = static_cast<std::int32_t>(obsolete.size());
   FDiff.Run(std::move(actual), std::move(obsolete));
@@ -249,5 +251,10 @@ void TfrmDorix::UpdateStatus() {
   mmFormatDOS->setChecked(FOEMMode);
   SetStatusText(spLayout, FRequested.HexMode ? QStringLiteral("Hex") : QStringLiteral("Text"));
   mmFormatHex->setChecked(FRequested.HexMode);
+  SetStatusText(spLineEnds,
+                mm->Model().LfBreaks() ? QStringLiteral("LF") : QStringLiteral("CR LF"));
+  QAction *const lineEnds[] = {mmLineEndsAuto, mmLineEndsCR, mmLineEndsLF};
+  for (int k = 0; k < 3; ++k)
+    lineEnds[k]->setChecked(FRequested.LineEnds == k);
   SetStatusText(spStatus, Text(FStatus));
 }

@@ -3,6 +3,7 @@
 #include "UnitDorix.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QFrame>
 #include <QLineEdit>
@@ -135,6 +136,15 @@ void TfrmDorix::BuildMenus() {
   mmFormatHex = Item(mmFormat, QStringLiteral("Шестнадцатеричный вид"), QKeySequence(Qt::Key_F4));
   for (QAction *a : {mmFormatWrap, mmFormatDOS, mmFormatHex})
     a->setCheckable(true);
+  mmFormatLineEnds = mmFormat->addMenu(QStringLiteral("Концы строк"));
+  mmLineEndsAuto = Item(mmFormatLineEnds, QStringLiteral("Авто"));
+  mmLineEndsCR = Item(mmFormatLineEnds, QStringLiteral("CR и CR LF"));
+  mmLineEndsLF = Item(mmFormatLineEnds, QStringLiteral("LF, CR и CR LF"));
+  auto *lineEnds = new QActionGroup(this); // radio items: one of them is always checked
+  for (QAction *a : {mmLineEndsAuto, mmLineEndsCR, mmLineEndsLF}) {
+    a->setCheckable(true);
+    lineEnds->addAction(a);
+  }
   mmFormat->addSeparator();
   mmFormatProp = Item(mmFormat, QStringLiteral("Настройки..."));
 
@@ -183,6 +193,9 @@ void TfrmDorix::BuildMenus() {
           [this] { ChangeWrapMode(!FRequested.WrapMode); });
   connect(mmFormatDOS, &QAction::triggered, this, [this] { ChangeOEMMode(!FOEMMode); });
   connect(mmFormatHex, &QAction::triggered, this, [this] { ChangeHexMode(!FRequested.HexMode); });
+  connect(mmLineEndsAuto, &QAction::triggered, this, [this] { ChangeLineEnds(leAuto); });
+  connect(mmLineEndsCR, &QAction::triggered, this, [this] { ChangeLineEnds(leCR); });
+  connect(mmLineEndsLF, &QAction::triggered, this, [this] { ChangeLineEnds(leLF); });
 }
 
 void TfrmDorix::BuildPanels() {
@@ -268,6 +281,7 @@ void TfrmDorix::BuildStatusBar() {
                                   {75, Qt::AlignHCenter},
                                   {50, Qt::AlignHCenter},
                                   {50, Qt::AlignHCenter},
+                                  {50, Qt::AlignHCenter},
                                   {0, Qt::AlignLeft}},
                                  centralWidget());
   centralWidget()->layout()->addWidget(StatusBar1);
@@ -281,4 +295,6 @@ void TfrmDorix::StatusDoubleClick(int panel) {
     ChangeOEMMode(!FOEMMode);
   else if (panel == spLayout)
     ChangeHexMode(!FRequested.HexMode);
+  else if (panel == spLineEnds) // the other rule, chosen explicitly
+    ChangeLineEnds(mm->Model().LfBreaks() ? leCR : leLF);
 }

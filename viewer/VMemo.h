@@ -296,4 +296,5 @@ private:
   QRect FCaretRect;             // where UpdateCaretPos put the caret
   bool FRelayoutPosted = false; // a relayout for a new width waits in the event queue
   bool FBuilding = false;       // Relayout is building the lines
+  bool FBuiltLfBreaks = false;  // the line-end rule of the lines built last
 };

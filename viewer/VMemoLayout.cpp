@@ -128,6 +128,9 @@ void TVMemo::RebuildLines() {
       FModel.PositionToOffset(FCaretCol, FCaretLine, FLayoutMode == lmHex && FCaretInHex);
   const std::int64_t topOffset = FModel.PositionToOffset(0, FTopLine, false);
   FSavedTops[FLayoutMode] = {FTopLine, topOffset};
+  if (FModel.LfBreaks() != FBuiltLfBreaks)
+    ForgetSavedTops(); // their line numbers count the lines of the other rule
+  FBuiltLfBreaks = FModel.LfBreaks();
 
   FModel.Clear();
   FScrollX = 0;

@@ -141,9 +141,12 @@ std::string TVMemo::GetSelectedText() const {
     // A line that ended because it was full goes on in the next one: no break of the text's
     // own is there. The hex digits keep one line of the pane a line.
     if (sel.Pane == paneHexDigits || FModel.EndsWithLineEnd(i))
-      result += "\r\n";
+      result += FModel.LineEnd();
   }
-  for (int k = 0; k < 2 && !result.empty() && (result.back() == '\r' || result.back() == '\n'); ++k)
+  // The line end after the selection's last line is not part of it.
+  const std::size_t end = FModel.LineEnd().size();
+  for (std::size_t k = 0;
+       k < end && !result.empty() && (result.back() == '\r' || result.back() == '\n'); ++k)
     result.pop_back();
   return result;
 }

@@ -27,13 +27,14 @@ TEST_F(SettingsStore, EmptyStoreGivesTheDefaults) {
   EXPECT_EQ(QRect(s.FormLeft, s.FormTop, s.FormWidth, s.FormHeight), QRect(1, 2, 3, 4));
 }
 
-TEST_F(SettingsStore, FirstSaveWritesAllFifteenValuesInTheirTypes) {
+TEST_F(SettingsStore, FirstSaveWritesAllSixteenValuesInTheirTypes) {
   {
     QSettings store(Path(), QSettings::IniFormat);
     SaveSettings(TSettings{}, store);
   }
   QSettings store(Path(), QSettings::IniFormat);
-  EXPECT_EQ(store.allKeys().size(), 15);
+  EXPECT_EQ(store.allKeys().size(), 16);
+  EXPECT_EQ(store.value("LineEnds").toString(), "0");
   EXPECT_EQ(store.value("StyleInserted").toString(), "($00000000,[],$00C888FF)");
   EXPECT_EQ(store.value("WrapMode").toString(), "1");
   EXPECT_EQ(store.value("OEMMode").toString(), "0");
@@ -46,6 +47,7 @@ TEST_F(SettingsStore, RoundTripKeepsEveryValue) {
   s.FontSize = 14;
   s.WrapMode = false;
   s.OEMMode = s.HexMode = true;
+  s.LineEnds = 2;
   s.ShowLegend = false;
   s.FormLeft = -20;
   s.FormHeight = 900;
@@ -90,11 +92,12 @@ TEST_F(SettingsStore, GarbageInEveryValueKeepsEachDefault) {
     for (const char *name :
          {"StyleInserted", "StyleDeleted", "StyleUpdated", "StyleEqual", "FontSize", "KeepModes",
           "WrapMode", "OEMMode", "HexMode", "ShowLegend", "KeepFormPlace", "FormLeft", "FormTop",
-          "FormWidth", "FormHeight"})
+          "FormWidth", "FormHeight", "LineEnds"})
       store.setValue(name, QStringLiteral("($0,[Z],$1"));
     store.setValue("StyleUpdated", QStringList{"a", "b"});
     store.setValue("FormTop", QVariant::fromValue(QSize(3, 4)));
     store.setValue("HexMode", 7); // any non-zero integer reads as true
+    store.setValue("LineEnds", 3); // no such choice
   }
   QSettings store(Path(), QSettings::IniFormat);
   const TSettings read = LoadSettings(store, 10, placement);
