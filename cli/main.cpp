@@ -26,8 +26,8 @@ constexpr int kSame = 0, kDiffer = 1, kTrouble = 2;
 
 const char kUsage[] =
     "usage: dorix-diff [--chunks | --stats] [--color=auto|always|never] [--] FIRST SECOND\n"
-    "       dorix-diff --lines | --html [--width=N] [--hex] [--view=both|new|old] [--] FIRST "
-    "SECOND\n"
+    "       dorix-diff --lines | --html [--width=N] [--hex] [--view=both|new|old]\n"
+    "                  [--line-ends=auto|cr|lf] [--] FIRST SECOND\n"
     "  FIRST is the new version, SECOND the old one.\n"
     "  (default)  the merged text; new-only text {+marked+}, old-only text [-marked-]\n"
     "  --chunks   one line per piece: kind (0 both, 1 only FIRST, 2 only SECOND), TAB, length\n"
@@ -38,6 +38,8 @@ const char kUsage[] =
     "  --width=N  wrap display lines at N characters (default: no wrapping)\n"
     "  --hex      the hex layout: 16 bytes a line, line breaks as ordinary bytes\n"
     "  --view     both files (default), or the new or the old one with the shared text\n"
+    "  --line-ends  cr: CR and CR LF end lines; lf: an LF alone too; auto (default): lf when\n"
+    "             either file holds an LF without a CR before it\n"
     "Exit status: 0 identical, 1 different, 2 trouble.\n";
 
 // How the display lines of --lines and --html are laid out.
@@ -45,6 +47,7 @@ struct LineLayout {
   std::optional<std::int32_t> width; // none: no wrapping
   bool hex = false;
   std::int32_t view = viewBoth;
+  TVLineEnds lineEnds = leAuto;
   bool given = false; // one of the options was on the command line
 };
 
@@ -62,6 +65,16 @@ std::optional<std::int32_t> ParseWidth(std::string_view text) {
   if (error != std::errc() || end != text.data() + text.size() || value < 1)
     return std::nullopt;
   return value;
+}
+
+std::optional<TVLineEnds> ParseLineEnds(std::string_view text) {
+  if (text == "auto")
+    return leAuto;
+  if (text == "cr")
+    return leCR;
+  if (text == "lf")
+    return leLF;
+  return std::nullopt;
 }
 
 std::optional<std::int32_t> ParseView(std::string_view text) {
@@ -93,6 +106,13 @@ bool ParseLayoutOption(const std::string &arg, LineLayout &layout) {
       return false;
     }
     layout.view = *view;
+  } else if (a.starts_with("--line-ends=")) {
+    const auto lineEnds = ParseLineEnds(a.substr(12));
+    if (!lineEnds) {
+      std::cerr << "dorix-diff: --line-ends wants auto, cr or lf, not " << a.substr(12) << '\n';
+      return false;
+    }
+    layout.lineEnds = *lineEnds;
   } else {
     std::cerr << "dorix-diff: unknown option " << arg << '\n';
     return false;
@@ -128,7 +148,7 @@ bool ParseArguments(int argc, char **argv, Options &options) {
   }
   const bool lines = options.format == Format::Lines || options.format == Format::Html;
   if (options.layout.given && !lines) {
-    std::cerr << "dorix-diff: --width, --hex and --view go with --lines or --html\n";
+    std::cerr << "dorix-diff: --width, --hex, --view and --line-ends go with --lines or --html\n";
     return false;
   }
   if (options.files.size() != 2) {
@@ -139,10 +159,11 @@ bool ParseArguments(int argc, char **argv, Options &options) {
 }
 
 // The display lines the window would show for this layout.
-TVLineModel BuildLines(const TVDiff &diff, const LineLayout &layout) {
+TVLineModel BuildLines(const TVDiff &diff, const LineLayout &layout, bool loneLineFeed) {
   TVLineModel model;
   model.SetSource(&diff);
   model.SetViewFilter(layout.view);
+  model.SetLfBreaks(LfBreaksFor(layout.lineEnds, loneLineFeed));
   model.BuildLines(layout.hex ? kHexBytesPerLine : layout.width.value_or(kNoWrap), layout.hex);
   return model;
 }
@@ -174,6 +195,7 @@ int Compare(const Options &options) {
     return Trouble(options.files[1], second);
   const bool firstEmpty = first.Text().empty(), secondEmpty = second.Text().empty();
 
+  const bool loneLineFeed = HasLoneLineFeed(first.Text()) || HasLoneLineFeed(second.Text());
   TVDiff diff;
   diff.RunOn(first.Text(), second.Text());
   // The bytes decide, not the chunks: the engine can split identical texts (one byte, a lone
@@ -185,10 +207,10 @@ int Compare(const Options &options) {
 
   switch (options.format) {
   case Format::Lines:
-    WriteLines(std::cout, BuildLines(diff, options.layout));
+    WriteLines(std::cout, BuildLines(diff, options.layout, loneLineFeed));
     break;
   case Format::Html: {
-    const TVLineModel model = BuildLines(diff, options.layout);
+    const TVLineModel model = BuildLines(diff, options.layout, loneLineFeed);
     WriteHtml(std::cout, model, HtmlPage(options, diff, outcome));
     break;
   }

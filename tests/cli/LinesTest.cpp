@@ -34,6 +34,16 @@ TEST_F(Lines, KindStartLengthAndZonesOfEachLine) {
   EXPECT_EQ(Run({"--lines", Write("same1", "x"), Write("same2", "x")}).status, 0);
 }
 
+TEST_F(Lines, LineEndsFollowTheFilesUnlessChosen) {
+  const std::string n = Write("n.py", "a\nb\nc\n"), o = Write("o.py", "a\nc\n");
+  const std::string lf = "0\t0\t1\t0:1\n1\t2\t1\t1:1\n0\t4\t1\t0:1\n0\t6\t0\t\n";
+  EXPECT_EQ(Run({"--lines", n, o}).out, lf) << "an LF alone: the LF rule";
+  EXPECT_EQ(Run({"--lines", "--line-ends=lf", n, o}).out, lf);
+  EXPECT_EQ(Run({"--lines", "--line-ends=cr", n, o}).out, "3\t0\t6\t3:2,1:2,3:2\n");
+  const std::string crlf = Write("n.txt", "a\r\nb\r\n"), crlf2 = Write("o.txt", "a\r\n");
+  EXPECT_EQ(Run({"--lines", crlf, crlf2}).out, Run({"--lines", "--line-ends=cr", crlf, crlf2}).out);
+}
+
 // Parses --lines output back into lines of the model's form.
 std::vector<std::string> ModelLines(const TVLineModel &model) {
   std::vector<std::string> out;
@@ -60,7 +70,7 @@ std::vector<std::string> OutputLines(const std::string &out) {
   return lines;
 }
 
-TEST_F(Lines, EveryWidthLayoutAndViewIsTheModelsOwn) {
+TEST_F(Lines, EveryWidthLayoutViewAndLineEndIsTheModelsOwn) {
   std::mt19937 rng(7);
   const std::string alphabet = "aab\r\n\r\n \t";
   auto text = [&] {
@@ -75,40 +85,45 @@ TEST_F(Lines, EveryWidthLayoutAndViewIsTheModelsOwn) {
     const std::string o = Write("o" + std::to_string(pair), second);
     TVDiff diff;
     diff.Run(first, second);
+    const bool lone = HasLoneLineFeed(first) || HasLoneLineFeed(second);
     for (const int width : {0, 1, 7, 80})
       for (const bool hex : {false, true})
-        for (const int view : {viewBoth, viewNew, viewOld}) {
-          std::vector<std::string> args = {"--lines"};
-          if (width)
-            args.push_back("--width=" + std::to_string(width));
-          if (hex)
-            args.push_back("--hex");
-          args.push_back(std::string("--view=") + (view == viewBoth  ? "both"
-                                                   : view == viewNew ? "new"
-                                                                     : "old"));
-          args.insert(args.end(), {n, o});
-          TVLineModel model;
-          model.SetSource(&diff);
-          model.SetViewFilter(view);
-          model.BuildLines(hex ? kHexBytesPerLine : width ? width : kNoWrap, hex);
-          const auto r = Run(args);
-          EXPECT_EQ(r.status, first == second ? 0 : 1);
-          EXPECT_EQ(OutputLines(r.out), ModelLines(model))
-              << "pair " << pair << " width " << width << " hex " << hex << " view " << view;
-        }
+        for (const int view : {viewBoth, viewNew, viewOld})
+          for (const std::string ends : {"auto", "cr", "lf"}) {
+            std::vector<std::string> args = {"--lines", "--line-ends=" + ends};
+            if (width)
+              args.push_back("--width=" + std::to_string(width));
+            if (hex)
+              args.push_back("--hex");
+            args.push_back(std::string("--view=") + (view == viewBoth  ? "both"
+                                                     : view == viewNew ? "new"
+                                                                       : "old"));
+            args.insert(args.end(), {n, o});
+            TVLineModel model;
+            model.SetSource(&diff);
+            model.SetViewFilter(view);
+            model.SetLfBreaks(ends == "lf" || (ends == "auto" && lone));
+            model.BuildLines(hex ? kHexBytesPerLine : width ? width : kNoWrap, hex);
+            const auto r = Run(args);
+            EXPECT_EQ(r.status, first == second ? 0 : 1);
+            EXPECT_EQ(OutputLines(r.out), ModelLines(model))
+                << "pair " << pair << " width " << width << " hex " << hex << " view " << view
+                << " line ends " << ends;
+          }
   }
 }
 
 TEST_F(Lines, LayoutOptionsAreCheckedAndBelongToTheLineOutputs) {
   const std::string n = Write("n", "a"), o = Write("o", "b");
-  for (const std::string bad : {"--width=0", "--width=-3", "--width=", "--width=12x",
-                                "--width=99999999999", "--view=mid", "--view="}) {
+  for (const std::string bad :
+       {"--width=0", "--width=-3", "--width=", "--width=12x", "--width=99999999999", "--view=mid",
+        "--view=", "--line-ends=crlf", "--line-ends="}) {
     const auto r = Run({"--lines", bad, n, o});
     EXPECT_EQ(r.status, 2) << bad;
     EXPECT_EQ(r.out, "") << bad;
     EXPECT_NE(r.err.find("dorix-diff: --"), std::string::npos) << bad;
   }
-  for (const std::string stray : {"--hex", "--width=5", "--view=new"}) {
+  for (const std::string stray : {"--hex", "--width=5", "--view=new", "--line-ends=lf"}) {
     const auto r = Run({stray, n, o});
     EXPECT_EQ(r.status, 2) << stray;
     EXPECT_NE(r.err.find("go with --lines or --html"), std::string::npos) << stray;
