@@ -67,25 +67,29 @@ std::optional<std::int32_t> ParseWidth(std::string_view text) {
   return value;
 }
 
-std::optional<TVLineEnds> ParseLineEnds(std::string_view text) {
-  if (text == "auto")
-    return leAuto;
-  if (text == "cr")
-    return leCR;
-  if (text == "lf")
-    return leLF;
-  return std::nullopt;
+// An option that takes one of three names, e.g. --view=new: its value, or false with the reason
+// on standard error.
+template <typename T> struct TChoice {
+  std::string_view option; // with its "="
+  std::string_view names[3];
+  T values[3];
+};
+
+template <typename T> bool ParseChoice(std::string_view arg, const TChoice<T> &choice, T &target) {
+  const std::string_view value = arg.substr(choice.option.size());
+  for (int k = 0; k < 3; ++k)
+    if (value == choice.names[k]) {
+      target = choice.values[k];
+      return true;
+    }
+  std::cerr << "dorix-diff: " << choice.option.substr(0, choice.option.size() - 1) << " wants "
+            << choice.names[0] << ", " << choice.names[1] << " or " << choice.names[2] << ", not "
+            << value << '\n';
+  return false;
 }
 
-std::optional<std::int32_t> ParseView(std::string_view text) {
-  if (text == "both")
-    return viewBoth;
-  if (text == "new")
-    return viewNew;
-  if (text == "old")
-    return viewOld;
-  return std::nullopt;
-}
+const TChoice<std::int32_t> kView{"--view=", {"both", "new", "old"}, {viewBoth, viewNew, viewOld}};
+const TChoice<TVLineEnds> kLineEnds{"--line-ends=", {"auto", "cr", "lf"}, {leAuto, leCR, leLF}};
 
 // The options of the display lines; false for one that is not among them.
 bool ParseLayoutOption(const std::string &arg, LineLayout &layout) {
@@ -99,20 +103,12 @@ bool ParseLayoutOption(const std::string &arg, LineLayout &layout) {
                 << '\n';
       return false;
     }
-  } else if (a.starts_with("--view=")) {
-    const auto view = ParseView(a.substr(7));
-    if (!view) {
-      std::cerr << "dorix-diff: --view wants both, new or old, not " << a.substr(7) << '\n';
+  } else if (a.starts_with(kView.option)) {
+    if (!ParseChoice(a, kView, layout.view))
       return false;
-    }
-    layout.view = *view;
-  } else if (a.starts_with("--line-ends=")) {
-    const auto lineEnds = ParseLineEnds(a.substr(12));
-    if (!lineEnds) {
-      std::cerr << "dorix-diff: --line-ends wants auto, cr or lf, not " << a.substr(12) << '\n';
+  } else if (a.starts_with(kLineEnds.option)) {
+    if (!ParseChoice(a, kLineEnds, layout.lineEnds))
       return false;
-    }
-    layout.lineEnds = *lineEnds;
   } else {
     std::cerr << "dorix-diff: unknown option " << arg << '\n';
     return false;
