@@ -1,5 +1,7 @@
 #include "HtmlPage.h"
 
+#include "Encoding.h"
+
 #include <cstdio>
 #include <string_view>
 
@@ -34,39 +36,11 @@ void AppendEscaped(std::string &out, std::string_view utf8) {
   }
 }
 
-// The length of the valid UTF-8 sequence at the start of s, or 0.
-std::size_t Utf8SequenceLength(std::string_view s) {
-  const auto b = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
-  const unsigned char lead = b(0);
-  std::size_t n = 0;
-  std::uint32_t min = 0;
-  if (lead < 0x80)
-    return 1;
-  if (lead >= 0xC2 && lead <= 0xDF)
-    n = 2, min = 0x80;
-  else if (lead >= 0xE0 && lead <= 0xEF)
-    n = 3, min = 0x800;
-  else if (lead >= 0xF0 && lead <= 0xF4)
-    n = 4, min = 0x10000;
-  else
-    return 0;
-  if (s.size() < n)
-    return 0;
-  std::uint32_t cp = lead & (0x7F >> n);
-  for (std::size_t i = 1; i < n; ++i) {
-    if ((b(i) & 0xC0) != 0x80)
-      return 0;
-    cp = (cp << 6) | (b(i) & 0x3F);
-  }
-  const bool surrogate = cp >= 0xD800 && cp <= 0xDFFF;
-  return cp < min || cp > 0x10FFFF || surrogate ? 0 : n;
-}
-
 // Text given as UTF-8, escaped; a byte that starts no valid sequence becomes U+FFFD and control
 // characters a blank, so that the page stays valid whatever the name was.
 void AppendName(std::string &out, std::string_view s) {
   while (!s.empty()) {
-    const std::size_t n = Utf8SequenceLength(s);
+    const std::size_t n = WellFormedUtf8Length(s);
     if (n == 0)
       out += "\uFFFD";
     else if (n == 1 && (static_cast<unsigned char>(s[0]) < 0x20 || s[0] == 0x7F))

@@ -116,8 +116,8 @@ TEST_F(BuildLinesProperties, MatchesTheCharacterByCharacterReference) {
       got.push_back(line);
     }
     ASSERT_EQ(got, Reference(list, width, hex, view, kUpdated, lf))
-        << "round " << round << " width " << width << " hex " << hex << " view " << view
-        << " lf " << lf;
+        << "round " << round << " width " << width << " hex " << hex << " view " << view << " lf "
+        << lf;
   }
 }
 

@@ -1,0 +1,109 @@
+#include "Encoding.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+namespace {
+
+constexpr std::array<std::pair<TVEncoding, std::string_view>, 5> kNames = {{
+    {TVEncoding::Auto, "auto"},
+    {TVEncoding::Utf8, "utf-8"},
+    {TVEncoding::Windows1251, "cp1251"},
+    {TVEncoding::Dos866, "cp866"},
+    {TVEncoding::Koi8r, "koi8-r"},
+}};
+
+bool HasHighByte(std::string_view text) {
+  return std::any_of(text.begin(), text.end(),
+                     [](char c) { return static_cast<unsigned char>(c) > 127; });
+}
+
+} // namespace
+
+std::string_view EncodingName(TVEncoding encoding) {
+  for (const auto &[value, name] : kNames)
+    if (value == encoding)
+      return name;
+  return kNames[0].second;
+}
+
+std::optional<TVEncoding> EncodingNamed(std::string_view name) {
+  for (const auto &[value, known] : kNames)
+    if (known == name)
+      return value;
+  return std::nullopt;
+}
+
+bool IsUtf8Continuation(unsigned char byte) {
+  return (byte & 0xC0) == 0x80;
+}
+
+std::size_t Utf8SequenceLength(unsigned char lead) {
+  if (lead >= 0xC2 && lead <= 0xDF)
+    return 2;
+  if (lead >= 0xE0 && lead <= 0xEF)
+    return 3;
+  if (lead >= 0xF0 && lead <= 0xF4)
+    return 4;
+  return 1;
+}
+
+std::size_t WellFormedUtf8Length(std::string_view text) {
+  if (text.empty())
+    return 0;
+  const auto *p = reinterpret_cast<const unsigned char *>(text.data());
+  const std::size_t n = text.size();
+  const unsigned char b = p[0];
+  if (b < 0x80)
+    return 1;
+  std::size_t length = Utf8SequenceLength(b);
+  if (length == 1 || length > n)
+    return 0;
+  // The second byte's range rules out overlong forms, surrogates and code points past U+10FFFF.
+  unsigned char low = 0x80, high = 0xBF;
+  if (b == 0xE0)
+    low = 0xA0;
+  else if (b == 0xED)
+    high = 0x9F;
+  else if (b == 0xF0)
+    low = 0x90;
+  else if (b == 0xF4)
+    high = 0x8F;
+  if (p[1] < low || p[1] > high)
+    return 0;
+  for (std::size_t k = 2; k < length; ++k)
+    if (!IsUtf8Continuation(p[k]))
+      return 0;
+  return length;
+}
+
+bool StartsWithUtf8Bom(std::string_view text) {
+  return text.starts_with("\xEF\xBB\xBF");
+}
+
+bool IsValidUtf8(std::string_view text) {
+  const auto *p = reinterpret_cast<const unsigned char *>(text.data());
+  std::size_t n = text.size();
+  while (n > 0) {
+    // Eight ASCII bytes at a time: most source text is mostly ASCII.
+    std::uint64_t word = 0;
+    if (n >= 8 && (std::memcpy(&word, p, 8), (word & 0x8080808080808080ull) == 0)) {
+      p += 8, n -= 8;
+      continue;
+    }
+    const std::size_t length = WellFormedUtf8Length({reinterpret_cast<const char *>(p), n});
+    if (length == 0)
+      return false;
+    p += length, n -= length;
+  }
+  return true;
+}
+
+TVEncoding DetectEncoding(std::string_view first, std::string_view second, bool oem) {
+  if (StartsWithUtf8Bom(first) || StartsWithUtf8Bom(second))
+    return TVEncoding::Utf8;
+  if ((HasHighByte(first) || HasHighByte(second)) && IsValidUtf8(first) && IsValidUtf8(second))
+    return TVEncoding::Utf8;
+  return oem ? TVEncoding::Dos866 : TVEncoding::Windows1251;
+}

@@ -1,0 +1,29 @@
+// The encodings the files may be in, how the automatic choice picks one, and what UTF-8 text
+// looks like byte by byte.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+enum class TVEncoding : std::uint8_t { Auto, Utf8, Windows1251, Dos866, Koi8r };
+
+// The names the settings store and the command line use: "auto", "utf-8", "cp1251", "cp866",
+// "koi8-r"; and back, nothing for an unknown name.
+std::string_view EncodingName(TVEncoding encoding);
+std::optional<TVEncoding> EncodingNamed(std::string_view name);
+
+bool IsUtf8Continuation(unsigned char byte);
+// The length of the sequence a lead byte begins (2 to 4); 1 for ASCII and for bytes that begin
+// none (a continuation byte or an invalid lead).
+std::size_t Utf8SequenceLength(unsigned char lead);
+// The length of the well-formed character at the start of text, or 0 when there is none.
+std::size_t WellFormedUtf8Length(std::string_view text);
+bool StartsWithUtf8Bom(std::string_view text);
+// Whole text is well-formed UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
+bool IsValidUtf8(std::string_view text);
+
+// Automatic: a UTF-8 byte order mark in either text, or both texts valid UTF-8 with a byte above
+// 127 in either, gives UTF-8; otherwise Windows-1251, or DOS (866) when the OEM mode is on.
+TVEncoding DetectEncoding(std::string_view first, std::string_view second, bool oem);
