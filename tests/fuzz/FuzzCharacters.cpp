@@ -3,16 +3,16 @@
 // piece.
 #include "../model/CharacterChecks.h"
 
+#include "TwoTexts.h"
+
 #include <cstdint>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
   if (size == 0)
     return 0;
-  const std::size_t split = data[0] * (size - 1) / 255;
-  const std::string first(reinterpret_cast<const char *>(data + 1), split);
-  const std::string second(reinterpret_cast<const char *>(data + 1 + split), size - 1 - split);
+  const auto [first, second] = TwoTexts(data, size);
   const std::string fault = CharacterPiecesFault(first, second);
   if (!fault.empty()) {
     std::fprintf(stderr, "%s\n", fault.c_str());
