@@ -28,29 +28,29 @@ void WriteColoured(std::ostream &out, std::string_view text, std::string_view on
 
 } // namespace
 
-void WriteMerged(std::ostream &out, const TVDiff &diff, bool colour) {
-  for (int i = 0; i < diff.Count(); ++i) {
-    const std::string_view text = diff.Text(i);
-    const std::int32_t kind = diff.GetKind(i);
-    if (kind == diff.EqualKind || text.empty())
+void WriteMerged(std::ostream &out, const TVKindStringList &pieces, bool colour) {
+  for (int i = 0; i < pieces.Count(); ++i) {
+    const std::string_view text = pieces.Text(i);
+    const std::int32_t kind = pieces.GetKind(i);
+    if (kind == kindEqual || text.empty())
       out << text;
     else if (colour)
-      WriteColoured(out, text, kind == diff.FirstKind ? kInsertedOn : kDeletedOn);
-    else if (kind == diff.FirstKind)
+      WriteColoured(out, text, kind == kindInserted ? kInsertedOn : kDeletedOn);
+    else if (kind == kindInserted)
       out << "{+" << text << "+}";
     else
       out << "[-" << text << "-]";
   }
 }
 
-void WriteChunks(std::ostream &out, const TVDiff &diff) {
-  for (int i = 0; i < diff.Count(); ++i)
-    out << diff.GetKind(i) << '\t' << diff.Text(i).size() << '\n';
+void WriteChunks(std::ostream &out, const TVKindStringList &pieces) {
+  for (int i = 0; i < pieces.Count(); ++i)
+    out << pieces.GetKind(i) << '\t' << pieces.Text(i).size() << '\n';
 }
 
-void WriteCounters(std::ostream &out, const TVDiff &diff) {
-  out << diff.EqualChars << ' ' << diff.FirstChars << ' ' << diff.SecondChars << ' '
-      << diff.EqualChunks << ' ' << diff.FirstChunks << ' ' << diff.SecondChunks << '\n';
+void WriteCounters(std::ostream &out, const TVPieceCounts &c) {
+  out << c.EqualChars << ' ' << c.FirstChars << ' ' << c.SecondChars << ' ' << c.EqualChunks << ' '
+      << c.FirstChunks << ' ' << c.SecondChunks << '\n';
 }
 
 namespace {

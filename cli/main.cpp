@@ -1,5 +1,7 @@
 // dorix-diff: the comparison engine from a terminal.
+#include "CharacterPieces.h"
 #include "CompareStatus.h"
+#include "Encoding.h"
 #include "FileText.h"
 #include "HtmlPage.h"
 #include "LineModel.h"
@@ -25,7 +27,8 @@ enum class Colour { Auto, Always, Never };
 constexpr int kSame = 0, kDiffer = 1, kTrouble = 2;
 
 const char kUsage[] =
-    "usage: dorix-diff [--chunks | --stats] [--color=auto|always|never] [--] FIRST SECOND\n"
+    "usage: dorix-diff [--chunks | --stats] [--color=auto|always|never] [--encoding=E]\n"
+    "                  [--] FIRST SECOND\n"
     "       dorix-diff --lines | --html [--width=N] [--hex] [--view=both|new|old]\n"
     "                  [--line-ends=auto|cr|lf] [--] FIRST SECOND\n"
     "  FIRST is the new version, SECOND the old one.\n"
@@ -40,6 +43,10 @@ const char kUsage[] =
     "  --view     both files (default), or the new or the old one with the shared text\n"
     "  --line-ends  cr: CR and CR LF end lines; lf: an LF alone too; auto (default): lf when\n"
     "             either file holds an LF without a CR before it\n"
+    "  --encoding auto (default), utf-8, cp1251, cp866 or koi8-r. Under UTF-8 no piece of the\n"
+    "             merged text splits a character; --chunks and --stats do so only when\n"
+    "             --encoding=utf-8 is given. Automatic: UTF-8 when either file starts with\n"
+    "             its byte order mark, or both are valid UTF-8 with a byte above 127.\n"
     "Exit status: 0 identical, 1 different, 2 trouble.\n";
 
 // How the display lines of --lines and --html are laid out.
@@ -55,6 +62,7 @@ struct Options {
   Format format = Format::Merged;
   Colour colour = Colour::Auto;
   LineLayout layout;
+  TVEncoding encoding = TVEncoding::Auto;
   std::vector<std::string> files;
 };
 
@@ -139,7 +147,15 @@ bool ParseArguments(int argc, char **argv, Options &options) {
       options.colour = Colour::Always;
     else if (arg == "--color=never")
       options.colour = Colour::Never;
-    else if (!ParseLayoutOption(arg, options.layout))
+    else if (arg.starts_with("--encoding=")) {
+      const auto encoding = EncodingNamed(std::string_view(arg).substr(11));
+      if (!encoding) {
+        std::cerr << "dorix-diff: --encoding wants auto, utf-8, cp1251, cp866 or koi8-r, not "
+                  << arg.substr(11) << '\n';
+        return false;
+      }
+      options.encoding = *encoding;
+    } else if (!ParseLayoutOption(arg, options.layout))
       return false;
   }
   const bool lines = options.format == Format::Lines || options.format == Format::Html;
@@ -198,8 +214,22 @@ int Compare(const Options &options) {
   // line break), but when it found nothing apart the texts are the same without a comparison.
   const bool same =
       (diff.FirstChars == 0 && diff.SecondChars == 0) || first.Text() == second.Text();
-  const std::string_view outcome = StatusText(DecideOutcome(
-      {true, true, firstEmpty, secondEmpty, diff.EqualChars, diff.FirstChars, diff.SecondChars}));
+
+  // Under UTF-8 the merged text shows whole characters; the pieces of the other outputs are the
+  // engine's exact ones unless UTF-8 is asked for by name.
+  const TVEncoding encoding = options.encoding == TVEncoding::Auto
+                                  ? DetectEncoding(first.Text(), second.Text(), false)
+                                  : options.encoding;
+  const bool snap = encoding == TVEncoding::Utf8 &&
+                    (options.format == Format::Merged || options.encoding == TVEncoding::Utf8);
+  std::optional<TVCharacterPieces> snapped;
+  if (snap)
+    snapped.emplace(diff);
+  const TVKindStringList &pieces = snapped ? *snapped : static_cast<const TVKindStringList &>(diff);
+  const TVPieceCounts counts = CountPieces(pieces);
+  const std::string_view outcome =
+      StatusText(DecideOutcome({true, true, firstEmpty, secondEmpty, counts.EqualChars,
+                                counts.FirstChars, counts.SecondChars}));
 
   switch (options.format) {
   case Format::Lines:
@@ -211,16 +241,16 @@ int Compare(const Options &options) {
     break;
   }
   case Format::Chunks:
-    WriteChunks(std::cout, diff);
+    WriteChunks(std::cout, pieces);
     break;
   case Format::Stats:
-    WriteCounters(std::cout, diff);
+    WriteCounters(std::cout, counts);
     std::cout << outcome << '\n';
     break;
   case Format::Merged: {
     const bool colour = options.colour == Colour::Always ||
                         (options.colour == Colour::Auto && ::isatty(STDOUT_FILENO));
-    WriteMerged(std::cout, diff, colour);
+    WriteMerged(std::cout, pieces, colour);
     std::cout.flush();
     std::cerr << outcome << '\n';
     break;
