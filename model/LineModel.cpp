@@ -131,6 +131,35 @@ private:
   std::size_t FNextCr, FNextLf;
 };
 
+// What joins a line before it must end: bytes and the cells they take.
+struct TTake {
+  std::size_t bytes = 0;
+  std::int32_t cells = 0;
+};
+
+// One cell a byte: up to the room, or the next break.
+TTake TakeBytes(std::size_t left, std::size_t toBreak, std::int32_t room) {
+  const std::size_t bytes = std::min({left, toBreak, static_cast<std::size_t>(room)});
+  return {bytes, static_cast<std::int32_t>(bytes)};
+}
+
+// Whole characters from i up to the break at `end`, as many as the room's cells hold. A
+// character wider than a whole line still takes a line of its own.
+TTake TakeCells(std::string_view s, std::size_t i, std::size_t end, std::int32_t room,
+                std::int32_t col, const TVTextForm &form) {
+  TTake take;
+  while (i + take.bytes < end) {
+    const std::size_t at = i + take.bytes;
+    const int cells = CellsAt(s, at, form, col + take.cells);
+    if (take.cells + cells > room && (take.bytes > 0 || col > 0))
+      break;
+    take.bytes += Utf8CharacterAt(s, at).Bytes;
+    take.cells += cells;
+  }
+  take.bytes = std::min(take.bytes, end - i); // a character cut short by the entry's end
+  return take;
+}
+
 } // namespace
 
 void TVLineModel::ReserveLines(std::int32_t width, bool hex) {
@@ -155,6 +184,7 @@ void TVLineModel::ReserveLines(std::int32_t width, bool hex) {
 void TVLineModel::BuildLines(std::int32_t width, bool hex) {
   width = std::max(width, 1); // a line always takes at least one character
   const bool lf = FLfBreaks && !hex;
+  const bool utf8 = FForm.Utf8 && !hex; // the hex layout counts bytes
   ReportProgress(0, psStart);
   ReserveLines(width, hex);
   FMaxLineLength = 0;
@@ -193,14 +223,14 @@ void TVLineModel::BuildLines(std::int32_t width, bool hex) {
     while (i < n) {
       // The characters that join the current line before it must end: up to the width, and
       // in the text layouts up to the next break. Taken as one run, not one by one.
-      const std::size_t room = std::min(n - i, static_cast<std::size_t>(width - col));
-      const std::size_t take = std::min(room, breaks.From(i) - i);
-      if (take > 0) {
+      const TTake take = utf8 ? TakeCells(s, i, breaks.From(i), width - col, col, FForm)
+                              : TakeBytes(n - i, breaks.From(i) - i, width - col);
+      if (take.bytes > 0) {
         merge(kind);
-        i += take;
-        col += static_cast<std::int32_t>(take);
-        pos += static_cast<std::int64_t>(take);
-        sinceIdle += take;
+        i += take.bytes;
+        col += take.cells;
+        pos += static_cast<std::int64_t>(take.bytes);
+        sinceIdle += take.bytes;
         if (sinceIdle >= kIdleEvery && OnIdle) {
           sinceIdle -= kIdleEvery;
           OnIdle();

@@ -3,6 +3,7 @@
 // break or at the layout's width; the view, the command line and the HTML export all read these.
 #pragma once
 
+#include "Cells.h"
 #include "HexText.h"
 #include "TextRange.h"
 #include "VClasses.h"
@@ -66,6 +67,10 @@ public:
   // that line end. Off: the CR rule, where an LF alone is an ordinary character.
   void SetLfBreaks(bool on) { FLfBreaks = on; }
   bool LfBreaks() const { return FLfBreaks; }
+  // How bytes make cells: in UTF-8 the width counts cells, and a character is never split.
+  // FLength, FStart and the zones stay in bytes; FMaxLineLength counts cells.
+  void SetTextForm(const TVTextForm &form) { FForm = form; }
+  const TVTextForm &TextForm() const { return FForm; }
   // The line end a copy puts between lines: LF under the LF rule, CR LF under the CR rule.
   std::string_view LineEnd() const { return FLfBreaks ? "\n" : "\r\n"; }
 
@@ -108,6 +113,7 @@ private:
   std::unique_ptr<const TVKindStringList> FOwnedSource; // set while the model owns FSource
   std::int32_t FViewFilter = viewBoth;
   bool FLfBreaks = false;
+  TVTextForm FForm;
   std::vector<TVMemoLine> FLines;
   std::vector<TVMemoLineZone> FZoneStore;
   std::int32_t FMaxLineLength = 500;
