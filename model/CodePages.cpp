@@ -34,7 +34,27 @@ constexpr char16_t kDos866Tail[16] = {0x0401, 0x0451, 0x0404, 0x0454, 0x0407, 0x
                                       0x040E, 0x045E, 0x00B0, 0x2219, 0x00B7, 0x221A,
                                       0x2116, 0x00A4, 0x25A0, 0x00A0};
 
-// The part both code pages share: ASCII with glyphs for the control codes.
+// KOI8-R's upper half as Python's koi8_r codec gives it (generated once, 0x80 to 0xFF).
+constexpr char16_t kKoi8rHigh[128] = {
+    0x2500, 0x2502, 0x250C, 0x2510, 0x2514, 0x2518, 0x251C, 0x2524, // 80
+    0x252C, 0x2534, 0x253C, 0x2580, 0x2584, 0x2588, 0x258C, 0x2590, // 88
+    0x2591, 0x2592, 0x2593, 0x2320, 0x25A0, 0x2219, 0x221A, 0x2248, // 90
+    0x2264, 0x2265, 0x00A0, 0x2321, 0x00B0, 0x00B2, 0x00B7, 0x00F7, // 98
+    0x2550, 0x2551, 0x2552, 0x0451, 0x2553, 0x2554, 0x2555, 0x2556, // A0
+    0x2557, 0x2558, 0x2559, 0x255A, 0x255B, 0x255C, 0x255D, 0x255E, // A8
+    0x255F, 0x2560, 0x2561, 0x0401, 0x2562, 0x2563, 0x2564, 0x2565, // B0
+    0x2566, 0x2567, 0x2568, 0x2569, 0x256A, 0x256B, 0x256C, 0x00A9, // B8
+    0x044E, 0x0430, 0x0431, 0x0446, 0x0434, 0x0435, 0x0444, 0x0433, // C0
+    0x0445, 0x0438, 0x0439, 0x043A, 0x043B, 0x043C, 0x043D, 0x043E, // C8
+    0x043F, 0x044F, 0x0440, 0x0441, 0x0442, 0x0443, 0x0436, 0x0432, // D0
+    0x044C, 0x044B, 0x0437, 0x0448, 0x044D, 0x0449, 0x0447, 0x044A, // D8
+    0x042E, 0x0410, 0x0411, 0x0426, 0x0414, 0x0415, 0x0424, 0x0413, // E0
+    0x0425, 0x0418, 0x0419, 0x041A, 0x041B, 0x041C, 0x041D, 0x041E, // E8
+    0x041F, 0x042F, 0x0420, 0x0421, 0x0422, 0x0423, 0x0416, 0x0412, // F0
+    0x042C, 0x042B, 0x0417, 0x0428, 0x042D, 0x0429, 0x0427, 0x042A, // F8
+};
+
+// The part the code pages share: ASCII with glyphs for the control codes.
 TCodePageTable AsciiWithGlyphs() {
   TCodePageTable t{};
   for (int c = 0; c < 128; ++c)
@@ -62,6 +82,13 @@ TCodePageTable MakeDos866() {
     t[c] = static_cast<char16_t>(0x0440 + (c - 0xE0)); // р … я
   for (int c = 0xF0; c < 0x100; ++c)
     t[c] = kDos866Tail[c - 0xF0];
+  return t;
+}
+
+TCodePageTable MakeKoi8r() {
+  TCodePageTable t = AsciiWithGlyphs();
+  for (int c = 0x80; c < 0x100; ++c)
+    t[c] = kKoi8rHigh[c - 0x80];
   return t;
 }
 
@@ -117,14 +144,15 @@ std::array<char, 256> MakeUpperWindows1251() {
 } // namespace
 
 const TCodePageTable &CodePageTable(TCodePage page) {
-  static const TCodePageTable windows = MakeWindows1251(), dos = MakeDos866();
-  return page == TCodePage::Dos866 ? dos : windows;
+  static const TCodePageTable windows = MakeWindows1251(), dos = MakeDos866(), koi8r = MakeKoi8r();
+  return page == TCodePage::Dos866 ? dos : page == TCodePage::Koi8r ? koi8r : windows;
 }
 
 const TCodePageTable &DisplayTable(TCodePage page) {
-  static const TCodePageTable windows = ForDisplay(CodePageTable(TCodePage::Windows1251)),
-                              dos = ForDisplay(CodePageTable(TCodePage::Dos866));
-  return page == TCodePage::Dos866 ? dos : windows;
+  static const TCodePageTable tables[] = {ForDisplay(CodePageTable(TCodePage::Windows1251)),
+                                          ForDisplay(CodePageTable(TCodePage::Dos866)),
+                                          ForDisplay(CodePageTable(TCodePage::Koi8r))};
+  return tables[static_cast<int>(page)];
 }
 
 const TCodePageTable &Windows1251Table() {

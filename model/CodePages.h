@@ -1,4 +1,4 @@
-// The two 8-bit code pages the viewer shows text in, as tables to UTF-16, and the Windows-1251
+// The 8-bit code pages the viewer shows text in (Windows-1251, DOS 866, KOI8-R), as tables to UTF-16, and the Windows-1251
 // letter services that search needs. Control codes map to the classic glyph characters
 // (☺ ☻ ♥ … ⌂) so that a control byte shows as a symbol in its cell.
 #pragma once
@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-enum class TCodePage { Windows1251, Dos866 };
+enum class TCodePage { Windows1251, Dos866, Koi8r };
 
 using TCodePageTable = std::array<char16_t, 256>;
 

@@ -141,9 +141,10 @@ private:
 };
 
 const TEscapedGlyphs &GlyphsOf(TCodePage page) {
-  static const TEscapedGlyphs windows(DisplayTable(TCodePage::Windows1251)),
-      dos(DisplayTable(TCodePage::Dos866));
-  return page == TCodePage::Dos866 ? dos : windows;
+  static const TEscapedGlyphs glyphs[] = {TEscapedGlyphs(DisplayTable(TCodePage::Windows1251)),
+                                          TEscapedGlyphs(DisplayTable(TCodePage::Dos866)),
+                                          TEscapedGlyphs(DisplayTable(TCodePage::Koi8r))};
+  return glyphs[static_cast<int>(page)];
 }
 
 void WriteLine(std::string &out, const TVLineModel &model, int i, const THtmlPage &page,

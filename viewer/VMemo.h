@@ -196,6 +196,14 @@ private:
 
   int LineCount() const { return FModel.LineCount(); }
 
+  // cells of UTF-8 lines (outside UTF-8 and in the hex layout a cell is a byte column)
+  bool CellMode() const;
+  template <typename Visit> void WalkCharacters(int line, Visit visit) const;
+  std::int64_t CellColumn(int line, std::int64_t col) const;
+  std::int32_t ByteColumn(int line, std::int64_t cell) const;
+  std::int32_t CharacterStart(int line, std::int32_t col) const;
+  std::int32_t NextCharacter(int line, std::int32_t col) const;
+
   // layout
   void UpdateFontMetrics();
   std::int32_t WrapWidth() const;
@@ -215,6 +223,7 @@ private:
   void DrawZoneMarked(PaintState &ps, QRect rect, std::string_view text, std::int64_t startCol,
                       TVPane pane);
   void TextOutZone(PaintState &ps, QRect rect, std::string_view text);
+  void PaintCellRow(PaintState &ps, int i, const QColor &lineColor);
   void DrawCells(QPainter &p, const QFont &font, int x, int baseline, const QString &text);
   void FillBand(PaintState &ps, std::int64_t x, std::int64_t width, int top, int bottom,
                 const QColor &color);
@@ -298,3 +307,21 @@ private:
   bool FBuilding = false;       // Relayout is building the lines
   bool FBuiltLfBreaks = false;  // the line-end rule of the lines built last
 };
+
+// Each character of a line in turn: its byte column, its first cell, its bytes and cells; then
+// once more with no bytes at the line's end. The walk stops where visit answers false.
+template <typename Visit> void TVMemo::WalkCharacters(int line, Visit visit) const {
+  const TVTextForm &form = FModel.TextForm();
+  std::int64_t col = 0, cell = 0;
+  for (const TVMemoLineZone &zone : FModel.ZonesOf(line)) {
+    const std::string_view text = zone.Text();
+    for (std::size_t b = 0; b < text.size();) {
+      const int bytes = Utf8CharacterAt(text, b).Bytes;
+      const int cells = CellsAt(text, b, form, cell);
+      if (!visit(col, cell, bytes, cells))
+        return;
+      col += bytes, cell += cells, b += static_cast<std::size_t>(bytes);
+    }
+  }
+  visit(col, cell, 0, 0); // the end of the line
+}

@@ -33,7 +33,7 @@ void TVMemo::UpdateCaretPos() {
   if (!HasKeyboardFocus())
     return;
   const TVCellGeometry g = Geometry();
-  const TVRect r = g.CaretRect(CaretPane(), FCaretCol, FCaretLine);
+  const TVRect r = g.CaretRect(CaretPane(), CellColumn(FCaretLine, FCaretCol), FCaretLine);
   const QRect old = CaretRect();
   // A caret far outside is kept at a distance the toolkit's coordinates can hold.
   FCaretRect =
@@ -76,8 +76,8 @@ void TVMemo::PointToCaret(int x, int y) {
   const TVCell cell = Geometry().CellAt(x, y);
   if (FHexMode)
     FCaretInHex = cell.Pane == paneHexDigits;
-  FCaretCol = cell.Col;
   FCaretLine = std::max(0, std::min(cell.Line, LineCount() - 1));
+  FCaretCol = ByteColumn(FCaretLine, cell.Col);
 }
 
 void TVMemo::MoveCaret(std::int32_t col, std::int32_t line, bool force) {
@@ -102,7 +102,7 @@ void TVMemo::MoveCaret(std::int32_t col, std::int32_t line, bool force) {
     col = end;
   if (FWrapMode && col > end)
     col = end;
-  col = std::max(col, 0);
+  col = CharacterStart(line, std::max(col, 0));
   if (force || col != FCaretCol) {
     FCaretCol = col;
     ScrollToCaret();
@@ -116,7 +116,8 @@ void TVMemo::MoveCaret(std::int32_t col, std::int32_t line, bool force) {
 void TVMemo::ScrollToColumn(std::int32_t col) {
   const TVCellGeometry g = Geometry();
   const std::int64_t w = FClientArea.width() - g.GutterWidth();
-  const std::int64_t left = g.ContentX(CaretPane(), col), right = left + FCharWidth;
+  const std::int64_t left = g.ContentX(CaretPane(), CellColumn(FCaretLine, col)),
+                     right = left + FCharWidth;
   std::int64_t scroll = FScrollX;
   if (left < scroll)
     scroll = left; // the column comes to the left edge
@@ -183,7 +184,7 @@ void TVMemo::CaretRight() {
       MoveCaret(0, FCaretLine + 1, false);
     return;
   }
-  MoveCaret(FCaretCol + 1, FCaretLine, false);
+  MoveCaret(NextCharacter(FCaretLine, FCaretCol), FCaretLine, false);
 }
 
 void TVMemo::SwitchPane() {

@@ -134,6 +134,10 @@ void TVMemo::PaintLine(PaintState &ps, int i) {
   FillBand(ps, ps.g.ColumnX(paneText, 0) - half, half, ps.top, ps.bottom, lineColor);
   if (FHexMode)
     FillBand(ps, ps.g.CharAreaX(), half, ps.top, ps.bottom, lineColor);
+  if (CellMode()) {
+    PaintCellRow(ps, i, lineColor);
+    return;
+  }
 
   const std::int64_t separator = ps.g.HexSeparatorX();
   Column columns[2] = {{ps.g.ColumnX(paneText, 0),
@@ -282,6 +286,63 @@ void TVMemo::DrawCells(QPainter &p, const QFont &font, int x, int baseline, cons
   run.setUnderline(font.underline());
   run.setStrikeOut(font.strikeOut());
   p.drawGlyphRun(QPointF(0, 0), run);
+}
+
+// A UTF-8 line, a character at a time in the cells it takes: a wide one in two, a combining mark
+// over the cell before it, a tab as blank cells up to its stop, a control character as its glyph
+// and a byte that begins no character as the replacement mark.
+void TVMemo::PaintCellRow(PaintState &ps, int i, const QColor &lineColor) {
+  const TCodePageTable &glyphs = DisplayTable(TCodePage::Windows1251);
+  const int textLeft = ps.g.TextLeft();
+  LineMarkRange(ps, i);
+  const auto zones = FModel.LineZones(i);
+  std::size_t z = 0, b = 0; // the zone and byte the walk stands on
+  std::int64_t lastCell = 0;
+  WalkCharacters(i, [&](std::int64_t col, std::int64_t cell, int bytes, int cells) {
+    lastCell = cell;
+    if (bytes == 0)
+      return false;
+    while (b >= zones[z].Text().size())
+      ++z, b = 0;
+    const std::string_view text = zones[z].Text();
+    const TVCharacter c = Utf8CharacterAt(text, b);
+    if (b == 0) {
+      const auto kind = static_cast<std::size_t>(zones[z].Kind);
+      SetZoneCanvas(ps, kind < FStyles.size() ? FStyles[kind] : FStyles[0]);
+    }
+    b += static_cast<std::size_t>(bytes);
+    const std::int64_t x = ps.g.ColumnX(paneText, cells > 0 ? cell : cell - 1);
+    if (x > ps.clientRight)
+      return false;
+    const std::int64_t right = x + std::max(cells, 1) * std::int64_t{FCharWidth};
+    if (right <= textLeft)
+      return true;
+    const bool marked = ps.mark && col >= ps.markFrom && col < ps.markTo;
+    const QColor brush = !marked ? ps.brush : ps.markIsFound ? QColor(Qt::black) : Qc(clHighlight);
+    const QColor pen = !marked              ? ps.fontColor
+                       : ps.markIsFound     ? QColor(Qt::white)
+                                            : Qc(clHighlightText);
+    const QRect rect(QPoint(static_cast<int>(std::max<std::int64_t>(x, textLeft)), ps.top),
+                     QPoint(static_cast<int>(std::min<std::int64_t>(right, ps.clientRight)) - 1,
+                            ps.bottom - 1));
+    if (cells > 0)
+      ps.p.fillRect(rect, brush);
+    if (c.CodePoint == '	')
+      return true;
+    char32_t shown = c.Valid ? c.CodePoint : U'�';
+    if (c.Valid && (shown < 0x20 || shown == 0x7F))
+      shown = glyphs[shown];
+    ps.p.save();
+    ps.p.setClipRect(rect);
+    ps.p.setFont(*ps.font);
+    ps.p.setPen(pen);
+    ps.p.drawText(QPoint(static_cast<int>(x), ps.top + QFontMetrics(*ps.font).ascent()),
+                  QString::fromUcs4(&shown, 1));
+    ps.p.restore();
+    return true;
+  });
+  const std::int64_t end = ps.g.ColumnX(paneText, lastCell);
+  FillBand(ps, end, ps.clientRight - end, ps.top, ps.bottom, lineColor);
 }
 
 void TVMemo::LineMarkRange(PaintState &ps, int i) const {

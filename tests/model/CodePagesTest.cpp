@@ -29,8 +29,21 @@ TEST(CodePages, DosTableHasCyrillicAndBoxDrawing) {
   EXPECT_EQ(t[0xFC], u'\u2116'); // №
 }
 
-TEST(CodePages, ControlCodesAreClassicGlyphsInBoth) {
-  for (TCodePage page : {TCodePage::Windows1251, TCodePage::Dos866}) {
+TEST(CodePages, Koi8rTableHasCyrillicInItsOwnOrder) {
+  const auto &t = CodePageTable(TCodePage::Koi8r);
+  EXPECT_EQ(t[0xC1], u'\u0430'); // а
+  EXPECT_EQ(t[0xE1], u'\u0410'); // А
+  EXPECT_EQ(t[0xD1], u'\u044F'); // я
+  EXPECT_EQ(t[0xA3], u'\u0451'); // ё
+  EXPECT_EQ(t[0xB3], u'\u0401'); // Ё
+  EXPECT_EQ(t[0x80], u'\u2500'); // ─
+  std::string out;
+  AppendUtf8(out, "\xF0\xD2\xC9\xD7\xC5\xD4", t);
+  EXPECT_EQ(out, "Привет");
+}
+
+TEST(CodePages, ControlCodesAreClassicGlyphsInEach) {
+  for (TCodePage page : {TCodePage::Windows1251, TCodePage::Dos866, TCodePage::Koi8r}) {
     const auto &t = CodePageTable(page);
     EXPECT_EQ(t[0x01], u'\u263A'); // ☺
     EXPECT_EQ(t[0x0D], u'\u266A'); // ♪
