@@ -155,15 +155,17 @@ const TCodePageTable &DisplayTable(TCodePage page) {
   return tables[static_cast<int>(page)];
 }
 
-const TCodePageTable &Windows1251Table() {
-  static const TCodePageTable table = [] {
-    TCodePageTable t = CodePageTable(TCodePage::Windows1251);
+const TCodePageTable &FaithfulTable(TCodePage page) {
+  auto faithful = [](TCodePage p) {
+    TCodePageTable t = CodePageTable(p);
     for (int c = 0; c < 32; ++c)
       t[c] = static_cast<char16_t>(c);
     t[0x7F] = 0x7F;
     return t;
-  }();
-  return table;
+  };
+  static const TCodePageTable tables[] = {faithful(TCodePage::Windows1251),
+                                          faithful(TCodePage::Dos866), faithful(TCodePage::Koi8r)};
+  return tables[static_cast<int>(page)];
 }
 
 void AppendUtf8(std::string &out, std::string_view bytes, const TCodePageTable &table) {

@@ -1,6 +1,6 @@
-// The 8-bit code pages the viewer shows text in (Windows-1251, DOS 866, KOI8-R), as tables to UTF-16, and the Windows-1251
-// letter services that search needs. Control codes map to the classic glyph characters
-// (☺ ☻ ♥ … ⌂) so that a control byte shows as a symbol in its cell.
+// The 8-bit code pages the viewer shows text in (Windows-1251, DOS 866, KOI8-R), as tables to
+// UTF-16, and the Windows-1251 letter services that search needs. Control codes map to the classic
+// glyph characters (☺ ☻ ♥ … ⌂) so that a control byte shows as a symbol in its cell.
 #pragma once
 
 #include <array>
@@ -19,8 +19,8 @@ const TCodePageTable &CodePageTable(TCodePage page);
 // one cell.
 const TCodePageTable &DisplayTable(TCodePage page);
 
-// Windows-1251 as it is meant, control bytes as themselves (for the clipboard).
-const TCodePageTable &Windows1251Table();
+// A code page as it is meant, control bytes as themselves (for the clipboard).
+const TCodePageTable &FaithfulTable(TCodePage page);
 
 // Appends bytes decoded with a table as UTF-8.
 void AppendUtf8(std::string &out, std::string_view bytes, const TCodePageTable &table);

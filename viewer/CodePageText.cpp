@@ -17,7 +17,11 @@ QString DecodeForDisplay(std::string_view bytes, TCodePage page) {
 }
 
 QString DecodeWindows1251(std::string_view bytes) {
-  return Decode(bytes, Windows1251Table());
+  return DecodeFaithfully(bytes, TCodePage::Windows1251);
+}
+
+QString DecodeFaithfully(std::string_view bytes, TCodePage page) {
+  return Decode(bytes, FaithfulTable(page));
 }
 
 std::optional<std::string> EncodeWindows1251(const QString &text) {

@@ -10,5 +10,7 @@ QString DecodeForDisplay(std::string_view bytes, TCodePage page);
 
 // Decodes Windows-1251 text faithfully (for the clipboard).
 QString DecodeWindows1251(std::string_view bytes);
+// Any code page the same way: control bytes as themselves.
+QString DecodeFaithfully(std::string_view bytes, TCodePage page);
 
 std::optional<std::string> EncodeWindows1251(const QString &text);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "CellGeometry.h"
+#include "CodePages.h"
 #include "ColorValue.h"
 #include "LineModel.h"
 
@@ -69,11 +70,14 @@ public:
   void SetViewFilter(std::int32_t filter);
   void SetHexMode(bool on);
   void SetOemMode(bool on);
+  // The single-byte code page text is drawn in (UTF-8 text is the model's text form).
+  void SetCodePage(TCodePage page);
+  TCodePage CodePage() const { return FCodePage; }
   void SetHaveLeft(bool on);
   bool HaveLeft() const { return FHaveLeft; }
   bool WrapMode() const { return FWrapMode; }
   bool HexMode() const { return FHexMode; }
-  bool OemMode() const { return FOemMode; }
+  bool OemMode() const { return FCodePage == TCodePage::Dos866; }
   void BeginUpdate() { ++FUpdateLock; }
   void EndUpdate() { --FUpdateLock; }
   bool LayoutWidthChanged() const { return FClientArea.width() != FLayoutWidth; }
@@ -280,7 +284,7 @@ private:
   int FCharWidth = 5;
   int FTopLine = 0;
   int FScrollX = 0;
-  bool FOemMode = false;
+  TCodePage FCodePage = TCodePage::Windows1251;
   bool FHexMode = false;
   bool FWrapMode = true;
   bool FWantTab = true;

@@ -31,9 +31,13 @@ void TVMemo::SetHexMode(bool on) {
 }
 
 void TVMemo::SetOemMode(bool on) {
-  if (on == FOemMode)
+  SetCodePage(on ? TCodePage::Dos866 : TCodePage::Windows1251);
+}
+
+void TVMemo::SetCodePage(TCodePage page) {
+  if (page == FCodePage)
     return;
-  FOemMode = on; // the lines do not depend on the code page, only their drawing does
+  FCodePage = page; // the lines do not depend on the code page, only their drawing does
   viewport()->update();
 }
 

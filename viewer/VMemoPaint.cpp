@@ -249,7 +249,7 @@ void TVMemo::TextOutZone(PaintState &ps, QRect rect, std::string_view text) {
   ps.p.setFont(*ps.font);
   ps.p.setPen(ps.fontColor);
   DrawCells(ps.p, *ps.font, origin, rect.top() + QFontMetrics(*ps.font).ascent(),
-            DecodeForDisplay(text, FOemMode ? TCodePage::Dos866 : TCodePage::Windows1251));
+            DecodeForDisplay(text, FCodePage));
   ps.p.restore();
 }
 
@@ -319,12 +319,12 @@ void TVMemo::PaintCellRow(PaintState &ps, int i, const QColor &lineColor) {
       return true;
     const bool marked = ps.mark && col >= ps.markFrom && col < ps.markTo;
     const QColor brush = !marked ? ps.brush : ps.markIsFound ? QColor(Qt::black) : Qc(clHighlight);
-    const QColor pen = !marked              ? ps.fontColor
-                       : ps.markIsFound     ? QColor(Qt::white)
-                                            : Qc(clHighlightText);
-    const QRect rect(QPoint(static_cast<int>(std::max<std::int64_t>(x, textLeft)), ps.top),
-                     QPoint(static_cast<int>(std::min<std::int64_t>(right, ps.clientRight)) - 1,
-                            ps.bottom - 1));
+    const QColor pen = !marked          ? ps.fontColor
+                       : ps.markIsFound ? QColor(Qt::white)
+                                        : Qc(clHighlightText);
+    const QRect rect(
+        QPoint(static_cast<int>(std::max<std::int64_t>(x, textLeft)), ps.top),
+        QPoint(static_cast<int>(std::min<std::int64_t>(right, ps.clientRight)) - 1, ps.bottom - 1));
     if (cells > 0)
       ps.p.fillRect(rect, brush);
     if (c.CodePoint == '	')

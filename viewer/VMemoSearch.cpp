@@ -151,10 +151,25 @@ std::string TVMemo::GetSelectedText() const {
   return result;
 }
 
+namespace {
+
+// On the clipboard, and where the desktop has one (X11), in the selection a middle click pastes.
+void CopyText(const QString &text) {
+  QClipboard *clipboard = QGuiApplication::clipboard();
+  clipboard->setText(text);
+  if (clipboard->supportsSelection())
+    clipboard->setText(text, QClipboard::Selection);
+}
+
+} // namespace
+
 void TVMemo::CopyToClipboard() {
   if (!FSelection)
     return;
   const std::string text = GetSelectedText();
   if (!text.empty())
-    QGuiApplication::clipboard()->setText(DecodeWindows1251(text));
+    CopyText(FModel.TextForm().Utf8
+                 ? QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
+             : FCodePage == TCodePage::Koi8r ? DecodeFaithfully(text, FCodePage)
+                                             : DecodeWindows1251(text));
 }

@@ -67,7 +67,7 @@ TEST(CodePages, Utf8OfBothCodePagesAndOfTheFaithfulTable) {
   AppendUtf8(out, "\x8F\xE0\xA8 \xC4", CodePageTable(TCodePage::Dos866));
   EXPECT_EQ(out, "При ─");
   out.clear();
-  AppendUtf8(out, "\t\r\n\x7F", Windows1251Table());
+  AppendUtf8(out, "\t\r\n\x7F", FaithfulTable(TCodePage::Windows1251));
   EXPECT_EQ(out, "\t\r\n\x7F") << "control bytes stay themselves";
 }
 
