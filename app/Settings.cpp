@@ -1,5 +1,7 @@
 #include "Settings.h"
 
+#include "Encoding.h"
+
 #include <QSettings>
 
 namespace {
@@ -23,6 +25,12 @@ void ReadChoice(QSettings &store, const char *name, int last, int &target) {
   int value = target;
   ReadInt(store, name, value);
   if (value >= 0 && value <= last)
+    target = value;
+}
+
+void ReadEncoding(QSettings &store, QString &target) {
+  const QString value = store.value(QStringLiteral("Encoding")).toString();
+  if (EncodingNamed(value.toStdString()))
     target = value;
 }
 
@@ -54,6 +62,7 @@ TSettings LoadSettings(QSettings &store, int fontSize, const QRect &placement) {
   ReadBool(store, "OEMMode", s.OEMMode);
   ReadBool(store, "HexMode", s.HexMode);
   ReadChoice(store, "LineEnds", 2, s.LineEnds);
+  ReadEncoding(store, s.Encoding);
   ReadBool(store, "ShowLegend", s.ShowLegend);
   ReadBool(store, "KeepFormPlace", s.KeepFormPlace);
   ReadInt(store, "FormLeft", s.FormLeft);
@@ -78,6 +87,7 @@ void SaveSettings(const TSettings &s, QSettings &store) {
     store.setValue("OEMMode", flag(s.OEMMode));
     store.setValue("HexMode", flag(s.HexMode));
     store.setValue("LineEnds", s.LineEnds);
+    store.setValue("Encoding", s.Encoding);
     store.setValue("ShowLegend", flag(s.ShowLegend));
   }
   store.setValue("KeepFormPlace", flag(s.KeepFormPlace));

@@ -18,8 +18,9 @@ struct TSettings {
   bool WrapMode = true;
   bool OEMMode = false;
   bool HexMode = false;
-  int LineEnds = 0;       // 0 automatic, 1 the CR rule, 2 the LF rule
-  bool ShowLegend = true; // kept and written back; nothing else uses it
+  int LineEnds = 0;                          // 0 automatic, 1 the CR rule, 2 the LF rule
+  QString Encoding = QStringLiteral("auto"); // a name: auto, utf-8, cp1251, cp866, koi8-r
+  bool ShowLegend = true;                    // kept and written back; nothing else uses it
   bool KeepFormPlace = true;
   int FormLeft = 216, FormTop = 115, FormWidth = 526, FormHeight = 447;
 

@@ -76,6 +76,7 @@ void TfrmDorix::FormCreate() {
   ChangeOEMMode(FSettings.OEMMode);
   ChangeHexMode(FSettings.HexMode);
   ChangeLineEnds(static_cast<TVLineEnds>(FSettings.LineEnds));
+  ChangeEncoding(EncodingNamed(FSettings.Encoding.toStdString()).value_or(TVEncoding::Auto));
   setGeometry(
       OnScreen({FSettings.FormLeft, FSettings.FormTop, FSettings.FormWidth, FSettings.FormHeight},
                AvailableScreens()));
@@ -155,13 +156,13 @@ void TfrmDorix::ApplyStyleColors() {
 void TfrmDorix::ChangeActualPFN(const QString &name) {
   FRequested.ActualPFN = name;
   if (FCreating)
-    FUsed = FRequested;
+    FUsed = Requested();
 }
 
 void TfrmDorix::ChangeObsoletePFN(const QString &name) {
   FRequested.ObsoletePFN = name;
   if (FCreating)
-    FUsed = FRequested;
+    FUsed = Requested();
 }
 
 void TfrmDorix::SetActualCaption(const QString &name) {
@@ -191,7 +192,7 @@ void TfrmDorix::ChangeLayoutMode(bool on, bool &requested, QCheckBox *box) {
     return; // the echo of the check box, or nothing new
   requested = on;
   if (FCreating)
-    FUsed = FRequested;
+    FUsed = Requested();
   box->setChecked(on);
   CompareFiles();
 }
@@ -209,14 +210,39 @@ void TfrmDorix::ChangeOEMMode(bool on) {
     return;
   FOEMMode = on;
   chkDosMode->setChecked(on);
-  mm->SetOemMode(on); // only repaints: the code page does not change the lines
-  UpdateStatus();
+  ApplyCodePage();
+  // Between single-byte code pages only the drawing changes; to or from UTF-8 the lines do.
+  if (!FCreating && FUsed && Requested().Utf8 != FUsed->Utf8)
+    CompareFiles();
+  else
+    UpdateStatus();
+}
+
+void TfrmDorix::ChangeEncoding(TVEncoding encoding) {
+  if (encoding == TVEncoding::Dos866) {
+    ChangeOEMMode(true); // the choice before it stays, for F8 to go back to
+    return;
+  }
+  FRequested.Encoding = encoding;
+  FOEMMode = false;
+  chkDosMode->setChecked(false);
+  if (FCreating)
+    FUsed = Requested();
+  ApplyCodePage();
+  CompareFiles();
+}
+
+void TfrmDorix::ApplyCodePage() {
+  const TVEncoding active = ActiveEncoding();
+  mm->SetCodePage(active == TVEncoding::Dos866  ? TCodePage::Dos866
+                  : active == TVEncoding::Koi8r ? TCodePage::Koi8r
+                                                : TCodePage::Windows1251);
 }
 
 void TfrmDorix::ChangeLineEnds(TVLineEnds setting) {
   FRequested.LineEnds = setting;
   if (FCreating)
-    FUsed = FRequested;
+    FUsed = Requested();
   CompareFiles(); // the lines are built again; the files are not read
 }
 
@@ -314,6 +340,7 @@ void TfrmDorix::SaveSettingsNow() {
   FSettings.OEMMode = FOEMMode;
   FSettings.HexMode = FRequested.HexMode;
   FSettings.LineEnds = FRequested.LineEnds;
+  FSettings.Encoding = QString::fromUtf8(EncodingName(FRequested.Encoding).data());
   const QRect placement = geometry();
   FSettings.FormLeft = placement.left();
   FSettings.FormTop = placement.top();

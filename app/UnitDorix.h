@@ -3,6 +3,7 @@
 // inputs followed by CompareFiles, which decides between a comparison, a new layout or nothing.
 #pragma once
 
+#include "CharacterPieces.h"
 #include "CompareStatus.h"
 #include "FormDorixChartUnit.h"
 #include "HtmlPage.h"
@@ -60,6 +61,10 @@ public:
   void ChangeHexMode(bool on);
   void ChangeOEMMode(bool on);
   void ChangeLineEnds(TVLineEnds setting);
+  // The encoding as chosen; DOS (866) turns the OEM mode on and keeps the choice before it.
+  void ChangeEncoding(TVEncoding encoding);
+  // What the text is read as now: DOS in the OEM mode, else the choice, automatic by the files.
+  TVEncoding ActiveEncoding() const;
 
   // --- commands ---
   void StartupCompare();
@@ -129,6 +134,8 @@ public:
   QAction *mmFormatWrap, *mmFormatDOS, *mmFormatHex, *mmFormatProp;
   QMenu *mmFormatLineEnds;
   QAction *mmLineEndsAuto, *mmLineEndsCR, *mmLineEndsLF;
+  QMenu *mmFormatEncoding;
+  QAction *mmEncodingAuto, *mmEncodingUtf8, *mmEncodingWindows, *mmEncodingDos, *mmEncodingKoi8;
   QAction *mmHelpIndex, *mmHelpMore, *mmHelpAbout;
   QAction *ppmMemoCopy, *ppmMemoSelectAll;
   std::unique_ptr<TFormDorixChart> FormDorixChart;
@@ -157,7 +164,10 @@ private:
   void ChangeLayoutMode(bool on, bool &requested, QCheckBox *box);
 
   // the run
-  std::exception_ptr RunGuarded(const TRunInputs &used, bool full);
+  TRunInputs Requested() const;
+  void ApplyCodePage();
+  void ShowPieces(bool utf8, bool fresh);
+  std::exception_ptr RunGuarded(TRunInputs used, bool full);
   void ReportFailure(const std::exception_ptr &failure);
   void ReadAndCompare(const TRunInputs &used);
   void FillStatistics(std::int32_t actualLength, std::int32_t obsoleteLength);
@@ -183,6 +193,9 @@ private:
   std::optional<TRunInputs> FUsed = TRunInputs{};
   bool FOEMMode = false;
   bool FLoneLineFeed = false; // either file of the last comparison holds an LF without a CR
+  bool FDetectedUtf8 = false; // the automatic choice found the last compared files UTF-8
+  // Under UTF-8, the comparison's pieces with no character split: what the viewer shows.
+  std::optional<TVCharacterPieces> FPieces;
   TCompareStatus FStatus = csNotRun;
 
   TSettings FSettings;

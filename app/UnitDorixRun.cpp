@@ -34,8 +34,22 @@ QString Elapsed(const QTime &start) {
 
 } // namespace
 
+TRunInputs TfrmDorix::Requested() const {
+  TRunInputs requested = FRequested;
+  requested.Utf8 = ActiveEncoding() == TVEncoding::Utf8;
+  return requested;
+}
+
+TVEncoding TfrmDorix::ActiveEncoding() const {
+  if (FOEMMode)
+    return TVEncoding::Dos866;
+  if (FRequested.Encoding == TVEncoding::Auto)
+    return FDetectedUtf8 ? TVEncoding::Utf8 : TVEncoding::Windows1251;
+  return FRequested.Encoding;
+}
+
 bool TfrmDorix::NeedsUpdate() const {
-  return !FUsed || FRequested != *FUsed || mm->LayoutWidthChanged();
+  return !FUsed || Requested() != *FUsed || mm->LayoutWidthChanged();
 }
 
 bool TfrmDorix::Busy() const {
@@ -56,7 +70,7 @@ void TfrmDorix::CompareFiles() {
     return;
   }
   // The inputs this run uses; commands that arrive meanwhile change only the requested ones.
-  const TRunInputs used = FRequested;
+  const TRunInputs used = Requested();
   const bool full = !FUsed || used.NeedsComparisonAfter(*FUsed);
   FRunning = true;
   const std::exception_ptr failure = RunGuarded(used, full);
@@ -110,7 +124,7 @@ void TfrmDorix::ReportFailure(const std::exception_ptr &failure) {
   }
 }
 
-std::exception_ptr TfrmDorix::RunGuarded(const TRunInputs &used, bool full) {
+std::exception_ptr TfrmDorix::RunGuarded(TRunInputs used, bool full) {
   std::exception_ptr failure;
   {
     TWaitCursor wait;
@@ -123,7 +137,10 @@ std::exception_ptr TfrmDorix::RunGuarded(const TRunInputs &used, bool full) {
           ~Unlock() { memo->EndUpdate(); }
         } unlock{mm};
         ReadAndCompare(used);
+        used.Utf8 = ActiveEncoding() == TVEncoding::Utf8; // the files decide the automatic choice
       }
+      ShowPieces(used.Utf8, full);
+      ApplyCodePage();
       mm->SetHexMode(used.HexMode);
       mm->SetWrapMode(used.WrapMode);
       mm->SetViewFilter(used.View);
@@ -142,8 +159,18 @@ std::exception_ptr TfrmDorix::RunGuarded(const TRunInputs &used, bool full) {
   return failure;
 }
 
+void TfrmDorix::ShowPieces(bool utf8, bool fresh) {
+  if (utf8 && (fresh || !FPieces))
+    FPieces.emplace(FDiff);
+  else if (!utf8)
+    FPieces.reset();
+  mm->SetSource(FPieces ? static_cast<const TVKindStringList *>(&*FPieces) : &FDiff);
+  mm->Model().SetTextForm({utf8, 8});
+}
+
 void TfrmDorix::ReadAndCompare(const TRunInputs &used) {
   mm->Model().Clear();
+  FPieces.reset(); // it views the texts the engine lets go
   FDiff.Clear();
   SetStatusText(spStatus, QStringLiteral("Загрузка ") + used.ActualPFN);
   ProcessPendingEvents(true);
@@ -159,6 +186,7 @@ void TfrmDorix::ReadAndCompare(const TRunInputs &used) {
 
   FStartTime = QTime::currentTime();
   FLoneLineFeed = HasLoneLineFeed(actual) || HasLoneLineFeed(obsolete);
+  FDetectedUtf8 = DetectEncoding(actual, obsolete, false) == TVEncoding::Utf8;
   const auto actualLength = static_cast<std::int32_t>(actual.size());
   const auto obsoleteLength = static_cast<std::int32_t>(obsolete.size());
   FDiff.Run(std::move(actual), std::move(obsolete));
@@ -247,8 +275,18 @@ void TfrmDorix::SetStatusText(int panel, const QString &text) {
 void TfrmDorix::UpdateStatus() {
   SetStatusText(spWrap, FRequested.WrapMode ? QStringLiteral("Wrap") : QStringLiteral("UnWrap"));
   mmFormatWrap->setChecked(FRequested.WrapMode);
-  SetStatusText(spCodePage, FOEMMode ? QStringLiteral("DOS") : QStringLiteral("WIN"));
+  static const QString names[] = {{},
+                                  QStringLiteral("UTF-8"),
+                                  QStringLiteral("WIN"),
+                                  QStringLiteral("DOS"),
+                                  QStringLiteral("KOI8")};
+  SetStatusText(spCodePage, names[static_cast<int>(ActiveEncoding())]);
   mmFormatDOS->setChecked(FOEMMode);
+  QAction *const encodings[] = {mmEncodingAuto, mmEncodingUtf8, mmEncodingWindows, mmEncodingDos,
+                                mmEncodingKoi8};
+  const TVEncoding checked = FOEMMode ? TVEncoding::Dos866 : FRequested.Encoding;
+  for (int k = 0; k < 5; ++k)
+    encodings[k]->setChecked(static_cast<int>(checked) == k);
   SetStatusText(spLayout, FRequested.HexMode ? QStringLiteral("Hex") : QStringLiteral("Text"));
   mmFormatHex->setChecked(FRequested.HexMode);
   SetStatusText(spLineEnds,

@@ -30,6 +30,15 @@ QAction *Item(QMenu *menu, const QString &caption, const QKeySequence &shortcut 
   return action;
 }
 
+// Checkable items of which one is always checked.
+void RadioItems(std::initializer_list<QAction *> items) {
+  auto *group = new QActionGroup((*items.begin())->parent());
+  for (QAction *a : items) {
+    a->setCheckable(true);
+    group->addAction(a);
+  }
+}
+
 } // namespace
 
 void TfrmDorix::BuildToolBar() {
@@ -140,11 +149,14 @@ void TfrmDorix::BuildMenus() {
   mmLineEndsAuto = Item(mmFormatLineEnds, QStringLiteral("Авто"));
   mmLineEndsCR = Item(mmFormatLineEnds, QStringLiteral("CR и CR LF"));
   mmLineEndsLF = Item(mmFormatLineEnds, QStringLiteral("LF, CR и CR LF"));
-  auto *lineEnds = new QActionGroup(this); // radio items: one of them is always checked
-  for (QAction *a : {mmLineEndsAuto, mmLineEndsCR, mmLineEndsLF}) {
-    a->setCheckable(true);
-    lineEnds->addAction(a);
-  }
+  RadioItems({mmLineEndsAuto, mmLineEndsCR, mmLineEndsLF});
+  mmFormatEncoding = mmFormat->addMenu(QStringLiteral("Кодировка"));
+  mmEncodingAuto = Item(mmFormatEncoding, QStringLiteral("Авто"));
+  mmEncodingUtf8 = Item(mmFormatEncoding, QStringLiteral("UTF-8"));
+  mmEncodingWindows = Item(mmFormatEncoding, QStringLiteral("Windows-1251"));
+  mmEncodingDos = Item(mmFormatEncoding, QStringLiteral("DOS (866)"));
+  mmEncodingKoi8 = Item(mmFormatEncoding, QStringLiteral("KOI8-R"));
+  RadioItems({mmEncodingAuto, mmEncodingUtf8, mmEncodingWindows, mmEncodingDos, mmEncodingKoi8});
   mmFormat->addSeparator();
   mmFormatProp = Item(mmFormat, QStringLiteral("Настройки..."));
 
@@ -196,6 +208,14 @@ void TfrmDorix::BuildMenus() {
   connect(mmLineEndsAuto, &QAction::triggered, this, [this] { ChangeLineEnds(leAuto); });
   connect(mmLineEndsCR, &QAction::triggered, this, [this] { ChangeLineEnds(leCR); });
   connect(mmLineEndsLF, &QAction::triggered, this, [this] { ChangeLineEnds(leLF); });
+  const std::pair<QAction *, TVEncoding> encodings[] = {
+      {mmEncodingAuto, TVEncoding::Auto},
+      {mmEncodingUtf8, TVEncoding::Utf8},
+      {mmEncodingWindows, TVEncoding::Windows1251},
+      {mmEncodingDos, TVEncoding::Dos866},
+      {mmEncodingKoi8, TVEncoding::Koi8r}};
+  for (const auto &[item, encoding] : encodings)
+    connect(item, &QAction::triggered, this, [this, e = encoding] { ChangeEncoding(e); });
 }
 
 void TfrmDorix::BuildPanels() {

@@ -27,14 +27,15 @@ TEST_F(SettingsStore, EmptyStoreGivesTheDefaults) {
   EXPECT_EQ(QRect(s.FormLeft, s.FormTop, s.FormWidth, s.FormHeight), QRect(1, 2, 3, 4));
 }
 
-TEST_F(SettingsStore, FirstSaveWritesAllSixteenValuesInTheirTypes) {
+TEST_F(SettingsStore, FirstSaveWritesAllSeventeenValuesInTheirTypes) {
   {
     QSettings store(Path(), QSettings::IniFormat);
     SaveSettings(TSettings{}, store);
   }
   QSettings store(Path(), QSettings::IniFormat);
-  EXPECT_EQ(store.allKeys().size(), 16);
+  EXPECT_EQ(store.allKeys().size(), 17);
   EXPECT_EQ(store.value("LineEnds").toString(), "0");
+  EXPECT_EQ(store.value("Encoding").toString(), "auto");
   EXPECT_EQ(store.value("StyleInserted").toString(), "($00000000,[],$00C888FF)");
   EXPECT_EQ(store.value("WrapMode").toString(), "1");
   EXPECT_EQ(store.value("OEMMode").toString(), "0");
@@ -48,6 +49,7 @@ TEST_F(SettingsStore, RoundTripKeepsEveryValue) {
   s.WrapMode = false;
   s.OEMMode = s.HexMode = true;
   s.LineEnds = 2;
+  s.Encoding = "koi8-r";
   s.ShowLegend = false;
   s.FormLeft = -20;
   s.FormHeight = 900;
@@ -92,7 +94,7 @@ TEST_F(SettingsStore, GarbageInEveryValueKeepsEachDefault) {
     for (const char *name :
          {"StyleInserted", "StyleDeleted", "StyleUpdated", "StyleEqual", "FontSize", "KeepModes",
           "WrapMode", "OEMMode", "HexMode", "ShowLegend", "KeepFormPlace", "FormLeft", "FormTop",
-          "FormWidth", "FormHeight", "LineEnds"})
+          "FormWidth", "FormHeight", "LineEnds", "Encoding"})
       store.setValue(name, QStringLiteral("($0,[Z],$1"));
     store.setValue("StyleUpdated", QStringList{"a", "b"});
     store.setValue("FormTop", QVariant::fromValue(QSize(3, 4)));
