@@ -1,5 +1,7 @@
 #include "CodePageText.h"
 
+#include "Cells.h"
+
 namespace {
 
 QString Decode(std::string_view bytes, const TCodePageTable &table) {
@@ -14,6 +16,20 @@ QString Decode(std::string_view bytes, const TCodePageTable &table) {
 
 QString DecodeForDisplay(std::string_view bytes, TCodePage page) {
   return Decode(bytes, DisplayTable(page));
+}
+
+QString DecodeUtf8ByBytes(std::string_view bytes) {
+  const TCodePageTable &glyphs = DisplayTable(TCodePage::Windows1251);
+  QString s(static_cast<qsizetype>(bytes.size()), QChar(u'\u00B7'));
+  for (std::size_t i = 0; i < bytes.size();) {
+    const TVCharacter c = Utf8CharacterAt(bytes, i);
+    if (c.CodePoint < 0x80)
+      s[static_cast<qsizetype>(i)] = QChar(glyphs[c.CodePoint]);
+    else
+      s[static_cast<qsizetype>(i)] = QChar(c.Valid && c.CodePoint <= 0xFFFF ? c.CodePoint : 0xFFFD);
+    i += c.Bytes;
+  }
+  return s;
 }
 
 QString DecodeWindows1251(std::string_view bytes) {

@@ -249,7 +249,7 @@ void TVMemo::TextOutZone(PaintState &ps, QRect rect, std::string_view text) {
   ps.p.setFont(*ps.font);
   ps.p.setPen(ps.fontColor);
   DrawCells(ps.p, *ps.font, origin, rect.top() + QFontMetrics(*ps.font).ascent(),
-            DecodeForDisplay(text, FCodePage));
+            FModel.TextForm().Utf8 ? DecodeUtf8ByBytes(text) : DecodeForDisplay(text, FCodePage));
   ps.p.restore();
 }
 

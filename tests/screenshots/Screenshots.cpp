@@ -138,22 +138,42 @@ void DialogShots(TfrmDorix &window, const QString &dir) {
 }
 
 // The main window on the bundled example pair, with the default settings.
-void MainWindowShots(const QString &dir) {
+// The main window as the program opens it on a pair, with its settings in a folder of its own.
+struct MainWindow {
   QTemporaryDir settings;
-  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-  TfrmDorix window;
-  window.ShowMessage = [](const QString &text, const QString &) {
-    std::fprintf(stderr, "%s\n", qPrintable(text));
-  };
+  std::unique_ptr<TfrmDorix> window;
+
+  MainWindow(const QString &first, const QString &second) {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    window = std::make_unique<TfrmDorix>();
+    window->ShowMessage = [](const QString &text, const QString &) {
+      std::fprintf(stderr, "%s\n", qPrintable(text));
+    };
+    window->ChangeActualPFN(first);
+    window->SetActualCaption(window->ActualPFN());
+    window->ChangeObsoletePFN(second);
+    window->SetObsoleteCaption(window->ObsoletePFN());
+    window->show();
+    if (!QTest::qWaitFor([&] { return window->Status() != csNotRun; }))
+      std::fprintf(stderr, "the start-up comparison did not run\n");
+    QApplication::processEvents();
+  }
+  void Settle() {
+    // A new width is laid out again only in the wrap layout.
+    const auto settled = [&] {
+      return window->Idle() &&
+             !(window->WrapMode() && !window->HexMode() && window->mm->LayoutWidthChanged());
+    };
+    if (!QTest::qWaitFor(settled))
+      std::fprintf(stderr, "the window did not settle\n");
+    QApplication::processEvents();
+  }
+};
+
+void MainWindowShots(const QString &dir) {
   const QString examples = QStringLiteral(DORIX_EXAMPLES_DIR);
-  window.ChangeActualPFN(examples + "/setup-new.txt");
-  window.SetActualCaption(window.ActualPFN());
-  window.ChangeObsoletePFN(examples + "/setup-old.txt");
-  window.SetObsoleteCaption(window.ObsoletePFN());
-  window.show();
-  if (!QTest::qWaitFor([&] { return window.Status() != csNotRun; }))
-    std::fprintf(stderr, "the start-up comparison did not run\n");
-  QApplication::processEvents();
+  MainWindow m(examples + "/setup-new.txt", examples + "/setup-old.txt");
+  TfrmDorix &window = *m.window;
   SaveWindow(window, dir, "main-window-wrap");
   window.ChangeWrapMode(false);
   SaveWindow(window, dir, "main-window-plain");
@@ -162,6 +182,25 @@ void MainWindowShots(const QString &dir) {
   QApplication::processEvents();
   SaveWindow(window, dir, "main-window-hex");
   DialogShots(window, dir);
+}
+
+// A UTF-8 Python pair with LF line ends, read with no setting touched.
+void Utf8Shots(const QString &dir) {
+  const QString examples = QStringLiteral(DORIX_EXAMPLES_DIR);
+  MainWindow m(examples + "/greet-new.py", examples + "/greet-old.py");
+  TfrmDorix &window = *m.window;
+  window.ChangeWrapMode(false);
+  window.resize(640, 447);
+  m.Settle();
+  SaveWindow(window, dir, "utf8-plain");
+  window.ChangeWrapMode(true);
+  window.resize(420, 447);
+  m.Settle();
+  SaveWindow(window, dir, "utf8-wrap");
+  window.ChangeHexMode(true);
+  window.resize(760, 447);
+  m.Settle();
+  SaveWindow(window, dir, "utf8-hex");
 }
 
 } // namespace
@@ -225,5 +264,6 @@ int main(int argc, char **argv) {
               qPrintable(dir));
 
   MainWindowShots(dir);
+  Utf8Shots(dir);
   return 0;
 }

@@ -12,6 +12,11 @@ TEST(CodePageText, DisplayKeepsOneCharacterPerByte) {
   EXPECT_EQ(s, QString::fromUtf16(u" a -\u266A"));
 }
 
+TEST(CodePageText, Utf8InTheHexCharacterPaneKeepsACellAByte) {
+  const QString s = DecodeUtf8ByBytes("a\xD0\xBF\t\xE2\x82\xAC\xFF\xD0");
+  EXPECT_EQ(s, QString::fromUtf16(u"a\u043F\u00B7\u25CB\u20AC\u00B7\u00B7\uFFFD\uFFFD"));
+}
+
 TEST(CodePageText, TypedTextRoundTrips) {
   const QString typed = QString::fromUtf16(u"Съешь же ещё этих булок");
   EXPECT_EQ(DecodeWindows1251(EncodeWindows1251(typed).value()), typed);
