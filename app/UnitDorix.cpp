@@ -233,10 +233,7 @@ void TfrmDorix::ChangeEncoding(TVEncoding encoding) {
 }
 
 void TfrmDorix::ApplyCodePage() {
-  const TVEncoding active = ActiveEncoding();
-  mm->SetCodePage(active == TVEncoding::Dos866  ? TCodePage::Dos866
-                  : active == TVEncoding::Koi8r ? TCodePage::Koi8r
-                                                : TCodePage::Windows1251);
+  mm->SetCodePage(CodePageOf(ActiveEncoding()));
 }
 
 void TfrmDorix::ChangeLineEnds(TVLineEnds setting) {

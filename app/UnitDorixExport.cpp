@@ -71,7 +71,8 @@ THtmlPage TfrmDorix::HtmlPageOfView() const {
   const QPalette pal = mm->palette();
   page.Looks = {Look(FSettings.StyleEqual, pal), Look(FSettings.StyleInserted, pal),
                 Look(FSettings.StyleDeleted, pal), Look(FSettings.StyleUpdated, pal)};
-  page.CodePage = FOEMMode ? TCodePage::Dos866 : TCodePage::Windows1251;
+  page.CodePage = mm->CodePage();
+  page.Utf8 = mm->Model().TextForm().Utf8;
   page.Hex = mm->HexMode();
   return page;
 }

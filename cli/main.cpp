@@ -171,23 +171,28 @@ bool ParseArguments(int argc, char **argv, Options &options) {
 }
 
 // The display lines the window would show for this layout.
-TVLineModel BuildLines(const TVDiff &diff, const LineLayout &layout, bool loneLineFeed) {
+TVLineModel BuildLines(const TVKindStringList &pieces, const LineLayout &layout, bool loneLineFeed,
+                       bool utf8) {
   TVLineModel model;
-  model.SetSource(&diff);
+  model.SetSource(&pieces);
+  model.SetTextForm({utf8, 8});
   model.SetViewFilter(layout.view);
   model.SetLfBreaks(LfBreaksFor(layout.lineEnds, loneLineFeed));
   model.BuildLines(layout.hex ? kHexBytesPerLine : layout.width.value_or(kNoWrap), layout.hex);
   return model;
 }
 
-THtmlPage HtmlPage(const Options &options, const TVDiff &diff, std::string_view outcome) {
+THtmlPage HtmlPage(const Options &options, const TVPieceCounts &c, std::string_view outcome,
+                   TVEncoding encoding) {
   THtmlPage page;
   page.FirstName = options.files[0];
   page.SecondName = options.files[1];
   page.Outcome = outcome;
-  page.Counters = {diff.EqualChars,  diff.FirstChars,  diff.SecondChars,
-                   diff.EqualChunks, diff.FirstChunks, diff.SecondChunks};
+  page.Counters = {c.EqualChars,  c.FirstChars,  c.SecondChars,
+                   c.EqualChunks, c.FirstChunks, c.SecondChunks};
   page.Hex = options.layout.hex;
+  page.Utf8 = encoding == TVEncoding::Utf8;
+  page.CodePage = CodePageOf(encoding);
   return page;
 }
 
@@ -220,8 +225,9 @@ int Compare(const Options &options) {
   const TVEncoding encoding = options.encoding == TVEncoding::Auto
                                   ? DetectEncoding(first.Text(), second.Text(), false)
                                   : options.encoding;
-  const bool snap = encoding == TVEncoding::Utf8 &&
-                    (options.format == Format::Merged || options.encoding == TVEncoding::Utf8);
+  const bool utf8 = encoding == TVEncoding::Utf8;
+  const bool exact = options.format == Format::Chunks || options.format == Format::Stats;
+  const bool snap = utf8 && (!exact || options.encoding == TVEncoding::Utf8);
   std::optional<TVCharacterPieces> snapped;
   if (snap)
     snapped.emplace(diff);
@@ -233,11 +239,11 @@ int Compare(const Options &options) {
 
   switch (options.format) {
   case Format::Lines:
-    WriteLines(std::cout, BuildLines(diff, options.layout, loneLineFeed));
+    WriteLines(std::cout, BuildLines(pieces, options.layout, loneLineFeed, utf8));
     break;
   case Format::Html: {
-    const TVLineModel model = BuildLines(diff, options.layout, loneLineFeed);
-    WriteHtml(std::cout, model, HtmlPage(options, diff, outcome));
+    const TVLineModel model = BuildLines(pieces, options.layout, loneLineFeed, utf8);
+    WriteHtml(std::cout, model, HtmlPage(options, counts, outcome, encoding));
     break;
   }
   case Format::Chunks:

@@ -100,6 +100,17 @@ bool IsValidUtf8(std::string_view text) {
   return true;
 }
 
+TCodePage CodePageOf(TVEncoding encoding) {
+  switch (encoding) {
+  case TVEncoding::Dos866:
+    return TCodePage::Dos866;
+  case TVEncoding::Koi8r:
+    return TCodePage::Koi8r;
+  default:
+    return TCodePage::Windows1251;
+  }
+}
+
 TVEncoding DetectEncoding(std::string_view first, std::string_view second, bool oem) {
   if (StartsWithUtf8Bom(first) || StartsWithUtf8Bom(second))
     return TVEncoding::Utf8;

@@ -2,6 +2,8 @@
 // looks like byte by byte.
 #pragma once
 
+#include "CodePages.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -23,6 +25,9 @@ std::size_t WellFormedUtf8Length(std::string_view text);
 bool StartsWithUtf8Bom(std::string_view text);
 // Whole text is well-formed UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
 bool IsValidUtf8(std::string_view text);
+
+// The single-byte code page of an encoding; Windows-1251 for the others.
+TCodePage CodePageOf(TVEncoding encoding);
 
 // Automatic: a UTF-8 byte order mark in either text, or both texts valid UTF-8 with a byte above
 // 127 in either, gives UTF-8; otherwise Windows-1251, or DOS (866) when the OEM mode is on.

@@ -82,7 +82,7 @@ void WriteHead(std::string &out, const THtmlPage &page) {
          "table{border-collapse:collapse;margin:.5em 0}\n"
          "th,td{border:1px solid #C0C0C0;padding:.1em .5em;text-align:left}\n"
          ".counters td{text-align:right}\n"
-         ".text{font-family:monospace;line-height:1.25}\n"
+         ".text{font-family:monospace;line-height:1.25;tab-size:8}\n"
          ".l{white-space:pre;min-height:1.25em}\n"
          ".g{display:inline-block;width:2ch;background:#D4D0C8;color:#000000;"
          "text-align:center;margin-right:.5ch;user-select:none}\n";
@@ -147,8 +147,55 @@ const TEscapedGlyphs &GlyphsOf(TCodePage page) {
   return glyphs[static_cast<int>(page)];
 }
 
+// The page's text as the viewer shows it: a glyph a byte in a single-byte code page; in UTF-8
+// the characters themselves, a tab as a tab, a control character as its glyph and a byte that
+// begins no character as the replacement mark.
+class TPageText {
+public:
+  TPageText(const TEscapedGlyphs &glyphs, bool utf8) : FGlyphs(glyphs), FUtf8(utf8) {}
+
+  void Append(std::string &out, std::string_view bytes) const {
+    if (!FUtf8)
+      return FGlyphs.Append(out, bytes);
+    for (std::size_t i = 0; i < bytes.size();) {
+      const TVCharacter c = Utf8CharacterAt(bytes, i);
+      if (!c.Valid)
+        out += "\uFFFD";
+      else if (c.CodePoint == '\t')
+        out += '\t';
+      else if (c.CodePoint < 0x80)
+        FGlyphs.Append(out, bytes.substr(i, 1)); // escaped, or a control character's glyph
+      else
+        out += bytes.substr(i, c.Bytes);
+      i += c.Bytes;
+    }
+  }
+
+  // The hex layout's character pane: a cell a byte, a UTF-8 character in its first byte's cell
+  // and a dot in the others'.
+  void AppendByBytes(std::string &out, std::string_view bytes) const {
+    if (!FUtf8)
+      return FGlyphs.Append(out, bytes);
+    for (std::size_t i = 0; i < bytes.size();) {
+      const TVCharacter c = Utf8CharacterAt(bytes, i);
+      if (!c.Valid)
+        out += "\uFFFD";
+      else if (c.CodePoint < 0x80)
+        FGlyphs.Append(out, bytes.substr(i, 1));
+      else
+        for (int k = 0; k < c.Bytes; ++k)
+          out += k == 0 ? std::string(bytes.substr(i, c.Bytes)) : "\u00B7";
+      i += c.Bytes;
+    }
+  }
+
+private:
+  const TEscapedGlyphs &FGlyphs;
+  bool FUtf8;
+};
+
 void WriteLine(std::string &out, const TVLineModel &model, int i, const THtmlPage &page,
-               const TEscapedGlyphs &glyphs) {
+               const TPageText &text) {
   const TVMemoLine &line = model.GetLine(i);
   const auto lineKind = static_cast<std::size_t>(line.FKind) < page.Looks.size() ? line.FKind : 0;
   out += "<div class=\"l k" + std::to_string(lineKind) + "\"><span class=\"g\">";
@@ -160,7 +207,7 @@ void WriteLine(std::string &out, const TVLineModel &model, int i, const THtmlPag
     if (page.Hex)
       out += HexDigits(zone.Text());
     else
-      glyphs.Append(out, zone.Text());
+      text.Append(out, zone.Text());
     out += "</span>";
   }
   if (page.Hex) {
@@ -168,7 +215,7 @@ void WriteLine(std::string &out, const TVLineModel &model, int i, const THtmlPag
     out.append(static_cast<std::size_t>(3 * (kHexBytesPerLine - line.FLength)) + 1, ' ');
     for (const TVMemoLineZone &zone : zones) {
       OpenZone(out, zone.Kind);
-      glyphs.Append(out, zone.Text());
+      text.AppendByBytes(out, zone.Text());
       out += "</span>";
     }
   }
@@ -183,9 +230,9 @@ void WriteHtml(std::ostream &out, const TVLineModel &model, const THtmlPage &pag
   WriteHead(buffer, page);
   WriteSummary(buffer, page);
   buffer += "<div class=\"text\">\n";
-  const TEscapedGlyphs &glyphs = GlyphsOf(page.CodePage);
+  const TPageText text(GlyphsOf(page.CodePage), page.Utf8);
   for (int i = 0; i < model.LineCount() && out; ++i) {
-    WriteLine(buffer, model, i, page, glyphs);
+    WriteLine(buffer, model, i, page, text);
     if (buffer.size() >= kFlushAt) {
       out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
       buffer.clear();

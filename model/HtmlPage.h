@@ -4,6 +4,7 @@
 // held whole.
 #pragma once
 
+#include "Cells.h"
 #include "CodePages.h"
 #include "LineModel.h"
 
@@ -31,8 +32,9 @@ struct THtmlPage {
   // EqualChars FirstChars SecondChars EqualChunks FirstChunks SecondChunks.
   std::array<std::int64_t, 6> Counters{};
   std::array<THtmlLook, 4> Looks = kDefaultLooks;
-  TCodePage CodePage = TCodePage::Windows1251;
-  bool Hex = false; // the lines are the hex layout's: digits, then the characters
+  TCodePage CodePage = TCodePage::Windows1251; // of single-byte text
+  bool Utf8 = false; // the text is UTF-8: characters as they are, tabs to the stops of 8
+  bool Hex = false;  // the lines are the hex layout's: digits, then the characters
 };
 
 // Writes the page of the model's lines. The stream's state tells whether it was all written.

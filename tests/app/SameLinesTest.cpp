@@ -68,4 +68,23 @@ TEST_F(SameLines, EveryLayoutAndViewOfTheWindow) {
   }
 }
 
+TEST_F(SameLines, Utf8TextWrappedByCells) {
+  QByteArray first, second;
+  for (int i = 0; i < 200; ++i) {
+    const QByteArray line =
+        "строка " + QByteArray::number(i) + " 中文\t" + QByteArray(i % 37, 'x') + " ещё\n";
+    first += i % 7 == 0 ? "новая " + line : line;
+    second += i % 11 == 0 ? line + "старая\n" : line;
+  }
+  Start(Write("a.txt", first), Write("b.txt", second));
+  ASSERT_EQ(Panel(spCodePage), "UTF-8");
+  w->resize(500, 400);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w->Idle() && !w->mm->LayoutWidthChanged(); }));
+  const int width = w->mm->Geometry().WrapWidth(w->mm->viewport()->width());
+  EXPECT_EQ(ViewerLines(), CommandLines({QStringLiteral("--width=%1").arg(width)}));
+  w->ChangeWrapMode(false);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w->Idle(); }));
+  EXPECT_EQ(ViewerLines(), CommandLines({}));
+}
+
 } // namespace

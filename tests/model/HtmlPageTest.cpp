@@ -32,7 +32,8 @@ std::string Unescape(std::string_view text, std::string &error) {
       {"lt", "<"}, {"gt", ">"}, {"amp", "&"}, {"quot", "\""}, {"#39", "'"}};
   std::string out;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '>' || (static_cast<unsigned char>(text[i]) < 0x20 && text[i] != '\n')) {
+    if (text[i] == '>' ||
+        (static_cast<unsigned char>(text[i]) < 0x20 && text[i] != '\n' && text[i] != '\t')) {
       error = "unescaped character in text: " + std::string(text.substr(i, 8));
       return out;
     }
@@ -227,6 +228,27 @@ TEST_F(HtmlPageTest, DosTextIsDecodedFromItsCodePage) {
   const ParsedPage parsed = Written();
   ExpectEveryLine(parsed);
   EXPECT_EQ(parsed.lines[0].zones[0].text, "Привет ──");
+}
+
+TEST_F(HtmlPageTest, Utf8TextIsWrittenAsItsCharacters) {
+  Add(kEqual, "Привет, <мир> — 中文\tx\x01\xFF");
+  model.SetTextForm({true, 8});
+  Build(kNoWrap);
+  page.Utf8 = true;
+  const ParsedPage parsed = Written();
+  ASSERT_EQ(parsed.error, "");
+  ASSERT_EQ(parsed.lines.size(), 1u);
+  EXPECT_EQ(parsed.lines[0].zones[0].text, "Привет, <мир> — 中文\tx\u263A\uFFFD")
+      << "a tab stays for the page's tab stops, a control its glyph, a stray byte the mark";
+  EXPECT_NE(parsed.css.find("tab-size:8"), std::string::npos);
+
+  list.Clear();
+  Add(kEqual, "ab€");
+  Build(kHexBytesPerLine, true);
+  page.Hex = true;
+  const ParsedPage hex = Written();
+  ASSERT_EQ(hex.error, "");
+  EXPECT_EQ(hex.lines[0].zones[1].text, "ab€\u00B7\u00B7") << "a cell a byte in the hex pane";
 }
 
 TEST_F(HtmlPageTest, HexLinesShowTheDigitsThenTheCharacters) {
