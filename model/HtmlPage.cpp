@@ -154,37 +154,24 @@ class TPageText {
 public:
   TPageText(const TEscapedGlyphs &glyphs, bool utf8) : FGlyphs(glyphs), FUtf8(utf8) {}
 
-  void Append(std::string &out, std::string_view bytes) const {
+  // byBytes: the hex layout's character pane, a cell a byte: a UTF-8 character in its first
+  // byte's cell and a dot in the others'.
+  void Append(std::string &out, std::string_view bytes, bool byBytes = false) const {
     if (!FUtf8)
       return FGlyphs.Append(out, bytes);
     for (std::size_t i = 0; i < bytes.size();) {
       const TVCharacter c = Utf8CharacterAt(bytes, i);
-      if (!c.Valid)
+      if (!c.Valid) {
         out += "\uFFFD";
-      else if (c.CodePoint == '\t')
+      } else if (c.CodePoint == '\t' && !byBytes) {
         out += '\t';
-      else if (c.CodePoint < 0x80)
+      } else if (c.CodePoint < 0x80) {
         FGlyphs.Append(out, bytes.substr(i, 1)); // escaped, or a control character's glyph
-      else
+      } else {
         out += bytes.substr(i, c.Bytes);
-      i += c.Bytes;
-    }
-  }
-
-  // The hex layout's character pane: a cell a byte, a UTF-8 character in its first byte's cell
-  // and a dot in the others'.
-  void AppendByBytes(std::string &out, std::string_view bytes) const {
-    if (!FUtf8)
-      return FGlyphs.Append(out, bytes);
-    for (std::size_t i = 0; i < bytes.size();) {
-      const TVCharacter c = Utf8CharacterAt(bytes, i);
-      if (!c.Valid)
-        out += "\uFFFD";
-      else if (c.CodePoint < 0x80)
-        FGlyphs.Append(out, bytes.substr(i, 1));
-      else
-        for (int k = 0; k < c.Bytes; ++k)
-          out += k == 0 ? std::string(bytes.substr(i, c.Bytes)) : "\u00B7";
+        for (int k = 1; byBytes && k < c.Bytes; ++k)
+          out += "\u00B7";
+      }
       i += c.Bytes;
     }
   }
@@ -215,7 +202,7 @@ void WriteLine(std::string &out, const TVLineModel &model, int i, const THtmlPag
     out.append(static_cast<std::size_t>(3 * (kHexBytesPerLine - line.FLength)) + 1, ' ');
     for (const TVMemoLineZone &zone : zones) {
       OpenZone(out, zone.Kind);
-      text.AppendByBytes(out, zone.Text());
+      text.Append(out, zone.Text(), true);
       out += "</span>";
     }
   }
