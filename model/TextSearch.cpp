@@ -1,12 +1,41 @@
 #include "TextSearch.h"
 
+#include "Cells.h"
 #include "CodePages.h"
+#include "Encoding.h"
 
 #include <algorithm>
 
 namespace {
 
-bool WholeWordAt(std::string_view text, std::size_t p, std::size_t n) {
+// A letter or digit outside ASCII, as far as words go: everything but the punctuation, symbol
+// and space blocks of the first plane.
+bool IsWordCodePoint(std::uint32_t cp) {
+  if (cp < 0x80)
+    return (cp >= '0' && cp <= '9') || ((cp | 0x20) >= 'a' && (cp | 0x20) <= 'z');
+  const bool punctuation = cp < 0xC0 || cp == 0xD7 || cp == 0xF7 ||
+                           (cp >= 0x2000 && cp <= 0x2BFF) || (cp >= 0x3000 && cp <= 0x303F) ||
+                           (cp >= 0xFE30 && cp <= 0xFE4F) || (cp >= 0xFF00 && cp <= 0xFF0F) ||
+                           cp == 0xFFFD;
+  return !punctuation;
+}
+
+// The character that ends before p, going back over at most three continuation bytes.
+bool WordCharacterBefore(std::string_view text, std::size_t p) {
+  std::size_t start = p - 1;
+  while (start > 0 && p - start < 4 && IsUtf8Continuation(static_cast<unsigned char>(text[start])))
+    --start;
+  const TVCharacter c = Utf8CharacterAt(text, start);
+  return c.Valid && start + c.Bytes == p && IsWordCodePoint(c.CodePoint);
+}
+
+bool WholeWordAt(std::string_view text, std::size_t p, std::size_t n, bool utf8) {
+  if (utf8) {
+    const bool before = p > 0 && WordCharacterBefore(text, p);
+    const bool after = p + n < text.size() && Utf8CharacterAt(text, p + n).Valid &&
+                       IsWordCodePoint(Utf8CharacterAt(text, p + n).CodePoint);
+    return !before && !after;
+  }
   const bool before = p == 0 || !IsAlphaNumericWindows1251(text[p - 1]);
   const bool after = p + n >= text.size() || !IsAlphaNumericWindows1251(text[p + n]);
   return before && after;
@@ -27,7 +56,7 @@ std::optional<std::size_t> FindOccurrence(const TSearchRequest &r) {
       hit = text.rfind(r.Pattern, from - 1);
     if (hit == std::string_view::npos)
       return std::nullopt;
-    if (!r.WholeWord || WholeWordAt(text, hit, r.Pattern.size()))
+    if (!r.WholeWord || WholeWordAt(text, hit, r.Pattern.size(), r.Utf8))
       return hit;
     from = r.Down ? hit + std::max<std::size_t>(r.Skip, 1) : hit;
   }

@@ -12,8 +12,9 @@ struct TSearchRequest {
   std::string_view Pattern;
   std::int64_t Start = 0; // down: occurrences from here on; up: occurrences before here
   bool Down = true;
-  bool WholeWord = false; // both neighbours must not be Windows-1251 letters or digits
+  bool WholeWord = false; // both neighbours must not be letters or digits
   std::size_t Skip = 0;   // how far a rejected occurrence moves a downward search on
+  bool Utf8 = false;      // the text is UTF-8: words are of Unicode letters and digits
 };
 
 // The offset of the occurrence found, or nothing. An upward search finds the last occurrence

@@ -293,9 +293,8 @@ private:
   int FLayoutWidth = 300;
   TVLayoutMode FLayoutMode = lmWrap;
   std::optional<TVTextRange> FSelection;
-  std::optional<TVTextRange> FFound;    // the last search hit, shown while no selection is
-  QString FFindString;                  // as typed
-  std::optional<std::string> FFindText; // in Windows-1251; none when it cannot be expressed
+  std::optional<TVTextRange> FFound; // the last search hit, shown while no selection is
+  QString FFindString;               // as typed
   std::unique_ptr<TFindDialog> FFindDialog;
   std::string FSearchText, FSearchTextUpper, FSearchTextHex;
   unsigned FSearchCache = 0; // which search texts are built (bits of TVSearchKind)

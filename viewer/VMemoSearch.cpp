@@ -5,16 +5,40 @@
 #include "VMemo.h"
 #include "WaitCursor.h"
 
+#include <QChar>
 #include <QClipboard>
 #include <QGuiApplication>
 
 namespace {
 
-std::string Upper(std::string_view text) {
+std::string Upper1251(std::string_view text) {
   std::string out(text);
   for (char &c : out)
     c = UpperWindows1251(c);
   return out;
+}
+
+// UTF-8 text with every character case-folded where its folded form has as many bytes, so that
+// an offset in the folded text is the same offset in the text.
+std::string FoldUtf8(std::string_view text) {
+  std::string out(text);
+  for (std::size_t i = 0; i < out.size();) {
+    const TVCharacter c = Utf8CharacterAt(out, i);
+    const char32_t folded = QChar::toCaseFolded(static_cast<char32_t>(c.CodePoint));
+    if (c.Valid && folded != c.CodePoint) {
+      const QByteArray bytes = QString::fromUcs4(&folded, 1).toUtf8();
+      if (bytes.size() == c.Bytes)
+        std::copy(bytes.begin(), bytes.end(), out.begin() + static_cast<std::ptrdiff_t>(i));
+    }
+    i += c.Bytes;
+  }
+  return out;
+}
+
+// The text a search without "match case" runs over: Windows-1251 upper case, or UTF-8 case
+// folding.
+std::string FoldCase(std::string_view text, bool utf8) {
+  return utf8 ? FoldUtf8(text) : Upper1251(text);
 }
 
 } // namespace
@@ -41,7 +65,6 @@ void TVMemo::CloseFindDialog() {
 
 void TVMemo::FindDialogFind() {
   FFindString = FFindDialog->FindText();
-  FFindText = EncodeWindows1251(FFindString);
   FFindDialog->close();
   if (FFindString.isEmpty())
     ShowMessage(QStringLiteral("Строка поиска не может быть пустой"));
@@ -62,7 +85,7 @@ void TVMemo::EnsureSearchText(TVSearchKind kind) {
     FSearchCache |= skPlain;
   }
   if (kind == skUpper)
-    FSearchTextUpper = Upper(FSearchText);
+    FSearchTextUpper = FoldCase(FSearchText, FModel.TextForm().Utf8);
   else if (kind == skHex)
     FSearchTextHex = HexPairs(FSearchText);
   FSearchCache |= kind;
@@ -71,11 +94,15 @@ void TVMemo::EnsureSearchText(TVSearchKind kind) {
 void TVMemo::FindNext(const QString &extra) {
   if (FFindString.isEmpty())
     return;
-  if (!FFindText) { // a character the code page lacks: no text holds it
+  const bool utf8 = FModel.TextForm().Utf8;
+  const std::optional<std::string> typed =
+      utf8 ? std::optional(FFindString.toStdString()) : EncodeWindows1251(FFindString);
+  if (!typed) { // a character the code page lacks: no text holds it
     ShowNotFound(extra);
     return;
   }
-  const std::string &findText = *FFindText;
+  const std::string &findText = *typed;
+  const auto Upper = [utf8](std::string_view text) { return FoldCase(text, utf8); };
   const bool down = !FFindDialog || FFindDialog->Down();
   const bool matchCase = FFindDialog && FFindDialog->MatchCase();
   const bool wholeWord = FFindDialog && FFindDialog->WholeWord();
@@ -96,7 +123,7 @@ void TVMemo::FindNext(const QString &extra) {
     start = FModel.PositionToOffset(FCaretCol, FCaretLine, false);
   }
   const std::optional<std::size_t> hit = FindOccurrence(
-      {text, pattern, start, down, wholeWord && pane != paneHexDigits, findText.size()});
+      {text, pattern, start, down, wholeWord && pane != paneHexDigits, findText.size(), utf8});
   viewport()->update();
 
   if (!hit) {

@@ -1,4 +1,5 @@
-// A search over any text with any pattern, both directions, with and without whole words, in
+// A search over any text with any pattern, both directions, with and without whole words (of
+// Windows-1251 or of UTF-8 text), in
 // the text and the hex-digit forms: a hit lies inside the text, where the rule says, and maps
 // to positions on existing lines.
 #include "FuzzSupport.h"
@@ -9,7 +10,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
   FuzzInput in(data, size);
   const std::uint8_t mode = in.Byte();
-  const bool down = mode & 1, wholeWord = mode & 2, hex = mode & 4;
+  const bool down = mode & 1, wholeWord = mode & 2, hex = mode & 4, utf8 = mode & 8;
   const std::string pattern = in.Bytes(in.Byte() % 8);
   const std::int64_t start = in.Byte();
   TVKindStringList list;
@@ -27,7 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   const std::size_t end =
       searched.find('\0') == std::string::npos ? searched.size() : searched.find('\0');
 
-  const auto hit = FindOccurrence({searched, pattern, start, down, wholeWord, pattern.size()});
+  const auto hit =
+      FindOccurrence({searched, pattern, start, down, wholeWord, pattern.size(), utf8});
   if (hit) {
     if (*hit + pattern.size() > end || searched.compare(*hit, pattern.size(), pattern) != 0)
       std::abort();

@@ -119,6 +119,36 @@ TEST_F(Search, WholeWord) {
   EXPECT_EQ(memo->FoundStart(), (TVPosition{0, 0})) << "at the very beginning";
 }
 
+// UTF-8 text: any typed text, Unicode case folding, words of Unicode letters, hits on characters.
+class Utf8Search : public Search {
+protected:
+  void SetUp() override {
+    Search::SetUp();
+    memo->Model().SetTextForm({true, 8});
+  }
+};
+
+TEST_F(Utf8Search, CaseFoldedWholeWordsAndAnyCharacter) {
+  Add(kEqual, "Привет, МИР! мирный мир ☃ Straße");
+  Layout(false);
+  Find(QStringLiteral("мир"));
+  EXPECT_EQ(memo->FoundStart(), (TVPosition{14, 0})) << "МИР, in bytes";
+  EXPECT_EQ(memo->FoundEnd(), (TVPosition{20, 0}));
+  Find(QStringLiteral("мир"), true, false, true);
+  EXPECT_EQ(memo->FoundStart(), (TVPosition{35, 0})) << "not inside мирный";
+  memo->MoveCaret(0, 0, false);
+  Find(QStringLiteral("мир"), true, true);
+  EXPECT_EQ(memo->FoundStart(), (TVPosition{22, 0})) << "match case: мирный comes first";
+  memo->MoveCaret(0, 0, false);
+  Find(QString::fromUtf16(u"\u2603"));
+  EXPECT_EQ(memo->FoundStart(), (TVPosition{42, 0})) << "a character no code page has";
+  memo->MoveCaret(0, 0, false);
+  Find(QStringLiteral("STRASSE"));
+  EXPECT_EQ(messages.size(), 1) << "a fold that changes the length is left as it is";
+  Find(QStringLiteral("STRAßE"));
+  EXPECT_EQ(memo->FoundStart(), (TVPosition{46, 0}));
+}
+
 TEST_F(Search, HexDigitPane) {
   Add(kEqual, "ab\r\ncd");
   Layout(false, true);
