@@ -78,6 +78,11 @@ TFormDorixCfg::TFormDorixCfg(const TPlatformServices &platform, QWidget *parent)
   edFontSize->setGeometry(std::max(112, Label1->geometry().right() + 6), 8, 33, 21);
   UpDownFontSize = new TUpDown(edFontSize, 0, 100, this);
   UpDownFontSize->setGeometry(edFontSize->geometry().right() + 1, 8, 15, 21);
+  lblTabWidth = PlaceLabel(this, QStringLiteral("Табуляция:"), 192, 16);
+  edTabWidth = new QLineEdit(this);
+  edTabWidth->setGeometry(lblTabWidth->geometry().right() + 6, 8, 33, 21);
+  UpDownTabWidth = new TUpDown(edTabWidth, 1, 16, this);
+  UpDownTabWidth->setGeometry(edTabWidth->geometry().right() + 1, 8, 15, 21);
   FitChildren(*this);
 
   setTabOrder(btnChangeColorUpdated, btnDefaultColors);
@@ -86,6 +91,7 @@ TFormDorixCfg::TFormDorixCfg(const TPlatformServices &platform, QWidget *parent)
   setTabOrder(chkKeepModes, btnOk);
   setTabOrder(btnOk, btnCancel);
   setTabOrder(btnCancel, edFontSize);
+  setTabOrder(edFontSize, edTabWidth);
 
   connect(btnDefaultColors, &QPushButton::clicked, this, &TFormDorixCfg::btnDefaultColorsClick);
   connect(edFontSize, &QLineEdit::textChanged, this, &TFormDorixCfg::edFontSizeChange);

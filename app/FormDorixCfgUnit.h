@@ -1,5 +1,5 @@
-// The settings dialog: the four text styles as sample fields, the font size and what is kept
-// at exit.
+// The settings dialog: the four text styles as sample fields, the font size, the tab width of
+// UTF-8 text and what is kept at exit.
 #pragma once
 
 #include "PlatformServices.h"
@@ -33,6 +33,9 @@ public:
   QLabel *Label1;
   QLineEdit *edFontSize;
   TUpDown *UpDownFontSize;
+  QLabel *lblTabWidth;
+  QLineEdit *edTabWidth;
+  TUpDown *UpDownTabWidth;
   TFormDorixTextCfg *FormDorixTextCfg; // shared by the four change buttons; a child dialog
 
 protected:

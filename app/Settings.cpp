@@ -20,11 +20,11 @@ void ReadInt(QSettings &store, const char *name, int &target) {
     target = read;
 }
 
-// One of the values 0 to last; anything else keeps the default.
-void ReadChoice(QSettings &store, const char *name, int last, int &target) {
+// A value from first to last; anything else keeps the default.
+void ReadInRange(QSettings &store, const char *name, int first, int last, int &target) {
   int value = target;
   ReadInt(store, name, value);
-  if (value >= 0 && value <= last)
+  if (value >= first && value <= last)
     target = value;
 }
 
@@ -61,7 +61,8 @@ TSettings LoadSettings(QSettings &store, int fontSize, const QRect &placement) {
   ReadBool(store, "WrapMode", s.WrapMode);
   ReadBool(store, "OEMMode", s.OEMMode);
   ReadBool(store, "HexMode", s.HexMode);
-  ReadChoice(store, "LineEnds", 2, s.LineEnds);
+  ReadInRange(store, "LineEnds", 0, 2, s.LineEnds);
+  ReadInRange(store, "TabWidth", 1, 16, s.TabWidth);
   ReadEncoding(store, s.Encoding);
   ReadBool(store, "ShowLegend", s.ShowLegend);
   ReadBool(store, "KeepFormPlace", s.KeepFormPlace);
@@ -81,6 +82,7 @@ void SaveSettings(const TSettings &s, QSettings &store) {
   store.setValue("StyleUpdated", TextStyleToStr(s.StyleUpdated));
   store.setValue("StyleEqual", TextStyleToStr(s.StyleEqual));
   store.setValue("FontSize", s.FontSize);
+  store.setValue("TabWidth", s.TabWidth);
   store.setValue("KeepModes", flag(s.KeepModes));
   if (s.KeepModes) {
     store.setValue("WrapMode", flag(s.WrapMode));

@@ -20,6 +20,7 @@ struct TSettings {
   bool HexMode = false;
   int LineEnds = 0;                          // 0 automatic, 1 the CR rule, 2 the LF rule
   QString Encoding = QStringLiteral("auto"); // a name: auto, utf-8, cp1251, cp866, koi8-r
+  int TabWidth = 8;                          // 1 to 16: the tab stops of UTF-8 text
   bool ShowLegend = true;                    // kept and written back; nothing else uses it
   bool KeepFormPlace = true;
   int FormLeft = 216, FormTop = 115, FormWidth = 526, FormHeight = 447;

@@ -51,12 +51,14 @@ void TfrmDorix::mmFormatPropClick() {
   }
   dialog.UpDownFontSize->SetPosition(
       FSettings.FontSize); // the field follows, and sizes the samples
+  dialog.UpDownTabWidth->SetPosition(FSettings.TabWidth);
   dialog.chkKeepFormPlace->setChecked(FSettings.KeepFormPlace);
   dialog.chkKeepModes->setChecked(FSettings.KeepModes);
   if (dialog.exec() != QDialog::Accepted)
     return; // Cancel: every setting stays as it was
 
   FSettings.FontSize = dialog.UpDownFontSize->Position(); // typed text only when it was valid
+  FSettings.TabWidth = dialog.UpDownTabWidth->Position();
   TextStyleFromEdit(*dialog.edColorInserted, FSettings.StyleInserted);
   TextStyleFromEdit(*dialog.edColorDeleted, FSettings.StyleDeleted);
   TextStyleFromEdit(*dialog.edColorUpdated, FSettings.StyleUpdated);

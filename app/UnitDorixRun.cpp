@@ -165,7 +165,7 @@ void TfrmDorix::ShowPieces(bool utf8, bool fresh) {
   else if (!utf8)
     FPieces.reset();
   mm->SetSource(FPieces ? static_cast<const TVKindStringList *>(&*FPieces) : &FDiff);
-  mm->Model().SetTextForm({utf8, 8});
+  mm->Model().SetTextForm({utf8, FSettings.TabWidth});
 }
 
 void TfrmDorix::ReadAndCompare(const TRunInputs &used) {

@@ -122,6 +122,27 @@ TEST_F(Dialogs, TypedSizeOutsideTheRangeLeavesTheLastValidValue) {
   EXPECT_EQ(w->mm->font().pointSize(), 14);
 }
 
+TEST_F(Dialogs, TheTabWidthSetsTheStopsOfUtf8Text) {
+  StartWith(Write("a.py", "if x:\n\tпривет()\n"), Write("b.py", "if x:\n\tпока()\n"));
+  ASSERT_TRUE(w->mm->Model().TextForm().Utf8);
+  const std::int32_t eight = w->mm->Model().MaxLineLength(); // a tab to cell 8, then the text
+  WhenModal<TFormDorixCfg>([](TFormDorixCfg &d) {
+    EXPECT_EQ(d.edTabWidth->text(), "8");
+    d.edTabWidth->setText("4");
+    d.btnOk->click();
+  });
+  w->mmFormatProp->trigger();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w->Idle(); }));
+  EXPECT_EQ(w->Settings().TabWidth, 4);
+  EXPECT_EQ(w->mm->Model().MaxLineLength(), eight - 4) << "the tab reaches cell 4";
+  WhenModal<TFormDorixCfg>([](TFormDorixCfg &d) {
+    d.edTabWidth->setText("17"); // out of range: the last valid value stands
+    d.btnOk->click();
+  });
+  w->mmFormatProp->trigger();
+  EXPECT_EQ(w->Settings().TabWidth, 4);
+}
+
 TEST_F(Dialogs, OkWithoutChangeComparesAfreshAndCancelKeepsEverything) {
   StartWith(Write("a", "x"), Write("b", "y"));
   const int reads = w->FileReads();

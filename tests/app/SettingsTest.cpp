@@ -27,13 +27,14 @@ TEST_F(SettingsStore, EmptyStoreGivesTheDefaults) {
   EXPECT_EQ(QRect(s.FormLeft, s.FormTop, s.FormWidth, s.FormHeight), QRect(1, 2, 3, 4));
 }
 
-TEST_F(SettingsStore, FirstSaveWritesAllSeventeenValuesInTheirTypes) {
+TEST_F(SettingsStore, FirstSaveWritesAllEighteenValuesInTheirTypes) {
   {
     QSettings store(Path(), QSettings::IniFormat);
     SaveSettings(TSettings{}, store);
   }
   QSettings store(Path(), QSettings::IniFormat);
-  EXPECT_EQ(store.allKeys().size(), 17);
+  EXPECT_EQ(store.allKeys().size(), 18);
+  EXPECT_EQ(store.value("TabWidth").toInt(), 8);
   EXPECT_EQ(store.value("LineEnds").toString(), "0");
   EXPECT_EQ(store.value("Encoding").toString(), "auto");
   EXPECT_EQ(store.value("StyleInserted").toString(), "($00000000,[],$00C888FF)");
@@ -50,6 +51,7 @@ TEST_F(SettingsStore, RoundTripKeepsEveryValue) {
   s.OEMMode = s.HexMode = true;
   s.LineEnds = 2;
   s.Encoding = "koi8-r";
+  s.TabWidth = 3;
   s.ShowLegend = false;
   s.FormLeft = -20;
   s.FormHeight = 900;
@@ -94,12 +96,13 @@ TEST_F(SettingsStore, GarbageInEveryValueKeepsEachDefault) {
     for (const char *name :
          {"StyleInserted", "StyleDeleted", "StyleUpdated", "StyleEqual", "FontSize", "KeepModes",
           "WrapMode", "OEMMode", "HexMode", "ShowLegend", "KeepFormPlace", "FormLeft", "FormTop",
-          "FormWidth", "FormHeight", "LineEnds", "Encoding"})
+          "FormWidth", "FormHeight", "LineEnds", "Encoding", "TabWidth"})
       store.setValue(name, QStringLiteral("($0,[Z],$1"));
     store.setValue("StyleUpdated", QStringList{"a", "b"});
     store.setValue("FormTop", QVariant::fromValue(QSize(3, 4)));
     store.setValue("HexMode", 7); // any non-zero integer reads as true
     store.setValue("LineEnds", 3); // no such choice
+    store.setValue("TabWidth", 17);
   }
   QSettings store(Path(), QSettings::IniFormat);
   const TSettings read = LoadSettings(store, 10, placement);
