@@ -123,6 +123,7 @@ void DialogShots(TfrmDorix &window, const QString &dir) {
     TextStyleToEdit(style, *field);
   }
   settings.UpDownFontSize->SetPosition(defaults.FontSize);
+  settings.UpDownTabWidth->SetPosition(defaults.TabWidth);
   settings.chkKeepFormPlace->setChecked(true);
   settings.chkKeepModes->setChecked(true);
   shoot(settings, "dialog-settings");
