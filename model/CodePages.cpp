@@ -125,9 +125,9 @@ bool IsLetterOrDigit(char16_t u) {
          u == 0x00B5 || (u >= 0x0400 && u <= 0x04FF);
 }
 
-// Upper case of every Windows-1251 byte, found by decoding, upper-casing and encoding back.
-std::array<char, 256> MakeUpperWindows1251() {
-  const TCodePageTable &table = CodePageTable(TCodePage::Windows1251);
+// Upper case of every byte of a code page, found by decoding, upper-casing and encoding back.
+std::array<char, 256> MakeUpper(TCodePage page) {
+  const TCodePageTable &table = CodePageTable(page);
   std::array<char, 256> upper{};
   for (int c = 0; c < 256; ++c) {
     upper[c] = static_cast<char>(c);
@@ -141,17 +141,37 @@ std::array<char, 256> MakeUpperWindows1251() {
   return upper;
 }
 
+std::array<bool, 256> MakeAlphaNumeric(TCodePage page) {
+  std::array<bool, 256> a{};
+  const TCodePageTable &table = CodePageTable(page);
+  for (int b = 0; b < 256; ++b)
+    a[b] = b >= 0x20 && b != 0x7F && IsLetterOrDigit(table[b]);
+  return a;
+}
+
+// The byte of every UTF-16 unit a code page holds, or -1; control bytes stand for themselves.
+std::array<std::int16_t, 0x10000> MakeEncoding(TCodePage page) {
+  std::array<std::int16_t, 0x10000> b{};
+  b.fill(-1);
+  const TCodePageTable &table = CodePageTable(page);
+  for (int c = 0; c < 256; ++c)
+    b[c < 0x20 || c == 0x7F ? c : table[c]] = static_cast<std::int16_t>(c);
+  return b;
+}
+
+constexpr int kPages = 3;
+
 } // namespace
 
 const TCodePageTable &CodePageTable(TCodePage page) {
-  static const TCodePageTable windows = MakeWindows1251(), dos = MakeDos866(), koi8r = MakeKoi8r();
-  return page == TCodePage::Dos866 ? dos : page == TCodePage::Koi8r ? koi8r : windows;
+  static const TCodePageTable tables[kPages] = {MakeWindows1251(), MakeDos866(), MakeKoi8r()};
+  return tables[static_cast<int>(page)];
 }
 
 const TCodePageTable &DisplayTable(TCodePage page) {
-  static const TCodePageTable tables[] = {ForDisplay(CodePageTable(TCodePage::Windows1251)),
-                                          ForDisplay(CodePageTable(TCodePage::Dos866)),
-                                          ForDisplay(CodePageTable(TCodePage::Koi8r))};
+  static const TCodePageTable tables[kPages] = {ForDisplay(CodePageTable(TCodePage::Windows1251)),
+                                                ForDisplay(CodePageTable(TCodePage::Dos866)),
+                                                ForDisplay(CodePageTable(TCodePage::Koi8r))};
   return tables[static_cast<int>(page)];
 }
 
@@ -163,8 +183,8 @@ const TCodePageTable &FaithfulTable(TCodePage page) {
     t[0x7F] = 0x7F;
     return t;
   };
-  static const TCodePageTable tables[] = {faithful(TCodePage::Windows1251),
-                                          faithful(TCodePage::Dos866), faithful(TCodePage::Koi8r)};
+  static const TCodePageTable tables[kPages] = {
+      faithful(TCodePage::Windows1251), faithful(TCodePage::Dos866), faithful(TCodePage::Koi8r)};
   return tables[static_cast<int>(page)];
 }
 
@@ -184,37 +204,30 @@ void AppendUtf8(std::string &out, std::string_view bytes, const TCodePageTable &
   }
 }
 
-std::optional<std::string> EncodeWindows1251(std::u16string_view text) {
-  static const std::array<std::int16_t, 0x10000> bytes = [] {
-    std::array<std::int16_t, 0x10000> b{};
-    b.fill(-1);
-    const TCodePageTable &table = CodePageTable(TCodePage::Windows1251);
-    for (int c = 0; c < 256; ++c)
-      b[c < 0x20 || c == 0x7F ? c : table[c]] = static_cast<std::int16_t>(c);
-    return b;
-  }();
+std::optional<std::string> Encode(std::u16string_view text, TCodePage page) {
+  static const std::array<std::int16_t, 0x10000> bytes[kPages] = {
+      MakeEncoding(TCodePage::Windows1251), MakeEncoding(TCodePage::Dos866),
+      MakeEncoding(TCodePage::Koi8r)};
+  const auto &of = bytes[static_cast<int>(page)];
   std::string out;
   out.reserve(text.size());
   for (const char16_t c : text) {
-    if (bytes[c] < 0)
+    if (of[c] < 0)
       return std::nullopt;
-    out += static_cast<char>(bytes[c]);
+    out += static_cast<char>(of[c]);
   }
   return out;
 }
 
-char UpperWindows1251(char c) {
-  static const std::array<char, 256> upper = MakeUpperWindows1251();
-  return upper[Byte(c)];
+char UpperIn(char c, TCodePage page) {
+  static const std::array<char, 256> upper[kPages] = {
+      MakeUpper(TCodePage::Windows1251), MakeUpper(TCodePage::Dos866), MakeUpper(TCodePage::Koi8r)};
+  return upper[static_cast<int>(page)][Byte(c)];
 }
 
-bool IsAlphaNumericWindows1251(char c) {
-  static const std::array<bool, 256> alnum = [] {
-    std::array<bool, 256> a{};
-    const TCodePageTable &table = CodePageTable(TCodePage::Windows1251);
-    for (int b = 0; b < 256; ++b)
-      a[b] = b >= 0x20 && b != 0x7F && IsLetterOrDigit(table[b]);
-    return a;
-  }();
-  return alnum[Byte(c)];
+bool IsAlphaNumericIn(char c, TCodePage page) {
+  static const std::array<bool, 256> alnum[kPages] = {MakeAlphaNumeric(TCodePage::Windows1251),
+                                                      MakeAlphaNumeric(TCodePage::Dos866),
+                                                      MakeAlphaNumeric(TCodePage::Koi8r)};
+  return alnum[static_cast<int>(page)][Byte(c)];
 }

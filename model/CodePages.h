@@ -25,12 +25,22 @@ const TCodePageTable &FaithfulTable(TCodePage page);
 // Appends bytes decoded with a table as UTF-8.
 void AppendUtf8(std::string &out, std::string_view bytes, const TCodePageTable &table);
 
-// Encodes text typed by the user as Windows-1251; nothing when the code page lacks one of its
+// Encodes text typed by the user in a code page; nothing when the code page lacks one of its
 // characters (such a text cannot occur in the files).
-std::optional<std::string> EncodeWindows1251(std::u16string_view text);
+std::optional<std::string> Encode(std::u16string_view text, TCodePage page);
 
-// Windows-1251 upper-casing of one byte; bytes whose upper case is not in the code page stay.
-char UpperWindows1251(char c);
+// Upper-casing of one byte; bytes whose upper case is not in the code page stay.
+char UpperIn(char c, TCodePage page);
 
-// True for a Windows-1251 letter or digit.
-bool IsAlphaNumericWindows1251(char c);
+// True for a letter or digit of the code page.
+bool IsAlphaNumericIn(char c, TCodePage page);
+
+inline std::optional<std::string> EncodeWindows1251(std::u16string_view text) {
+  return Encode(text, TCodePage::Windows1251);
+}
+inline char UpperWindows1251(char c) {
+  return UpperIn(c, TCodePage::Windows1251);
+}
+inline bool IsAlphaNumericWindows1251(char c) {
+  return IsAlphaNumericIn(c, TCodePage::Windows1251);
+}

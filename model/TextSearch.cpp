@@ -29,15 +29,15 @@ bool WordCharacterBefore(std::string_view text, std::size_t p) {
   return c.Valid && start + c.Bytes == p && IsWordCodePoint(c.CodePoint);
 }
 
-bool WholeWordAt(std::string_view text, std::size_t p, std::size_t n, bool utf8) {
-  if (utf8) {
+bool WholeWordAt(std::string_view text, std::size_t p, std::size_t n, const TSearchRequest &r) {
+  if (r.Utf8) {
     const bool before = p > 0 && WordCharacterBefore(text, p);
     const bool after = p + n < text.size() && Utf8CharacterAt(text, p + n).Valid &&
                        IsWordCodePoint(Utf8CharacterAt(text, p + n).CodePoint);
     return !before && !after;
   }
-  const bool before = p == 0 || !IsAlphaNumericWindows1251(text[p - 1]);
-  const bool after = p + n >= text.size() || !IsAlphaNumericWindows1251(text[p + n]);
+  const bool before = p == 0 || !IsAlphaNumericIn(text[p - 1], r.CodePage);
+  const bool after = p + n >= text.size() || !IsAlphaNumericIn(text[p + n], r.CodePage);
   return before && after;
 }
 
@@ -56,7 +56,7 @@ std::optional<std::size_t> FindOccurrence(const TSearchRequest &r) {
       hit = text.rfind(r.Pattern, from - 1);
     if (hit == std::string_view::npos)
       return std::nullopt;
-    if (!r.WholeWord || WholeWordAt(text, hit, r.Pattern.size(), r.Utf8))
+    if (!r.WholeWord || WholeWordAt(text, hit, r.Pattern.size(), r))
       return hit;
     from = r.Down ? hit + std::max<std::size_t>(r.Skip, 1) : hit;
   }

@@ -2,6 +2,8 @@
 // the window around it.
 #pragma once
 
+#include "CodePages.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -15,6 +17,7 @@ struct TSearchRequest {
   bool WholeWord = false; // both neighbours must not be letters or digits
   std::size_t Skip = 0;   // how far a rejected occurrence moves a downward search on
   bool Utf8 = false;      // the text is UTF-8: words are of Unicode letters and digits
+  TCodePage CodePage = TCodePage::Windows1251; // else words are of this code page's
 };
 
 // The offset of the occurrence found, or nothing. An upward search finds the last occurrence

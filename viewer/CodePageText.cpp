@@ -41,6 +41,11 @@ QString DecodeFaithfully(std::string_view bytes, TCodePage page) {
 }
 
 std::optional<std::string> EncodeWindows1251(const QString &text) {
-  return EncodeWindows1251(std::u16string_view(reinterpret_cast<const char16_t *>(text.utf16()),
-                                               static_cast<std::size_t>(text.size())));
+  return Encode(text, TCodePage::Windows1251);
+}
+
+std::optional<std::string> Encode(const QString &text, TCodePage page) {
+  return Encode(std::u16string_view(reinterpret_cast<const char16_t *>(text.utf16()),
+                                    static_cast<std::size_t>(text.size())),
+                page);
 }

@@ -19,3 +19,4 @@ QString DecodeWindows1251(std::string_view bytes);
 QString DecodeFaithfully(std::string_view bytes, TCodePage page);
 
 std::optional<std::string> EncodeWindows1251(const QString &text);
+std::optional<std::string> Encode(const QString &text, TCodePage page);

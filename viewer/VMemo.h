@@ -256,6 +256,7 @@ private:
 
   // search and clipboard
   void EnsureSearchText(TVSearchKind kind);
+  TCodePage SearchCodePage() const; // the code page typed text is encoded in
   void ShowNotFound(const QString &extra);
 
   // caret and input

@@ -11,10 +11,10 @@
 
 namespace {
 
-std::string Upper1251(std::string_view text) {
+std::string UpperIn(std::string_view text, TCodePage page) {
   std::string out(text);
   for (char &c : out)
-    c = UpperWindows1251(c);
+    c = UpperIn(c, page);
   return out;
 }
 
@@ -35,13 +35,18 @@ std::string FoldUtf8(std::string_view text) {
   return out;
 }
 
-// The text a search without "match case" runs over: Windows-1251 upper case, or UTF-8 case
-// folding.
-std::string FoldCase(std::string_view text, bool utf8) {
-  return utf8 ? FoldUtf8(text) : Upper1251(text);
+// The text a search without "match case" runs over: upper case in a single-byte code page, or
+// UTF-8 case folding.
+std::string FoldCase(std::string_view text, bool utf8, TCodePage page) {
+  return utf8 ? FoldUtf8(text) : UpperIn(text, page);
 }
 
 } // namespace
+
+TCodePage TVMemo::SearchCodePage() const {
+  // A DOS text is searched for in Windows-1251, as it always was.
+  return FCodePage == TCodePage::Koi8r ? TCodePage::Koi8r : TCodePage::Windows1251;
+}
 
 void TVMemo::OpenFindDialog() {
   if (!FFindDialog) {
@@ -85,7 +90,7 @@ void TVMemo::EnsureSearchText(TVSearchKind kind) {
     FSearchCache |= skPlain;
   }
   if (kind == skUpper)
-    FSearchTextUpper = FoldCase(FSearchText, FModel.TextForm().Utf8);
+    FSearchTextUpper = FoldCase(FSearchText, FModel.TextForm().Utf8, SearchCodePage());
   else if (kind == skHex)
     FSearchTextHex = HexPairs(FSearchText);
   FSearchCache |= kind;
@@ -95,14 +100,15 @@ void TVMemo::FindNext(const QString &extra) {
   if (FFindString.isEmpty())
     return;
   const bool utf8 = FModel.TextForm().Utf8;
+  const TCodePage page = SearchCodePage();
   const std::optional<std::string> typed =
-      utf8 ? std::optional(FFindString.toStdString()) : EncodeWindows1251(FFindString);
+      utf8 ? std::optional(FFindString.toStdString()) : Encode(FFindString, page);
   if (!typed) { // a character the code page lacks: no text holds it
     ShowNotFound(extra);
     return;
   }
   const std::string &findText = *typed;
-  const auto Upper = [utf8](std::string_view text) { return FoldCase(text, utf8); };
+  const auto Upper = [utf8, page](std::string_view text) { return FoldCase(text, utf8, page); };
   const bool down = !FFindDialog || FFindDialog->Down();
   const bool matchCase = FFindDialog && FFindDialog->MatchCase();
   const bool wholeWord = FFindDialog && FFindDialog->WholeWord();
@@ -122,8 +128,9 @@ void TVMemo::FindNext(const QString &extra) {
     pattern = matchCase ? findText : Upper(findText);
     start = FModel.PositionToOffset(FCaretCol, FCaretLine, false);
   }
-  const std::optional<std::size_t> hit = FindOccurrence(
-      {text, pattern, start, down, wholeWord && pane != paneHexDigits, findText.size(), utf8});
+  const std::optional<std::size_t> hit =
+      FindOccurrence({text, pattern, start, down, wholeWord && pane != paneHexDigits,
+                      findText.size(), utf8, page});
   viewport()->update();
 
   if (!hit) {

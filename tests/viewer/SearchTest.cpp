@@ -119,6 +119,17 @@ TEST_F(Search, WholeWord) {
   EXPECT_EQ(memo->FoundStart(), (TVPosition{0, 0})) << "at the very beginning";
 }
 
+TEST_F(Search, Koi8rTextIsSearchedInItsOwnCodePage) {
+  memo->SetCodePage(TCodePage::Koi8r);
+  Add(kEqual, Encode(QStringLiteral("Привет, МИР мирный"), TCodePage::Koi8r).value());
+  Layout(false);
+  Find(QStringLiteral("мир"), true, false, true);
+  EXPECT_EQ(memo->FoundStart(), (TVPosition{8, 0})) << "upper case and words of KOI8-R";
+  memo->MoveCaret(0, 0, false);
+  Find(QStringLiteral("мир"), true, true);
+  EXPECT_EQ(memo->FoundStart(), (TVPosition{12, 0}));
+}
+
 // UTF-8 text: any typed text, Unicode case folding, words of Unicode letters, hits on characters.
 class Utf8Search : public Search {
 protected:
