@@ -150,6 +150,13 @@ TTake TakeCells(std::string_view s, std::size_t i, std::size_t end, std::int32_t
   TTake take;
   while (i + take.bytes < end) {
     const std::size_t at = i + take.bytes;
+    const auto byte = static_cast<unsigned char>(s[at]);
+    if (byte < 0x80 && byte != '\t') { // most text: a cell a byte
+      if (take.cells + 1 > room && (take.bytes > 0 || col > 0))
+        break;
+      ++take.bytes, ++take.cells;
+      continue;
+    }
     const int cells = CellsAt(s, at, form, col + take.cells);
     if (take.cells + cells > room && (take.bytes > 0 || col > 0))
       break;
