@@ -226,7 +226,8 @@ private:
   void DrawZoneClipped(PaintState &ps, Column &column, std::string_view text);
   void DrawZoneMarked(PaintState &ps, QRect rect, std::string_view text, std::int64_t startCol,
                       TVPane pane);
-  void TextOutZone(PaintState &ps, QRect rect, std::string_view text);
+  void TextOutZone(PaintState &ps, QRect rect, const QString &glyphs);
+  QString HexLineGlyphs(int i) const;
   void PaintCellRow(PaintState &ps, int i, const QColor &lineColor);
   void DrawCells(QPainter &p, const QFont &font, int x, int baseline, const QString &text);
   void FillBand(PaintState &ps, std::int64_t x, std::int64_t width, int top, int bottom,

@@ -23,6 +23,7 @@ struct TVMemo::PaintState {
   QColor zoneBrush{}, zoneFontColor{}; // the zone's own colours, restored after a highlight
   // The marked columns of the line being painted: the selection, else the search hit.
   const TVTextRange *mark = nullptr;
+  QString lineGlyphs{}; // UTF-8 in the hex layout: the character pane of the line being painted
   bool markIsFound = false;
   std::int64_t markFrom = -1, markTo = -1;
 };
@@ -147,6 +148,8 @@ void TVMemo::PaintLine(PaintState &ps, int i) {
   const int columnCount = FHexMode ? 2 : 1;
 
   LineMarkRange(ps, i);
+  if (FHexMode && FModel.TextForm().Utf8)
+    ps.lineGlyphs = HexLineGlyphs(i);
   for (const TVMemoLineZone &zone : FModel.LineZones(i)) {
     const auto kind = static_cast<std::size_t>(zone.Kind);
     SetZoneCanvas(ps, kind < FStyles.size() ? FStyles[kind] : FStyles[0]);
@@ -212,8 +215,18 @@ void TVMemo::DrawZoneClipped(PaintState &ps, Column &column, std::string_view te
 void TVMemo::DrawZoneMarked(PaintState &ps, QRect rect, std::string_view text,
                             std::int64_t startCol, TVPane pane) {
   const std::int64_t s = startCol, e = s + static_cast<std::int64_t>(text.size());
+  // The UTF-8 characters of the hex character pane come from the whole line: a character cut
+  // by a zone's edge or by the marked range still stands in its first byte's cell.
+  const bool lineGlyphs = pane == paneHexChars && FModel.TextForm().Utf8;
+  auto out = [&](QRect r, std::size_t from, std::size_t count) {
+    const std::string_view part = text.substr(from, count);
+    TextOutZone(ps, r,
+                lineGlyphs ? ps.lineGlyphs.mid(s + static_cast<qsizetype>(from),
+                                               static_cast<qsizetype>(part.size()))
+                           : DecodeForDisplay(part, FCodePage));
+  };
   if (!(ps.mark && ps.mark->Pane == pane && e > ps.markFrom && s < ps.markTo)) {
-    TextOutZone(ps, rect, text);
+    out(rect, 0, text.size());
     return;
   }
   const std::int64_t a = std::max(s, ps.markFrom), b = std::min(e, ps.markTo);
@@ -226,19 +239,19 @@ void TVMemo::DrawZoneMarked(PaintState &ps, QRect rect, std::string_view text,
     return r;
   };
   if (lead > 0)
-    TextOutZone(ps, piece(0, static_cast<std::int64_t>(lead)), text.substr(0, lead));
+    out(piece(0, static_cast<std::int64_t>(lead)), 0, lead);
   if (middle > 0) {
     ps.brush = ps.markIsFound ? QColor(Qt::black) : Qc(clHighlight);
     ps.fontColor = ps.markIsFound ? QColor(Qt::white) : Qc(clHighlightText);
-    TextOutZone(ps, piece(lead, lead + middle), text.substr(lead, middle));
+    out(piece(lead, lead + middle), lead, middle);
     ps.brush = ps.zoneBrush;
     ps.fontColor = ps.zoneFontColor;
   }
   if (lead + middle < text.size())
-    TextOutZone(ps, piece(lead + middle, -1), text.substr(lead + middle));
+    out(piece(lead + middle, -1), lead + middle, std::string_view::npos);
 }
 
-void TVMemo::TextOutZone(PaintState &ps, QRect rect, std::string_view text) {
+void TVMemo::TextOutZone(PaintState &ps, QRect rect, const QString &glyphs) {
   const int origin = rect.left();
   rect.setLeft(std::max(rect.left(), ps.g.TextLeft()));
   if (rect.width() <= 0)
@@ -248,8 +261,7 @@ void TVMemo::TextOutZone(PaintState &ps, QRect rect, std::string_view text) {
   ps.p.setClipRect(rect);
   ps.p.setFont(*ps.font);
   ps.p.setPen(ps.fontColor);
-  DrawCells(ps.p, *ps.font, origin, rect.top() + QFontMetrics(*ps.font).ascent(),
-            FModel.TextForm().Utf8 ? DecodeUtf8ByBytes(text) : DecodeForDisplay(text, FCodePage));
+  DrawCells(ps.p, *ps.font, origin, rect.top() + QFontMetrics(*ps.font).ascent(), glyphs);
   ps.p.restore();
 }
 
@@ -343,6 +355,17 @@ void TVMemo::PaintCellRow(PaintState &ps, int i, const QColor &lineColor) {
   });
   const std::int64_t end = ps.g.ColumnX(paneText, lastCell);
   FillBand(ps, end, ps.clientRight - end, ps.top, ps.bottom, lineColor);
+}
+
+// A hex line's bytes a cell each as UTF-8, looking three bytes into the lines around it for a
+// character the line begins or ends inside.
+QString TVMemo::HexLineGlyphs(int i) const {
+  std::string before = i > 0 ? FModel.GetLineText(i - 1) : std::string();
+  before = before.substr(before.size() - std::min<std::size_t>(before.size(), 3));
+  const std::string line = FModel.GetLineText(i);
+  const std::string after = i + 1 < LineCount() ? FModel.GetLineText(i + 1).substr(0, 3) : "";
+  return DecodeUtf8ByBytes(before + line + after)
+      .mid(static_cast<qsizetype>(before.size()), static_cast<qsizetype>(line.size()));
 }
 
 void TVMemo::LineMarkRange(PaintState &ps, int i) const {
