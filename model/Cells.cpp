@@ -72,12 +72,11 @@ int CodePointCells(std::uint32_t cp) {
   return In(kWide, cp) ? 2 : 1;
 }
 
-int CellsAt(std::string_view text, std::size_t i, const TVTextForm &form, std::int64_t cell) {
+int CharacterCells(const TVCharacter &c, const TVTextForm &form, std::int64_t cell) {
   if (!form.Utf8)
     return 1;
-  if (text[i] == '\t')
+  if (c.CodePoint == '\t')
     return form.TabWidth - static_cast<int>(cell % form.TabWidth);
-  const TVCharacter c = Utf8CharacterAt(text, i);
   return c.Valid ? CodePointCells(c.CodePoint) : 1;
 }
 
@@ -85,7 +84,10 @@ std::int64_t CellsOf(std::string_view text, const TVTextForm &form, std::int64_t
   if (!form.Utf8)
     return static_cast<std::int64_t>(text.size());
   const std::int64_t start = cell;
-  for (std::size_t i = 0; i < text.size(); i += Utf8CharacterAt(text, i).Bytes)
-    cell += CellsAt(text, i, form, cell);
+  for (std::size_t i = 0; i < text.size();) {
+    const TVCharacter c = Utf8CharacterAt(text, i);
+    cell += CharacterCells(c, form, cell);
+    i += c.Bytes;
+  }
   return cell - start;
 }

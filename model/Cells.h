@@ -29,8 +29,8 @@ TVCharacter Utf8CharacterAt(std::string_view text, std::size_t i);
 // Cells of a code point that is not a tab: 0, 1 or 2.
 int CodePointCells(std::uint32_t codePoint);
 
-// Cells of the character at i when the line holds `cell` cells before it.
-int CellsAt(std::string_view text, std::size_t i, const TVTextForm &form, std::int64_t cell);
+// Cells of a character when the line holds `cell` cells before it.
+int CharacterCells(const TVCharacter &c, const TVTextForm &form, std::int64_t cell);
 
 // Cells of a whole run of text that starts at cell `cell` of its line.
 std::int64_t CellsOf(std::string_view text, const TVTextForm &form, std::int64_t cell = 0);

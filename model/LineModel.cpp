@@ -157,10 +157,11 @@ TTake TakeCells(std::string_view s, std::size_t i, std::size_t end, std::int32_t
       ++take.bytes, ++take.cells;
       continue;
     }
-    const int cells = CellsAt(s, at, form, col + take.cells);
+    const TVCharacter c = Utf8CharacterAt(s, at);
+    const int cells = CharacterCells(c, form, col + take.cells);
     if (take.cells + cells > room && (take.bytes > 0 || col > 0))
       break;
-    take.bytes += Utf8CharacterAt(s, at).Bytes;
+    take.bytes += c.Bytes;
     take.cells += cells;
   }
   take.bytes = std::min(take.bytes, end - i); // a character cut short by the entry's end

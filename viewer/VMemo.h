@@ -48,6 +48,16 @@ enum TVSearchKind : unsigned { skPlain = 1, skUpper = 2, skHex = 4 };
 
 inline constexpr std::int32_t kEndOfLine = INT32_MIN; // MoveCaret column: the end of the line
 
+// Where a walk over a line's characters stands: the character's byte column and first cell, its
+// bytes and cells (none at the line's end), and the zone that holds it.
+struct TVCharacterStep {
+  std::int64_t Col = 0, Cell = 0;
+  int Bytes = 0, Cells = 0;
+  TVCharacter Char;
+  const TVMemoLineZone *Zone = nullptr;
+  bool ZoneStart = false; // the first character of its zone
+};
+
 class TVMemo : public QAbstractScrollArea {
   Q_OBJECT
 
@@ -313,20 +323,24 @@ private:
   bool FBuiltLfBreaks = false;  // the line-end rule of the lines built last
 };
 
-// Each character of a line in turn: its byte column, its first cell, its bytes and cells; then
-// once more with no bytes at the line's end. The walk stops where visit answers false.
+// Each character of a line in turn, then once more with no bytes at the line's end. The walk
+// stops where visit answers false.
 template <typename Visit> void TVMemo::WalkCharacters(int line, Visit visit) const {
   const TVTextForm &form = FModel.TextForm();
-  std::int64_t col = 0, cell = 0;
+  TVCharacterStep step;
   for (const TVMemoLineZone &zone : FModel.ZonesOf(line)) {
+    step.Zone = &zone;
     const std::string_view text = zone.Text();
-    for (std::size_t b = 0; b < text.size();) {
-      const int bytes = Utf8CharacterAt(text, b).Bytes;
-      const int cells = CellsAt(text, b, form, cell);
-      if (!visit(col, cell, bytes, cells))
+    for (std::size_t b = 0; b < text.size(); b += step.Bytes) {
+      step.Char = Utf8CharacterAt(text, b);
+      step.Bytes = step.Char.Bytes;
+      step.Cells = CharacterCells(step.Char, form, step.Cell);
+      step.ZoneStart = b == 0;
+      if (!visit(step))
         return;
-      col += bytes, cell += cells, b += static_cast<std::size_t>(bytes);
+      step.Col += step.Bytes, step.Cell += step.Cells;
     }
   }
-  visit(col, cell, 0, 0); // the end of the line
+  step.Bytes = step.Cells = 0;
+  visit(step); // the end of the line
 }

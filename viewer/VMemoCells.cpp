@@ -11,10 +11,10 @@ std::int64_t TVMemo::CellColumn(int line, std::int64_t col) const {
   if (!CellMode())
     return col;
   std::int64_t result = col;
-  WalkCharacters(line, [&](std::int64_t c, std::int64_t cell, int bytes, int) {
-    if (c + bytes <= col && bytes > 0)
+  WalkCharacters(line, [&](const TVCharacterStep &at) {
+    if (at.Bytes > 0 && at.Col + at.Bytes <= col)
       return true;
-    result = cell + (bytes == 0 ? col - c : 0); // past the text: a cell a column
+    result = at.Cell + (at.Bytes == 0 ? col - at.Col : 0); // past the text: a cell a column
     return false;
   });
   return result;
@@ -24,10 +24,10 @@ std::int32_t TVMemo::ByteColumn(int line, std::int64_t cell) const {
   if (!CellMode())
     return static_cast<std::int32_t>(cell);
   std::int64_t result = cell;
-  WalkCharacters(line, [&](std::int64_t col, std::int64_t at, int bytes, int cells) {
-    if (bytes > 0 && at + cells <= cell)
+  WalkCharacters(line, [&](const TVCharacterStep &at) {
+    if (at.Bytes > 0 && at.Cell + at.Cells <= cell)
       return true;
-    result = col + (bytes == 0 ? cell - at : 0);
+    result = at.Col + (at.Bytes == 0 ? cell - at.Cell : 0);
     return false;
   });
   return static_cast<std::int32_t>(result);
@@ -37,25 +37,24 @@ std::int32_t TVMemo::CharacterStart(int line, std::int32_t col) const {
   if (!CellMode())
     return col;
   std::int32_t result = col;
-  WalkCharacters(line, [&](std::int64_t start, std::int64_t, int bytes, int) {
-    if (bytes == 0 || start + bytes > col) {
-      result = bytes == 0 ? col : static_cast<std::int32_t>(start);
-      return false;
-    }
-    return true;
+  WalkCharacters(line, [&](const TVCharacterStep &at) {
+    if (at.Bytes > 0 && at.Col + at.Bytes <= col)
+      return true;
+    result = at.Bytes == 0 ? col : static_cast<std::int32_t>(at.Col);
+    return false;
   });
   return result;
 }
 
 std::int32_t TVMemo::NextCharacter(int line, std::int32_t col) const {
-  const std::int32_t start = CharacterStart(line, col);
   if (!CellMode())
     return col + 1;
-  std::int32_t result = col + 1;
-  WalkCharacters(line, [&](std::int64_t at, std::int64_t, int bytes, int) {
-    if (at < start)
+  std::int32_t result = col + 1; // past the text: the next column
+  WalkCharacters(line, [&](const TVCharacterStep &at) {
+    if (at.Bytes > 0 && at.Col + at.Bytes <= col)
       return true;
-    result = static_cast<std::int32_t>(at + (bytes == 0 ? col - at + 1 : bytes));
+    if (at.Bytes > 0)
+      result = static_cast<std::int32_t>(at.Col + at.Bytes); // the end of the one col is in
     return false;
   });
   return result;

@@ -307,29 +307,26 @@ void TVMemo::PaintCellRow(PaintState &ps, int i, const QColor &lineColor) {
   const TCodePageTable &glyphs = DisplayTable(TCodePage::Windows1251);
   const int textLeft = ps.g.TextLeft();
   LineMarkRange(ps, i);
-  const auto zones = FModel.LineZones(i);
-  std::size_t z = 0, b = 0; // the zone and byte the walk stands on
   std::int64_t lastCell = 0;
-  WalkCharacters(i, [&](std::int64_t col, std::int64_t cell, int bytes, int cells) {
-    lastCell = cell;
-    if (bytes == 0)
+  int baseline = 0;
+  ps.p.save(); // each character is clipped to its cells
+  WalkCharacters(i, [&](const TVCharacterStep &at) {
+    lastCell = at.Cell;
+    if (at.Bytes == 0)
       return false;
-    while (b >= zones[z].Text().size())
-      ++z, b = 0;
-    const std::string_view text = zones[z].Text();
-    const TVCharacter c = Utf8CharacterAt(text, b);
-    if (b == 0) {
-      const auto kind = static_cast<std::size_t>(zones[z].Kind);
+    if (at.ZoneStart) {
+      const auto kind = static_cast<std::size_t>(at.Zone->Kind);
       SetZoneCanvas(ps, kind < FStyles.size() ? FStyles[kind] : FStyles[0]);
+      ps.p.setFont(*ps.font);
+      baseline = ps.top + QFontMetrics(*ps.font).ascent();
     }
-    b += static_cast<std::size_t>(bytes);
-    const std::int64_t x = ps.g.ColumnX(paneText, cells > 0 ? cell : cell - 1);
+    const std::int64_t x = ps.g.ColumnX(paneText, at.Cells > 0 ? at.Cell : at.Cell - 1);
     if (x > ps.clientRight)
       return false;
-    const std::int64_t right = x + std::max(cells, 1) * std::int64_t{FCharWidth};
+    const std::int64_t right = x + std::max(at.Cells, 1) * std::int64_t{FCharWidth};
     if (right <= textLeft)
       return true;
-    const bool marked = ps.mark && col >= ps.markFrom && col < ps.markTo;
+    const bool marked = ps.mark && at.Col >= ps.markFrom && at.Col < ps.markTo;
     const QColor brush = !marked ? ps.brush : ps.markIsFound ? QColor(Qt::black) : Qc(clHighlight);
     const QColor pen = !marked          ? ps.fontColor
                        : ps.markIsFound ? QColor(Qt::white)
@@ -337,22 +334,19 @@ void TVMemo::PaintCellRow(PaintState &ps, int i, const QColor &lineColor) {
     const QRect rect(
         QPoint(static_cast<int>(std::max<std::int64_t>(x, textLeft)), ps.top),
         QPoint(static_cast<int>(std::min<std::int64_t>(right, ps.clientRight)) - 1, ps.bottom - 1));
-    if (cells > 0)
-      ps.p.fillRect(rect, brush);
-    if (c.CodePoint == '	')
-      return true;
-    char32_t shown = c.Valid ? c.CodePoint : U'�';
-    if (c.Valid && (shown < 0x20 || shown == 0x7F))
-      shown = glyphs[shown];
-    ps.p.save();
     ps.p.setClipRect(rect);
-    ps.p.setFont(*ps.font);
+    if (at.Cells > 0)
+      ps.p.fillRect(rect, brush);
+    if (at.Char.CodePoint == '\t')
+      return true;
+    char32_t shown = at.Char.Valid ? at.Char.CodePoint : U'\uFFFD';
+    if (at.Char.Valid && (shown < 0x20 || shown == 0x7F))
+      shown = glyphs[shown];
     ps.p.setPen(pen);
-    ps.p.drawText(QPoint(static_cast<int>(x), ps.top + QFontMetrics(*ps.font).ascent()),
-                  QString::fromUcs4(&shown, 1));
-    ps.p.restore();
+    ps.p.drawText(QPoint(static_cast<int>(x), baseline), QString::fromUcs4(&shown, 1));
     return true;
   });
+  ps.p.restore();
   const std::int64_t end = ps.g.ColumnX(paneText, lastCell);
   FillBand(ps, end, ps.clientRight - end, ps.top, ps.bottom, lineColor);
 }
