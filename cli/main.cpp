@@ -212,7 +212,10 @@ int Compare(const Options &options) {
     return Trouble(options.files[1], second);
   const bool firstEmpty = first.Text().empty(), secondEmpty = second.Text().empty();
 
-  const bool loneLineFeed = HasLoneLineFeed(first.Text()) || HasLoneLineFeed(second.Text());
+  // Only the display lines ask what ends a line: the other outputs read the files no further.
+  const bool lines = options.format == Format::Lines || options.format == Format::Html;
+  const bool loneLineFeed =
+      lines && (HasLoneLineFeed(first.Text()) || HasLoneLineFeed(second.Text()));
   TVDiff diff;
   diff.RunOn(first.Text(), second.Text());
   // The bytes decide, not the chunks: the engine can split identical texts (one byte, a lone
@@ -220,16 +223,15 @@ int Compare(const Options &options) {
   const bool same =
       (diff.FirstChars == 0 && diff.SecondChars == 0) || first.Text() == second.Text();
 
-  // Under UTF-8 the merged text shows whole characters; the pieces of the other outputs are the
-  // engine's exact ones unless UTF-8 is asked for by name.
-  const TVEncoding encoding = options.encoding == TVEncoding::Auto
-                                  ? DetectEncoding(first.Text(), second.Text(), false)
-                                  : options.encoding;
-  const bool utf8 = encoding == TVEncoding::Utf8;
+  // Under UTF-8 the merged text and the display lines show whole characters. --chunks and
+  // --stats give the engine's exact pieces unless UTF-8 is named, so they never look.
   const bool exact = options.format == Format::Chunks || options.format == Format::Stats;
-  const bool snap = utf8 && (!exact || options.encoding == TVEncoding::Utf8);
+  const TVEncoding encoding = options.encoding != TVEncoding::Auto ? options.encoding
+                              : exact                              ? TVEncoding::Windows1251
+                                      : DetectEncoding(first.Text(), second.Text(), false);
+  const bool utf8 = encoding == TVEncoding::Utf8;
   std::optional<TVCharacterPieces> snapped;
-  if (snap)
+  if (utf8)
     snapped.emplace(diff);
   const TVKindStringList &pieces = snapped ? *snapped : static_cast<const TVKindStringList &>(diff);
   const TVPieceCounts counts = CountPieces(pieces);
