@@ -37,7 +37,7 @@ class TStatusPanels;
 enum TStatusPanel : int {
   spMargin = 0,   // a narrow panel without a bevel
   spWrap = 1,     // "Wrap" or "UnWrap"; the elapsed time while the engine runs
-  spCodePage = 2, // "DOS" or "WIN"
+  spCodePage = 2, // the encoding in force: "UTF-8", "WIN", "DOS" or "KOI8"
   spLayout = 3,   // "Hex" or "Text"
   spLineEnds = 4, // the line ends in force: "CR LF" or "LF"
   spStatus = 5,   // what the window is doing, or the outcome; takes the rest of the bar

@@ -284,15 +284,14 @@ void TfrmDorix::UpdateStatus() {
   mmFormatDOS->setChecked(FOEMMode);
   QAction *const encodings[] = {mmEncodingAuto, mmEncodingUtf8, mmEncodingWindows, mmEncodingDos,
                                 mmEncodingKoi8};
-  const TVEncoding checked = FOEMMode ? TVEncoding::Dos866 : FRequested.Encoding;
-  for (int k = 0; k < 5; ++k)
-    encodings[k]->setChecked(static_cast<int>(checked) == k);
+  // Radio items: checking one unchecks the others.
+  encodings[static_cast<int>(FOEMMode ? TVEncoding::Dos866 : FRequested.Encoding)]->setChecked(
+      true);
   SetStatusText(spLayout, FRequested.HexMode ? QStringLiteral("Hex") : QStringLiteral("Text"));
   mmFormatHex->setChecked(FRequested.HexMode);
   SetStatusText(spLineEnds,
                 mm->Model().LfBreaks() ? QStringLiteral("LF") : QStringLiteral("CR LF"));
   QAction *const lineEnds[] = {mmLineEndsAuto, mmLineEndsCR, mmLineEndsLF};
-  for (int k = 0; k < 3; ++k)
-    lineEnds[k]->setChecked(FRequested.LineEnds == k);
+  lineEnds[FRequested.LineEnds]->setChecked(true);
   SetStatusText(spStatus, Text(FStatus));
 }
