@@ -9,16 +9,15 @@ TVDiff::TVDiff(std::string first, std::string second) {
     Run(std::move(first), std::move(second));
 }
 
-void TVDiff::Run(std::string first, std::string second) {
+void TVDiff::Run(std::string first, std::string second, std::stop_token stop) {
   Start();
-  DiffRange(Adopt(std::move(first)), Adopt(std::move(second)));
-  Report(100, psDone);
+  const std::string_view a = Adopt(std::move(first)), b = Adopt(std::move(second));
+  DiffGuarded(a, b, std::move(stop));
 }
 
-void TVDiff::RunOn(std::string_view first, std::string_view second) {
+void TVDiff::RunOn(std::string_view first, std::string_view second, std::stop_token stop) {
   Start();
-  DiffRange(first, second);
-  Report(100, psDone);
+  DiffGuarded(first, second, std::move(stop));
 }
 
 void TVDiff::Start() {
@@ -26,6 +25,31 @@ void TVDiff::Start() {
   Clear();
   ResetCounters();
   MinMatch = 1;
+  FStopped = false;
+}
+
+namespace {
+
+// Unwinds a comparison from wherever a stop request was noticed, deep inside the search.
+struct TStopUnwind {};
+
+void CheckStop(const std::stop_token &stop) {
+  if (stop.stop_requested())
+    throw TStopUnwind{};
+}
+
+} // namespace
+
+void TVDiff::DiffGuarded(std::string_view a, std::string_view b, std::stop_token stop) {
+  try {
+    DiffRange(a, b, stop);
+  } catch (const TStopUnwind &) {
+    Clear(); // a partial list would read as a result
+    ResetCounters();
+    FStopped = true;
+    return;
+  }
+  Report(100, psDone);
 }
 
 int TVDiff::AddKind(std::string_view text, std::int32_t kind) {
@@ -68,7 +92,8 @@ struct Task {
 
 } // namespace
 
-void TVDiff::DiffRange(std::string_view first, std::string_view second) {
+void TVDiff::DiffRange(std::string_view first, std::string_view second,
+                       const std::stop_token &stop) {
   std::vector<Task> stack{{Task::Compare, first, second, 1}};
   auto emitBoth = [this](std::string_view a, std::string_view b) {
     AddKind(b, SecondKind);
@@ -76,9 +101,16 @@ void TVDiff::DiffRange(std::string_view first, std::string_view second) {
   };
   const std::size_t threshold = static_cast<std::size_t>(MinMatch);
   TBlockSearch search(first, second, Shortcuts);
-  search.OnIdle = OnIdle;
+  // Every step of the search passes here: a block examined, a megabyte of text hashed.
+  const auto idle = [this, &stop] {
+    CheckStop(stop);
+    if (OnIdle)
+      OnIdle();
+  };
+  search.OnIdle = idle;
 
   while (!stack.empty()) {
+    CheckStop(stop);
     const Task task = stack.back();
     stack.pop_back();
     if (task.op == Task::Emit) {
@@ -96,11 +128,12 @@ void TVDiff::DiffRange(std::string_view first, std::string_view second) {
       emitBoth(a, b);
       continue;
     }
-    std::function<void(std::int32_t)> onStep;
+    std::function<void(std::int32_t)> onStep = [&idle](std::int32_t) { idle(); };
     if (top && OnProgress)
-      onStep = [this](std::int32_t percent) { Report(percent, psStep); };
-    else if (OnIdle)
-      onStep = [this](std::int32_t) { OnIdle(); };
+      onStep = [this, &stop](std::int32_t percent) {
+        CheckStop(stop);
+        Report(percent, psStep);
+      };
     const TMatch m = SnapToLines(a, b, search.FindBestMatch(a, b, onStep));
     if (m.L <= threshold) {
       emitBoth(a, b);

@@ -4,6 +4,7 @@
 #include "VClasses.h"
 
 #include <cstdint>
+#include <stop_token>
 #include <string>
 
 class TVDiff : public TVKindStringList {
@@ -33,11 +34,18 @@ public:
   // Replaces the list with the comparison of the two texts. The list keeps both texts alive,
   // so its entries stay valid until the next Clear or Run. Memory exhaustion propagates as
   // std::bad_alloc with the list partly filled.
-  void Run(std::string first, std::string second);
+  //
+  // A stop request is looked at between any two steps of the work, a few milliseconds apart
+  // at most whatever the texts: the run then returns at once with an empty list, zero counters
+  // and Stopped() true, and reports nothing more.
+  void Run(std::string first, std::string second, std::stop_token stop = {});
 
   // The same on texts the caller keeps alive and unchanged until the next Clear or Run (files
   // mapped into memory, say): nothing is copied.
-  void RunOn(std::string_view first, std::string_view second);
+  void RunOn(std::string_view first, std::string_view second, std::stop_token stop = {});
+
+  // The last run ended on a stop request.
+  bool Stopped() const { return FStopped; }
 
   // Appends the entry and counts it under the first kind field it equals.
   int AddKind(std::string_view text, std::int32_t kind) override;
@@ -46,5 +54,8 @@ private:
   void Start();
   void ResetCounters();
   void Report(std::int32_t percent, TVProgressStage stage);
-  void DiffRange(std::string_view a, std::string_view b);
+  void DiffGuarded(std::string_view a, std::string_view b, std::stop_token stop);
+  void DiffRange(std::string_view a, std::string_view b, const std::stop_token &stop);
+
+  bool FStopped = false;
 };

@@ -168,9 +168,20 @@ TTake TakeCells(std::string_view s, std::size_t i, std::size_t end, std::int32_t
   return take;
 }
 
+// Counts a character a slice at a time, so that a stop request is seen between slices.
+bool CountSliced(std::string_view s, char c, std::int64_t &count, const std::stop_token &stop) {
+  for (std::size_t at = 0; at < s.size(); at += kIdleEvery) {
+    if (stop.stop_requested())
+      return false;
+    const std::string_view slice = s.substr(at, kIdleEvery);
+    count += std::count(slice.begin(), slice.end(), c);
+  }
+  return true;
+}
+
 } // namespace
 
-void TVLineModel::ReserveLines(std::int32_t width, bool hex) {
+bool TVLineModel::ReserveLines(std::int32_t width, bool hex, const std::stop_token &stop) {
   // Every line but the last ends at a break or at the width: the bound is exact for the plain and
   // hex layouts and an upper bound for the wrapped one, so the arrays grow once.
   std::int64_t chars = 0, breaks = 0, entries = 0;
@@ -179,46 +190,85 @@ void TVLineModel::ReserveLines(std::int32_t width, bool hex) {
       continue;
     const std::string_view s = FSource->Text(k);
     chars += static_cast<std::int64_t>(s.size());
-    if (!hex)
-      breaks += std::count(s.begin(), s.end(), '\r') +
-                (FLfBreaks ? std::count(s.begin(), s.end(), '\n') : 0);
+    if (!hex &&
+        !(CountSliced(s, '\r', breaks, stop) && (!FLfBreaks || CountSliced(s, '\n', breaks, stop))))
+      return false;
     ++entries;
   }
   const std::int64_t lines = breaks + chars / width + 1;
   FLines.reserve(FLines.size() + static_cast<std::size_t>(lines));
   FZoneStore.reserve(FZoneStore.size() + static_cast<std::size_t>(lines + entries));
+  return true;
 }
 
-void TVLineModel::BuildLines(std::int32_t width, bool hex) {
+bool TVLineModel::BuildLines(std::int32_t width, bool hex, std::stop_token stop) {
   width = std::max(width, 1); // a line always takes at least one character
+  ReportProgress(0, psStart);
+  if (!ReserveLines(width, hex, stop) || !Build({}, width, hex, {SIZE_MAX, &stop, true})) {
+    Clear();
+    return false;
+  }
+  ReportProgress(100, psDone);
+  return true;
+}
+
+void TVLineModel::BuildSomeLines(std::int32_t width, bool hex, std::int64_t offset, int count) {
+  width = std::max(width, 1);
+  FLines.reserve(static_cast<std::size_t>(std::max(count, 1)));
+  Build(StartAt(offset), width, hex,
+        {static_cast<std::size_t>(std::max(count, 1)), nullptr, false});
+}
+
+TVLineModel::TBuildStart TVLineModel::StartAt(std::int64_t offset) const {
+  std::int64_t pos = 0;
+  const int count = FSource->Count();
+  for (int k = 0; k < count; ++k) {
+    if (!KindVisible(FSource->GetKind(k)))
+      continue;
+    const auto size = static_cast<std::int64_t>(FSource->Text(k).size());
+    if (offset < pos + size)
+      return {k, static_cast<std::size_t>(std::max<std::int64_t>(0, offset - pos)), offset};
+    pos += size;
+  }
+  return {count, 0, pos}; // the end of the text: one empty line
+}
+
+void TVLineModel::TakeLines(TVLineModel &&built) {
+  FLines = std::move(built.FLines);
+  FZoneStore = std::move(built.FZoneStore);
+  FMaxLineLength = built.FMaxLineLength;
+  built.Clear();
+}
+
+bool TVLineModel::Build(TBuildStart start, std::int32_t width, bool hex,
+                        const TBuildLimits &limits) {
   const bool lf = FLfBreaks && !hex;
   const bool utf8 = FForm.Utf8 && !hex; // the hex layout counts bytes
-  ReportProgress(0, psStart);
-  ReserveLines(width, hex);
   FMaxLineLength = 0;
   std::int32_t col = 0;
-  std::int64_t pos = 0;
+  std::int64_t pos = start.Offset;
   std::int32_t acc = -1; // kind of the current line so far
   std::size_t sinceIdle = 0;
   // Under the LF rule: the last line ended at a CR that closed its entry, so an LF opening the
   // next text of the view belongs to that line end.
   bool crClosedEntry = false;
-  AddLine();
+  AddLine().FStart = pos;
   auto merge = [&](std::int32_t kind) {
     if (acc == -1)
       acc = kind;
     else if (acc != kind)
       acc = FUpdatedKind;
   };
+  const auto stopped = [&] { return limits.Stop && limits.Stop->stop_requested(); };
 
   const int count = FSource->Count();
-  for (int k = 0; k < count; ++k) {
+  for (int k = start.Entry; k < count; ++k) {
     const std::int32_t kind = FSource->GetKind(k);
     if (!KindVisible(kind))
       continue;
     const std::string_view s = FSource->Text(k);
     const std::size_t n = s.size();
-    std::size_t i = 0;
+    std::size_t i = k == start.Entry ? start.Byte : 0;
     if (crClosedEntry && n > 0) {
       if (s[0] == '\n') { // a CR LF split between two entries is one line end
         i = 1;
@@ -239,9 +289,12 @@ void TVLineModel::BuildLines(std::int32_t width, bool hex) {
         col += take.cells;
         pos += static_cast<std::int64_t>(take.bytes);
         sinceIdle += take.bytes;
-        if (sinceIdle >= kIdleEvery && OnIdle) {
+        if (sinceIdle >= kIdleEvery) {
           sinceIdle -= kIdleEvery;
-          OnIdle();
+          if (stopped())
+            return false;
+          if (OnIdle)
+            OnIdle();
         }
         continue;
       }
@@ -263,6 +316,8 @@ void TVLineModel::BuildLines(std::int32_t width, bool hex) {
       }
       FMaxLineLength = std::max(FMaxLineLength, col);
       FinishLine(FLines.back());
+      if (FLines.size() >= limits.MaxLines)
+        return true;
       AddLine().FStart = pos;
       acc = -1;
       run = i;
@@ -272,11 +327,14 @@ void TVLineModel::BuildLines(std::int32_t width, bool hex) {
       FLines.back().FKind = acc;
       AddZone(s.substr(run, i - run), kind);
     }
-    ReportProgress(EntryPercent(k, count), psStep);
+    if (stopped())
+      return false;
+    if (limits.Report)
+      ReportProgress(EntryPercent(k, count), psStep);
   }
   FMaxLineLength = hex ? kHexMaxLineLength : std::max(FMaxLineLength, col);
   FinishLine(FLines.back());
-  ReportProgress(100, psDone);
+  return true;
 }
 
 int TVLineModel::LineOfOffset(std::int64_t offset) const {

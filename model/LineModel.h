@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <span>
+#include <stop_token>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -74,8 +75,17 @@ public:
   // The line end a copy puts between lines: LF under the LF rule, CR LF under the CR rule.
   std::string_view LineEnd() const { return FLfBreaks ? "\n" : "\r\n"; }
 
-  // Lines of at most width characters; the hex layout takes CR and LF as ordinary bytes.
-  void BuildLines(std::int32_t width, bool hex);
+  // Lines of at most width characters; the hex layout takes CR and LF as ordinary bytes. A stop
+  // request is looked at about every megabyte of text: the build then ends with no lines and
+  // answers false.
+  bool BuildLines(std::int32_t width, bool hex, std::stop_token stop = {});
+  // At most count lines from the one that starts at offset, which must be where a line of the
+  // whole build starts (the start of the text, a byte after a line end, a multiple of the width
+  // in the hex layout): the lines a view shows at once while the whole build is under way.
+  // Their FStart are those of the whole build; reports nothing.
+  void BuildSomeLines(std::int32_t width, bool hex, std::int64_t offset, int count);
+  // Takes the lines of another model built from the same source and settings.
+  void TakeLines(TVLineModel &&built);
   void Clear();
   TVMemoLine &AddLine();                                  // a new Equal line at the end
   void AddZone(std::string_view text, std::int32_t kind); // onto the last line
@@ -105,7 +115,22 @@ public:
   bool EndsWithLineEnd(int i) const;
 
 private:
-  void ReserveLines(std::int32_t width, bool hex);
+  // Where a build starts: an entry of the source, a byte of it, and that byte's offset in the
+  // view's running text.
+  struct TBuildStart {
+    int Entry = 0;
+    std::size_t Byte = 0;
+    std::int64_t Offset = 0;
+  };
+  struct TBuildLimits {
+    std::size_t MaxLines = SIZE_MAX;
+    const std::stop_token *Stop = nullptr;
+    bool Report = false; // progress reports per entry
+  };
+
+  TBuildStart StartAt(std::int64_t offset) const;
+  bool Build(TBuildStart start, std::int32_t width, bool hex, const TBuildLimits &limits);
+  bool ReserveLines(std::int32_t width, bool hex, const std::stop_token &stop);
   void FinishLine(TVMemoLine &line);
   void ReportProgress(std::int32_t percent, TVProgressStage stage);
 

@@ -196,6 +196,51 @@ TEST(DiffProgress, IdleCallsComeFromEveryLevelAndChangeNothing) {
   EXPECT_EQ(reports, static_cast<int>(ProgressOf(first, second).size()));
 }
 
+// A stop request made at any step of the work, at the top level or deep below it, ends the run
+// at that step: nothing more is examined or reported, and the list is empty.
+TEST(DiffStop, EndsAtTheStepThatSeesItWithAnEmptyList) {
+  std::string first, second;
+  for (int i = 0; i < 3000; ++i) {
+    const std::string line = "line " + std::to_string(i) + " of a text both share\r\n";
+    first += line + (i % 300 == 7 ? "new\r\n" : "");
+    second += line + (i % 300 == 7 ? "old\r\n" : "");
+  }
+  TVDiff whole;
+  int total = 0;
+  whole.OnIdle = [&] { ++total; };
+  whole.OnProgress = [](const void *, std::int32_t, TVProgressStage) {}; // as in the runs below
+  whole.Run(first, second);
+  ASSERT_GT(whole.Count(), 20);
+  for (const int stopAt : {1, 2, total / 2, total}) {
+    TVDiff diff;
+    std::stop_source stop;
+    int steps = 0, afterStop = 0;
+    bool done = false;
+    diff.OnIdle = [&] {
+      afterStop += stop.stop_requested();
+      if (++steps == stopAt)
+        stop.request_stop();
+    };
+    diff.OnProgress = [&](const void *, std::int32_t, TVProgressStage stage) {
+      afterStop += stop.stop_requested();
+      done |= stage == psDone;
+    };
+    diff.Run(first, second, stop.get_token());
+    ASSERT_TRUE(stop.stop_requested()) << "the run has at least " << stopAt << " steps";
+    EXPECT_TRUE(diff.Stopped());
+    EXPECT_EQ(afterStop, 0) << "stopped at step " << stopAt;
+    EXPECT_FALSE(done);
+    EXPECT_EQ(diff.Count(), 0);
+    EXPECT_EQ(diff.EqualChars + diff.FirstChars + diff.SecondChars, 0);
+    EXPECT_EQ(diff.EqualChunks + diff.FirstChunks + diff.SecondChunks, 0);
+
+    diff.OnIdle = nullptr;
+    diff.Run(first, second);
+    EXPECT_FALSE(diff.Stopped());
+    EXPECT_EQ(Pieces(diff), Pieces(whole)) << "the next run is whole";
+  }
+}
+
 // Counts the scan reports of a top level that finds nothing: one per block.
 int BlocksScanned(std::size_t length) {
   const auto reports = ProgressOf(std::string(length, 'a'), std::string(length, 'b'));

@@ -82,12 +82,26 @@ std::vector<RefLine> Reference(const TVKindStringList &list, std::int32_t width,
   return lines;
 }
 
-using BuildLinesProperties = ModelFixture;
+std::vector<RefLine> LinesOf(const TVLineModel &model, int first = 0) {
+  std::vector<RefLine> got;
+  for (int i = first; i < model.LineCount(); ++i) {
+    RefLine line{model.GetLine(i).FStart, model.GetLine(i).FKind, {}};
+    std::int32_t length = 0;
+    for (const auto &z : model.LineZones(i)) {
+      line.zones.emplace_back(z.Kind, std::string(z.Text()));
+      length += z.Length;
+    }
+    EXPECT_EQ(length, model.GetLine(i).FLength);
+    got.push_back(line);
+  }
+  return got;
+}
 
-TEST_F(BuildLinesProperties, MatchesTheCharacterByCharacterReference) {
-  std::mt19937 rng(42);
-  const std::string alphabet = "ab\r\n\r";
-  for (int round = 0; round < 600; ++round) {
+class BuildLinesProperties : public ModelFixture {
+protected:
+  std::mt19937 rng{42};
+
+  void RandomList(const std::string &alphabet) {
     list.Clear();
     texts.clear();
     for (int k = static_cast<int>(rng() % 8); k > 0; --k) {
@@ -96,6 +110,12 @@ TEST_F(BuildLinesProperties, MatchesTheCharacterByCharacterReference) {
         c = alphabet[rng() % alphabet.size()];
       Add(static_cast<std::int32_t>(rng() % 3), text);
     }
+  }
+};
+
+TEST_F(BuildLinesProperties, MatchesTheCharacterByCharacterReference) {
+  for (int round = 0; round < 600; ++round) {
+    RandomList("ab\r\n\r");
     const std::int32_t width =
         round % 3 == 0 ? INT32_MAX : static_cast<std::int32_t>(1 + rng() % 5);
     const bool hex = round % 4 == 1;
@@ -103,21 +123,40 @@ TEST_F(BuildLinesProperties, MatchesTheCharacterByCharacterReference) {
     const bool lf = round % 2 == 0;
     model.SetLfBreaks(lf);
     Build(width, hex, view);
-
-    std::vector<RefLine> got;
-    for (int i = 0; i < model.LineCount(); ++i) {
-      RefLine line{model.GetLine(i).FStart, model.GetLine(i).FKind, {}};
-      std::int32_t length = 0;
-      for (const auto &z : model.LineZones(i)) {
-        line.zones.emplace_back(z.Kind, std::string(z.Text()));
-        length += z.Length;
-      }
-      EXPECT_EQ(length, model.GetLine(i).FLength);
-      got.push_back(line);
-    }
-    ASSERT_EQ(got, Reference(list, width, hex, view, kUpdated, lf))
+    ASSERT_EQ(LinesOf(model), Reference(list, width, hex, view, kUpdated, lf))
         << "round " << round << " width " << width << " hex " << hex << " view " << view << " lf "
         << lf;
+  }
+}
+
+// A view lays out a few lines around its top at once and the rest afterwards: from any line
+// start of the whole build, the few lines are those of the whole build, UTF-8 cells included.
+TEST_F(BuildLinesProperties, SomeLinesFromAnyLineStartAreThoseOfTheWholeBuild) {
+  for (int round = 0; round < 300; ++round) {
+    RandomList(round % 2 ? "ab\r\n\r\t" : "a\xc3\xa9\r\n\xe4\xb8\x80");
+    const std::int32_t width =
+        round % 3 == 0 ? INT32_MAX : static_cast<std::int32_t>(1 + rng() % 5);
+    const bool hex = round % 5 == 1;
+    model.SetLfBreaks(round % 4 < 2);
+    model.SetTextForm({round % 2 == 0, 4});
+    Build(width, hex, static_cast<std::int32_t>(rng() % 3));
+    const std::vector<RefLine> whole = LinesOf(model);
+
+    TVLineModel some;
+    some.SetSource(&list);
+    some.SetViewFilter(model.ViewFilter());
+    some.SetLfBreaks(model.LfBreaks());
+    some.SetTextForm(model.TextForm());
+    some.FUpdatedKind = kUpdated;
+    for (std::size_t first = 0; first < whole.size(); ++first) {
+      const int count = 1 + static_cast<int>(rng() % 4);
+      some.Clear();
+      some.BuildSomeLines(width, hex, whole[first].start, count);
+      const std::size_t last = std::min(whole.size(), first + static_cast<std::size_t>(count));
+      ASSERT_EQ(LinesOf(some), std::vector<RefLine>(whole.begin() + static_cast<long>(first),
+                                                    whole.begin() + static_cast<long>(last)))
+          << "round " << round << " from line " << first << " count " << count;
+    }
   }
 }
 

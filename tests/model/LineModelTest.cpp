@@ -128,6 +128,26 @@ TEST_F(LineModel, IdleCallsDuringALongEntry) {
   EXPECT_EQ(idle, 3) << "about once a megabyte";
 }
 
+TEST_F(LineModel, AStopRequestEndsTheBuildWithNoLines) {
+  Add(kEqual, std::string(3u << 20, 'l') + "\r\n");
+  Add(kInserted, "new\r\n");
+  std::stop_source stop;
+  int idle = 0;
+  model.OnIdle = [&] {
+    ++idle;
+    stop.request_stop();
+  };
+  model.Clear();
+  EXPECT_FALSE(model.BuildLines(80, false, stop.get_token()));
+  EXPECT_EQ(idle, 1) << "seen at the next megabyte";
+  EXPECT_EQ(model.LineCount(), 0);
+  EXPECT_FALSE(model.BuildLines(80, false, stop.get_token())) << "a request made before";
+  EXPECT_EQ(model.LineCount(), 0);
+  model.OnIdle = nullptr;
+  EXPECT_TRUE(model.BuildLines(80, false, std::stop_source().get_token()));
+  EXPECT_EQ(model.LineCount(), 39324);
+}
+
 TEST_F(LineModel, ZonesAreViewsIntoTheChunkText) {
   Add(kEqual, "shared text");
   Build(kNoWrap);
