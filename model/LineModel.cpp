@@ -240,6 +240,51 @@ void TVLineModel::TakeLines(TVLineModel &&built) {
   built.Clear();
 }
 
+std::unique_ptr<TVLineModel> TVLineModel::EmptyCopy() const {
+  auto copy = std::make_unique<TVLineModel>();
+  copy->SetSource(FOwnedSource ? nullptr : FSource);
+  copy->FViewFilter = FViewFilter;
+  copy->FLfBreaks = FLfBreaks;
+  copy->FForm = FForm;
+  copy->FUpdatedKind = FUpdatedKind;
+  return copy;
+}
+
+std::int64_t TVLineModel::TextBytes() const {
+  std::int64_t bytes = 0;
+  for (int k = 0; k < FSource->Count(); ++k)
+    if (KindVisible(FSource->GetKind(k)))
+      bytes += static_cast<std::int64_t>(FSource->Text(k).size());
+  return bytes;
+}
+
+std::int64_t TVLineModel::TextLineStart(std::int64_t offset, std::int64_t reach) const {
+  const TBuildStart at = StartAt(offset);
+  // Walks back from offset over the visible entries. A CR ends a line; under the LF rule an LF
+  // does too, and a CR LF is one line end whichever entries its two bytes are in. Under the CR
+  // rule an LF after a CR joins it only inside one entry.
+  const int count = FSource->Count();
+  std::int64_t pos = at.Offset; // the running offset of the byte after the one looked at
+  char after = at.Entry < count ? FSource->Text(at.Entry)[at.Byte] : '\0';
+  bool afterInEntry = true;
+  for (int k = std::min(at.Entry, count - 1); k >= 0; --k) {
+    if (!KindVisible(FSource->GetKind(k)))
+      continue;
+    const std::string_view s = FSource->Text(k);
+    for (std::size_t i = k == at.Entry ? at.Byte : s.size(); i > 0; --i, --pos) {
+      if (at.Offset - pos > reach)
+        return offset;
+      const char c = s[i - 1];
+      if (c == '\r' || (FLfBreaks && c == '\n'))
+        return pos + (c == '\r' && after == '\n' && (FLfBreaks || afterInEntry) ? 1 : 0);
+      after = c;
+      afterInEntry = true;
+    }
+    afterInEntry = false;
+  }
+  return 0;
+}
+
 bool TVLineModel::Build(TBuildStart start, std::int32_t width, bool hex,
                         const TBuildLimits &limits) {
   const bool lf = FLfBreaks && !hex;

@@ -86,6 +86,14 @@ public:
   void BuildSomeLines(std::int32_t width, bool hex, std::int64_t offset, int count);
   // Takes the lines of another model built from the same source and settings.
   void TakeLines(TVLineModel &&built);
+  // A model without lines on this one's source, with its settings: to build lines elsewhere.
+  std::unique_ptr<TVLineModel> EmptyCopy() const;
+  // Bytes of the view's running text.
+  std::int64_t TextBytes() const;
+  // Where the text line that holds offset begins (outside the hex layout): the byte after the
+  // last line end before it, looked for no further back than reach bytes, or offset itself when
+  // none lies that close. Lines of the whole build start there at any width.
+  std::int64_t TextLineStart(std::int64_t offset, std::int64_t reach) const;
   void Clear();
   TVMemoLine &AddLine();                                  // a new Equal line at the end
   void AddZone(std::string_view text, std::int32_t kind); // onto the last line

@@ -3,6 +3,7 @@
 // user move a caret, select, scroll and step through the differences.
 #pragma once
 
+#include "BackgroundTask.h"
 #include "CellGeometry.h"
 #include "CodePages.h"
 #include "ColorValue.h"
@@ -15,14 +16,17 @@
 #include <QTimer>
 
 #include <array>
+#include <atomic>
 #include <climits>
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 class QPainter;
@@ -94,10 +98,23 @@ public:
   TVLayoutMode CurrentLayoutMode() const;
   void ForgetSavedTops();
   void Relayout();
-  // True while Relayout builds the lines: it lets events through, and whoever owns the control
-  // must not change the chunk list or the modes until OnRelayoutDone.
-  bool Building() const { return FBuilding; }
+  // Large texts get their lines built on a thread of their own: Relayout lays out the lines
+  // around the top at once and returns, and the whole build follows without blocking the
+  // window. Off (the default), Relayout builds every line before it returns.
+  void SetBackgroundBuilds(bool on) { FBackgroundBuilds = on; }
+  // True until the lines a Relayout builds are all shown. Meanwhile whoever owns the control must
+  // not change the chunk list or the modes; commands over the whole text wait for the end.
+  bool Building() const { return FBuilding || FBuildTask.Running(); }
+  // The share of a background build done, in percent.
+  int BuildPercent() const { return FBuildPercent; }
+  // Ends a background build under way: no lines are shown, the commands that waited for it are
+  // dropped, and OnRelayoutDone does not come.
+  void StopBuilding();
   std::function<void()> OnRelayoutDone;
+  // Called on the build's thread as a background build begins; a test holds the build there.
+  std::function<void(const std::stop_token &)> OnBuildStart;
+  // What a background build that failed threw (memory exhaustion), once, for the owner to tell.
+  std::exception_ptr TakeBuildFailure() { return std::exchange(FBuildFailure, nullptr); }
   void UpdateScrollBars();
   void SetAutoRelayout(bool on) { FAutoRelayout = on; }
 
@@ -205,6 +222,13 @@ private:
     std::int32_t Line = -1;
     std::int64_t Offset = -1;
   };
+  // A relayout under way: the layout it builds, and where the top and the caret go.
+  struct TRelayout {
+    TVLayoutMode Mode = lmWrap;
+    std::int32_t Width = kNoWrap;
+    std::int64_t TopOffset = 0;
+    std::int64_t CaretOffset = 0;
+  };
   struct PaintState; // the canvas of one paint: painter, brush and font as the steps set them
   struct Column;     // one column of a line being painted
 
@@ -222,7 +246,16 @@ private:
   void UpdateFontMetrics();
   std::int32_t WrapWidth() const;
   void PostRelayout();
-  void RebuildLines();
+  std::optional<TRelayout> PlanRelayout();
+  std::pair<std::int64_t, std::int64_t> TopAndCaretOffsets() const;
+  std::int64_t WantedTopOffset(const TRelayout &plan) const;
+  void BuildAll(const TRelayout &plan);
+  void ShowSomeLines(const TRelayout &plan);
+  void BuildInBackground(const TRelayout &plan);
+  void LinesBuilt(std::exception_ptr failure);
+  void ShowLines(const TRelayout &plan);
+  // Keeps a command over the whole text for the end of a background build; false when none runs.
+  bool WaitForLines(std::function<void()> command);
   std::int64_t HorzScrollMaximum() const;
   void OnVertAction(int action);
   void OnHorzAction(int action);
@@ -321,6 +354,21 @@ private:
   bool FRelayoutPosted = false; // a relayout for a new width waits in the event queue
   bool FBuilding = false;       // Relayout is building the lines
   bool FBuiltLfBreaks = false;  // the line-end rule of the lines built last
+
+  // The background build: the lines shown meanwhile are a part (FPartial) laid out around the
+  // top; FPartialShown is where its top and caret were put, to tell whether the user moved.
+  bool FBackgroundBuilds = false;
+  bool FPartial = false;
+  std::optional<TRelayout> FPending;
+  struct {
+    int Top = 0;
+    TVPosition Caret;
+  } FPartialShown;
+  std::atomic<int> FBuildPercent = 0;
+  std::exception_ptr FBuildFailure;
+  std::vector<std::function<void()>> FAfterBuild;
+  std::unique_ptr<TVLineModel> FBuilt; // written by the build's thread until it ends
+  TBackgroundTask FBuildTask{this};    // last: it stops and joins before the rest goes
 };
 
 // Each character of a line in turn, then once more with no bytes at the line's end. The walk

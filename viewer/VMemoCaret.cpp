@@ -241,6 +241,8 @@ void TVMemo::ExtendSelection(std::int32_t col, std::int32_t line) {
 }
 
 void TVMemo::SelectAll() {
+  if (WaitForLines([this] { SelectAll(); }))
+    return;
   if (LineCount() == 0)
     return;
   const TVPane pane = CaretPane();

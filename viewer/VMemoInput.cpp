@@ -158,6 +158,8 @@ void TVMemo::OnVertAction(int action) {
     top += FVisibleLines;
     break;
   case QAbstractSlider::SliderMove:
+    if (FPartial)
+      return; // the bar still measures the whole text, the lines are a part of it
     top = bar->sliderPosition();
     break;
   default:

@@ -109,70 +109,205 @@ std::int32_t TVMemo::WrapWidth() const {
   return Geometry().WrapWidth(FClientArea.width());
 }
 
+namespace {
+
+// Below this much text a whole build takes a few milliseconds: it is done at once, in place.
+constexpr std::int64_t kBuildInPlaceBytes = std::int64_t{1} << 20;
+// How far back a view looks for the start of the text line at its top. A longer line is laid out
+// from the top itself until the whole build has placed its wrap points.
+constexpr std::int64_t kLineStartReach = std::int64_t{256} << 10;
+
+} // namespace
+
 void TVMemo::Relayout() {
   if (FUpdateLock != 0)
     return;
-  {
-    // The lock also keeps a size message during the build from starting another one. Both go
-    // when the build ends, also by an exception from a progress report.
-    struct Building {
-      TVMemo &memo;
-      Building(TVMemo &m) : memo(m) { ++memo.FUpdateLock, memo.FBuilding = true; }
-      ~Building() { --memo.FUpdateLock, memo.FBuilding = false; }
-    } building{*this};
-    TWaitCursor wait;
-    RebuildLines();
+  const std::optional<TRelayout> plan = PlanRelayout();
+  if (plan && FBackgroundBuilds && FModel.TextBytes() > kBuildInPlaceBytes) {
+    ShowSomeLines(*plan);
+    BuildInBackground(*plan);
+    return;
   }
+  if (plan)
+    BuildAll(*plan);
   if (OnRelayoutDone)
     OnRelayoutDone();
 }
 
-void TVMemo::RebuildLines() {
-  const std::int64_t caretOffset =
+void TVMemo::BuildAll(const TRelayout &plan) {
+  // The lock keeps a size message during the build from starting another one.
+  struct Building {
+    TVMemo &memo;
+    Building(TVMemo &m) : memo(m) { ++memo.FUpdateLock, memo.FBuilding = true; }
+    ~Building() { --memo.FUpdateLock, memo.FBuilding = false; }
+  } building{*this};
+  TWaitCursor wait;
+  FModel.BuildLines(plan.Width, FHexMode);
+  ShowLines(plan);
+}
+
+std::pair<std::int64_t, std::int64_t> TVMemo::TopAndCaretOffsets() const {
+  std::int64_t top = FModel.PositionToOffset(0, FTopLine, false);
+  std::int64_t caret =
       FModel.PositionToOffset(FCaretCol, FCaretLine, FLayoutMode == lmHex && FCaretInHex);
-  const std::int64_t topOffset = FModel.PositionToOffset(0, FTopLine, false);
-  FSavedTops[FLayoutMode] = {FTopLine, topOffset};
+  // Over a part of the lines, the places wanted when it was laid out stand until the user moves.
+  if (FPartial && FPending) {
+    if (FTopLine == FPartialShown.Top)
+      top = FPending->TopOffset;
+    if (Caret() == FPartialShown.Caret)
+      caret = FPending->CaretOffset;
+  }
+  return {top, caret};
+}
+
+std::optional<TVMemo::TRelayout> TVMemo::PlanRelayout() {
+  const auto [topOffset, caretOffset] = TopAndCaretOffsets();
+  FBuildTask.Stop(); // a build for an older width or mode
+  FBuilt.reset();
+  if (!FPartial) // a part's line numbers are its own
+    FSavedTops[FLayoutMode] = {FTopLine, topOffset};
   if (FModel.LfBreaks() != FBuiltLfBreaks)
     ForgetSavedTops(); // their line numbers count the lines of the other rule
   FBuiltLfBreaks = FModel.LfBreaks();
+  FPartial = false;
+  FPending.reset();
 
   FModel.Clear();
   FScrollX = 0;
   FLayoutWidth = FClientArea.width();
   FSearchCache = 0; // the next search builds its texts from the new lines
 
-  const TVLayoutMode mode = CurrentLayoutMode();
-  std::int32_t width = kNoWrap;
-  if (mode == lmHex) {
-    width = kHexBytesPerLine;
-  } else if (mode == lmWrap) {
+  TRelayout plan{CurrentLayoutMode(), kNoWrap, topOffset, caretOffset};
+  if (plan.Mode == lmHex) {
+    plan.Width = kHexBytesPerLine;
+  } else if (plan.Mode == lmWrap) {
     if (FClientArea.width() <= 0 || WrapWidth() <= 0)
-      return; // too narrow for one character: no lines until a usable width comes
-    width = WrapWidth();
+      return std::nullopt; // too narrow for one character: no lines until a usable width comes
+    plan.Width = WrapWidth();
   }
-  FModel.BuildLines(width, FHexMode);
+  if (plan.Mode == FLayoutMode) // a new width or new lines: the top stays on its text
+    FSavedTops[plan.Mode] = {};
+  return plan;
+}
 
-  FTopLine = FSavedTops[mode].Line;
+// The top of a layout: where it was when the user last saw that layout, else the text at the top
+// now; between the wrapped and the plain layout, the text the other one had at its top.
+std::int64_t TVMemo::WantedTopOffset(const TRelayout &plan) const {
+  if (plan.Mode == lmWrap && FSavedTops[lmPlain].Line >= 0)
+    return FSavedTops[lmPlain].Offset;
+  if (plan.Mode == lmPlain && FSavedTops[lmWrap].Line >= 0)
+    return FSavedTops[lmWrap].Offset;
+  return plan.TopOffset;
+}
+
+void TVMemo::ShowLines(const TRelayout &plan) {
+  FTopLine = FSavedTops[plan.Mode].Line;
   if (FTopLine < 0) {
-    std::int64_t offset = topOffset;
-    if (mode == lmWrap && FSavedTops[lmPlain].Line >= 0)
-      offset = FSavedTops[lmPlain].Offset;
-    else if (mode == lmPlain && FSavedTops[lmWrap].Line >= 0)
-      offset = FSavedTops[lmWrap].Offset;
+    const std::int64_t offset = WantedTopOffset(plan);
     FTopLine = FModel.LineOfOffset(offset);
-    FSavedTops[mode] = {FTopLine, offset};
+    FSavedTops[plan.Mode] = {FTopLine, offset};
   }
 
-  const TVPosition caret = FModel.OffsetToPosition(caretOffset, FHexMode && FCaretInHex);
+  const TVPosition caret = FModel.OffsetToPosition(plan.CaretOffset, FHexMode && FCaretInHex);
   FCaretCol = caret.Col;
   FCaretLine = caret.Line;
   FVisibleLines = Geometry().VisibleLines(FClientArea.height());
-  FLayoutMode = mode;
+  FLayoutMode = plan.Mode;
   UpdateScrollBars();
   MoveCaret(FCaretCol, FCaretLine, true);
   viewport()->update();
-  if (FAutoRelayout && mode == lmWrap && LayoutWidthChanged())
+  if (FAutoRelayout && plan.Mode == lmWrap && LayoutWidthChanged())
     PostRelayout(); // the window was resized while the lines were built
+}
+
+void TVMemo::ShowSomeLines(const TRelayout &plan) {
+  // The lines from a screenful above the top to two below it: the text line starts found by
+  // walking back are line starts of the whole build at any width, as is every 16th byte in hex.
+  const std::int64_t top =
+      FSavedTops[plan.Mode].Line >= 0 ? FSavedTops[plan.Mode].Offset : WantedTopOffset(plan);
+  const int screen = std::max(1, Geometry().VisibleLines(FClientArea.height()));
+  const auto lineStart = [&](std::int64_t offset) {
+    return FHexMode ? offset - offset % kHexBytesPerLine
+                    : FModel.TextLineStart(offset, kLineStartReach);
+  };
+  std::int64_t start = lineStart(top);
+  for (int up = 0; up < screen && start > 0; ++up)
+    start = FHexMode ? start - kHexBytesPerLine : lineStart(start - 1);
+  FModel.BuildSomeLines(plan.Width, FHexMode, start, 4 * screen);
+  if (FModel.LineOfOffset(top) + screen >= FModel.LineCount() && start < lineStart(top)) {
+    FModel.Clear(); // the lines above took the room: from the top's own line
+    FModel.BuildSomeLines(plan.Width, FHexMode, lineStart(top), 3 * screen);
+  }
+  FTopLine = FModel.LineOfOffset(top);
+  const TVPosition caret = FModel.OffsetToPosition(plan.CaretOffset, FHexMode && FCaretInHex);
+  const bool caretShown =
+      plan.CaretOffset >= FModel.GetLine(0).FStart && caret.Line + 1 < FModel.LineCount();
+  FCaretCol = caretShown ? caret.Col : 0;
+  FCaretLine = caretShown ? caret.Line : FTopLine;
+  FVisibleLines = screen;
+  FLayoutMode = plan.Mode;
+  FPartial = true;
+  FPending = plan;
+  FPartialShown = {FTopLine, Caret()};
+  UpdateScrollBars();
+  UpdateCaretPos();
+  viewport()->update();
+}
+
+void TVMemo::BuildInBackground(const TRelayout &plan) {
+  FBuilt = FModel.EmptyCopy();
+  FBuildPercent = 0;
+  FBuilt->OnProgress = [this](const void *, std::int32_t percent, TVProgressStage stage) {
+    if (stage == psStep && percent >= 0)
+      FBuildPercent = percent;
+  };
+  TVLineModel *built = FBuilt.get();
+  const bool hex = FHexMode;
+  FBuildTask.Start(
+      [this, built, width = plan.Width, hex](std::stop_token stop) {
+        if (OnBuildStart)
+          OnBuildStart(stop);
+        built->BuildLines(width, hex, stop);
+      },
+      [this](std::exception_ptr failure) { LinesBuilt(failure); });
+}
+
+void TVMemo::LinesBuilt(std::exception_ptr failure) {
+  TRelayout plan = *FPending;
+  std::tie(plan.TopOffset, plan.CaretOffset) = TopAndCaretOffsets();
+  FPartial = false;
+  FPending.reset();
+  FModel.TakeLines(std::move(*FBuilt));
+  FBuilt.reset();
+  FBuildFailure = failure; // the lines stay empty
+  ShowLines(plan);
+  for (const std::function<void()> &command : std::exchange(FAfterBuild, {}))
+    command();
+  if (OnRelayoutDone)
+    OnRelayoutDone();
+}
+
+void TVMemo::StopBuilding() {
+  if (!FBuildTask.Running())
+    return;
+  FBuildTask.Stop();
+  FBuilt.reset();
+  FAfterBuild.clear();
+  FPartial = false;
+  FPending.reset();
+  FModel.Clear();
+  ForgetSavedTops();
+  FTopLine = FCaretLine = FCaretCol = 0;
+  UpdateScrollBars();
+  UpdateCaretPos();
+  viewport()->update();
+}
+
+bool TVMemo::WaitForLines(std::function<void()> command) {
+  if (!FBuildTask.Running())
+    return false;
+  FAfterBuild.push_back(std::move(command));
+  return true;
 }
 
 std::int64_t TVMemo::HorzScrollMaximum() const {
@@ -186,11 +321,13 @@ void TVMemo::UpdateScrollBars() {
     FTopLine = std::max(0, count - FVisibleLines);
     ForgetSavedTops();
   }
-  QScrollBar *vert = verticalScrollBar();
-  vert->setRange(0, std::max(0, count - page));
-  vert->setPageStep(std::max(1, page));
-  vert->setValue(FTopLine);
-  vert->setEnabled(count > page); // disabled, not hidden, when every line fits
+  if (!FPartial) { // over a part the bar keeps the whole text's range until its count is known
+    QScrollBar *vert = verticalScrollBar();
+    vert->setRange(0, std::max(0, count - page));
+    vert->setPageStep(std::max(1, page));
+    vert->setValue(FTopLine);
+    vert->setEnabled(count > page); // disabled, not hidden, when every line fits
+  }
 
   const std::int64_t maximum = HorzScrollMaximum();
   const int width = FClientArea.width();

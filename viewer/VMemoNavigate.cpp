@@ -53,6 +53,8 @@ int TVMemo::ScanBandDown(int start, bool equal) const {
 }
 
 void TVMemo::StepBand(bool up) {
+  if (WaitForLines([this, up] { StepBand(up); }))
+    return;
   if (!CaretLineExists())
     return;
   auto scan = [this, up](int start, bool equal) {
@@ -137,6 +139,8 @@ void TVMemo::ToNextDiffLine() {
 }
 
 void TVMemo::StepDiff(bool forward) {
+  if (WaitForLines([this, forward] { StepDiff(forward); }))
+    return;
   BeforeCaretMove();
   if (!CaretLineExists())
     return;
@@ -223,6 +227,8 @@ void TVMemo::StepDiff(bool forward) {
 }
 
 void TVMemo::GoToFirstDiff() {
+  if (WaitForLines([this] { GoToFirstDiff(); }))
+    return;
   int i = 0;
   while (i < LineCount() && IsEqualLine(i))
     ++i;

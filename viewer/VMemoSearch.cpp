@@ -97,6 +97,8 @@ void TVMemo::EnsureSearchText(TVSearchKind kind) {
 }
 
 void TVMemo::FindNext(const QString &extra) {
+  if (WaitForLines([this, extra] { FindNext(extra); }))
+    return;
   if (FFindString.isEmpty())
     return;
   const bool utf8 = FModel.TextForm().Utf8;
@@ -198,6 +200,8 @@ void CopyText(const QString &text) {
 } // namespace
 
 void TVMemo::CopyToClipboard() {
+  if (WaitForLines([this] { CopyToClipboard(); }))
+    return;
   if (!FSelection)
     return;
   const std::string text = GetSelectedText();

@@ -142,12 +142,9 @@ TEST_F(BuildLinesProperties, SomeLinesFromAnyLineStartAreThoseOfTheWholeBuild) {
     Build(width, hex, static_cast<std::int32_t>(rng() % 3));
     const std::vector<RefLine> whole = LinesOf(model);
 
-    TVLineModel some;
-    some.SetSource(&list);
-    some.SetViewFilter(model.ViewFilter());
-    some.SetLfBreaks(model.LfBreaks());
-    some.SetTextForm(model.TextForm());
-    some.FUpdatedKind = kUpdated;
+    model.FUpdatedKind = kUpdated;
+    TVLineModel &some = *model.EmptyCopy().release();
+    const std::unique_ptr<TVLineModel> owner(&some);
     for (std::size_t first = 0; first < whole.size(); ++first) {
       const int count = 1 + static_cast<int>(rng() % 4);
       some.Clear();
@@ -156,6 +153,29 @@ TEST_F(BuildLinesProperties, SomeLinesFromAnyLineStartAreThoseOfTheWholeBuild) {
       ASSERT_EQ(LinesOf(some), std::vector<RefLine>(whole.begin() + static_cast<long>(first),
                                                     whole.begin() + static_cast<long>(last)))
           << "round " << round << " from line " << first << " count " << count;
+    }
+  }
+}
+
+// Where a view's few lines begin: the start of the text line that holds an offset is where a
+// line of the plain build starts, found by walking back, and a walk cut short says so.
+TEST_F(BuildLinesProperties, TextLineStartIsTheStartOfThePlainLine) {
+  for (int round = 0; round < 400; ++round) {
+    RandomList("ab\r\n\r\n");
+    model.SetLfBreaks(round % 2 == 0);
+    Build(kNoWrap, false, static_cast<std::int32_t>(rng() % 3));
+    const std::int64_t total = model.TextBytes();
+    for (std::int64_t offset = 0; offset <= total; ++offset) {
+      const int line = model.LineOfOffset(offset);
+      const TVMemoLine &l = model.GetLine(line);
+      const std::int64_t start = model.TextLineStart(offset, total);
+      if (offset <= l.FStart + l.FLength) // not inside a line end
+        ASSERT_EQ(start, l.FStart) << "round " << round << " offset " << offset;
+      else
+        ASSERT_EQ(start, model.GetLine(line + 1).FStart)
+            << "round " << round << " offset " << offset;
+      const std::int64_t near = model.TextLineStart(offset, 1);
+      ASSERT_TRUE(near == offset || near == start) << "round " << round << " offset " << offset;
     }
   }
 }
