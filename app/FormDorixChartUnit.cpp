@@ -158,6 +158,13 @@ void TFormDorixChart::FillNumbers(std::int32_t equalChars, std::int32_t firstCha
   SetNumber(lblO, obsoleteLength);
 }
 
+void TFormDorixChart::ClearFigures() {
+  for (QLabel *label : {lblEqu1, lblEqu2, lblEqual, lblIns, lblInserted, lblDel, lblDeleted, lblA,
+                        lblO})
+    label->clear();
+  Chart1->Clear();
+}
+
 void TFormDorixChart::FillPie(std::int32_t equalChars, std::int32_t firstChars,
                               std::int32_t secondChars, const TVTextStyle &equal,
                               const TVTextStyle &inserted, const TVTextStyle &deleted) {

@@ -18,6 +18,8 @@ public:
   explicit TFormDorixChart(QWidget *parent = nullptr);
 
   // The nine numbers of a finished comparison.
+  // No numbers and no pie: nothing was compared to the end.
+  void ClearFigures();
   void FillNumbers(std::int32_t equalChars, std::int32_t firstChars, std::int32_t secondChars,
                    std::int32_t actualLength, std::int32_t obsoleteLength);
   // The pie: one white slice when nothing was compared, else a slice per kind that has text,

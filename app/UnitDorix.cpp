@@ -62,6 +62,7 @@ TfrmDorix::TfrmDorix(QWidget *parent) : QMainWindow(parent) {
 }
 
 TfrmDorix::~TfrmDorix() {
+  StopRun();           // the threads go before what they read
   mm->Model().Clear(); // the lines are views into the engine's texts
 }
 
@@ -93,19 +94,11 @@ void TfrmDorix::FormCreate() {
   ApplyViewerFont();
   mm->Model().FUpdatedKind = FStyleIndexUpdated;
 
-  FDiff.EqualKind = 0;
-  FDiff.FirstKind = FStyleIndexInserted;
-  FDiff.SecondKind = FStyleIndexDeleted;
-  const auto progress = [this](const void *sender, std::int32_t percent, TVProgressStage stage) {
-    DiffProgress(sender, percent, stage);
-  };
-  FDiff.OnProgress = progress;
-  mm->SetSource(&FDiff);
-  mm->Model().OnProgress = progress;
-  const auto idle = [this] { ProcessPendingEvents(false); }; // silent stretches stay responsive
-  FDiff.OnIdle = idle;
-  mm->Model().OnIdle = idle;
+  mm->SetSource(FDiff.get());
+  mm->SetBackgroundBuilds(true);
+  mm->OnBuildStarted = [this] { ShowBusy(); };
   mm->OnRelayoutDone = [this] { RelayoutDone(); };
+  connect(&FProgressTimer, &QTimer::timeout, this, &TfrmDorix::ShowProgress);
   mm->SetAutoRelayout(false);
   mm->BeginUpdate(); // no layout until the window is shown
 
@@ -348,8 +341,8 @@ void TfrmDorix::SaveSettingsNow() {
 
 void TfrmDorix::closeEvent(QCloseEvent *event) {
   SaveSettingsNow();
-  if (FRunning)
-    FCancelled = true; // the run in progress stops at its next progress report
+  FClosing = true;
+  StopRun();
   FormDorixChart->hide();
   event->accept();
 }

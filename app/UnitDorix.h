@@ -3,7 +3,9 @@
 // inputs followed by CompareFiles, which decides between a comparison, a new layout or nothing.
 #pragma once
 
+#include "BackgroundTask.h"
 #include "CharacterPieces.h"
+#include "ComparisonJob.h"
 #include "CompareStatus.h"
 #include "FormDorixChartUnit.h"
 #include "HtmlPage.h"
@@ -16,6 +18,7 @@
 #include <QImage>
 #include <QMainWindow>
 #include <QTime>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -88,10 +91,12 @@ public:
   bool NeedsUpdate() const;
   // A comparison runs or the viewer builds its lines: commands wait until it ends.
   bool Busy() const;
-  void DiffProgress(const void *sender, std::int32_t percent, TVProgressStage stage);
+  // Ends the comparison or the line building under way at once: nothing is shown, the status
+  // says so, and the next command compares afresh.
+  void StopRun();
   void UpdateStatus();
-  // The whole file, or the empty string after the failure was shown in a message box.
-  std::string LoadFileText(const QString &name);
+  // Called on the comparison's thread as each of its phases begins; a test holds a run there.
+  std::function<void(TJobPhase, const std::stop_token &)> OnWorkPhase;
 
   // --- what a person sees, for tests ---
   TCompareStatus Status() const { return FStatus; }
@@ -102,7 +107,7 @@ public:
   TVLineEnds LineEnds() const { return FRequested.LineEnds; }
   bool OEMMode() const { return FOEMMode; }
   const TSettings &Settings() const { return FSettings; }
-  const TVDiff &Diff() const { return FDiff; }
+  const TVDiff &Diff() const { return *FDiff; }
   int FileReads() const { return FFileReads; }
   // Nothing runs and no command waits for a run.
   bool Idle() const { return !Busy() && !FRerunWanted; }
@@ -124,10 +129,11 @@ public:
   TVMemo *mm;
   QTabBar *tsView;
   QProgressBar *ProgressBar1;
+  QToolButton *btnStop; // beside the progress bar while the window is busy
   QPushButton *btnStartup;
   TStatusPanels *StatusBar1;
   QMenu *mmFile, *mmEdit, *mmEditGoto, *mmFormat, *mmHelp, *ppmMemo;
-  QAction *mmFileOpen, *mmFileSaveHtml, *mmFileExit;
+  QAction *mmFileOpen, *mmFileSaveHtml, *mmFileStop, *mmFileExit;
   QAction *mmEditCopy, *mmEditSelectAll, *mmEditFind, *mmEditFindNext;
   QAction *mmDiffUp, *mmDiffDown, *mmDiffLeft, *mmDiffRight, *mmDiffHome, *mmDiffEnd;
   QAction *mmEditRefresh, *mmEditExchangeFiles;
@@ -148,8 +154,6 @@ protected:
   bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-  struct TRunCancelled {}; // thrown from a progress report when the window closes mid-run
-
   // building the window
   void BuildToolBar();
   void BuildMenus();
@@ -163,15 +167,20 @@ private:
   // wrap and hex: both change the layout through CompareFiles
   void ChangeLayoutMode(bool on, bool &requested, QCheckBox *box);
 
-  // the run
+  // the run: the comparison on a thread of its own, then the lines (the viewer builds them on
+  // one of its own), then the end; the window only shows how far it is meanwhile
   TRunInputs Requested() const;
   void ApplyCodePage();
-  void ShowPieces(bool utf8, bool fresh);
-  std::exception_ptr RunGuarded(TRunInputs used, bool full);
+  void StartComparison();
+  void DisposeShownText();
+  void ComparisonDone(std::exception_ptr failure);
+  void ShowRun();
+  void ShowPieces(bool utf8);
+  void EndRun(std::exception_ptr failure);
   void ReportFailure(const std::exception_ptr &failure);
-  void ReadAndCompare(const TRunInputs &used);
   void FillStatistics(std::int32_t actualLength, std::int32_t obsoleteLength);
-  void ProcessPendingEvents(bool always);
+  void ShowBusy();
+  void ShowProgress();
   void RelayoutDone();
   void TakeWantedJump();
   void ForceFullComparison();
@@ -184,7 +193,7 @@ private:
   QImage FGlyphInserted, FGlyphDeleted, FGlyphUpdated;
   int FStyleIndexInserted = 0, FStyleIndexDeleted = 0, FStyleIndexUpdated = 0;
   TVFont FFontInserted, FFontDeleted, FFontUpdated;
-  TVDiff FDiff;
+  std::unique_ptr<TVDiff> FDiff = std::make_unique<TVDiff>();
   QTime FStartTime;
   bool FCreating = true;
   TRunInputs FRequested; // what the commands asked for
@@ -195,16 +204,22 @@ private:
   bool FLoneLineFeed = false; // either file of the last comparison holds an LF without a CR
   bool FDetectedUtf8 = false; // the automatic choice found the last compared files UTF-8
   // Under UTF-8, the comparison's pieces with no character split: what the viewer shows.
-  std::optional<TVCharacterPieces> FPieces;
+  std::unique_ptr<TVCharacterPieces> FPieces;
   TCompareStatus FStatus = csNotRun;
 
   TSettings FSettings;
   bool FStartupPosted = false;
-  bool FRunning = false;      // a comparison is in progress
-  bool FRerunWanted = false;  // a command asked for one meanwhile: run again when it ends
-  bool FForcePending = false; // ... and it asked for the files to be read afresh
-  bool FCancelled = false;    // the window closed meanwhile: abandon the run
-  bool FJumpWanted = false;   // a command asked for the jump to the first difference
-  qint64 FLastEventsAt = 0;   // when pending events were last processed, in ms
+  bool FRunning = false;       // a comparison is in progress
+  bool FAwaitingLines = false; // ... and waits for the viewer's lines
+  bool FRerunWanted = false;   // a command asked for one meanwhile: run again when it ends
+  bool FForcePending = false;  // ... and it asked for the files to be read afresh
+  bool FClosing = false;       // the window has closed: nothing follows a run
+  bool FJumpWanted = false;    // a command asked for the jump to the first difference
   int FFileReads = 0;
+  TRunInputs FRunUsed; // the inputs of the run in progress
+  std::shared_ptr<TComparisonJob> FJob; // the comparison in progress
+  int FShownPhase = jpWaiting;          // its phase as the status bar shows it
+  QTimer FProgressTimer;
+  TBackgroundTask FJanitor{this}; // frees the texts of the run before
+  TBackgroundTask FRunTask{this}; // last: stopped and joined before the rest goes
 };

@@ -66,8 +66,8 @@ THtmlPage TfrmDorix::HtmlPageOfView() const {
   page.FirstName = EncodeFileName(shown.ActualPFN).toStdString();
   page.SecondName = EncodeFileName(shown.ObsoletePFN).toStdString();
   page.Outcome = StatusText(FStatus);
-  page.Counters = {FDiff.EqualChars,  FDiff.FirstChars,  FDiff.SecondChars,
-                   FDiff.EqualChunks, FDiff.FirstChunks, FDiff.SecondChunks};
+  page.Counters = {FDiff->EqualChars,  FDiff->FirstChars,  FDiff->SecondChars,
+                   FDiff->EqualChunks, FDiff->FirstChunks, FDiff->SecondChunks};
   const QPalette pal = mm->palette();
   page.Looks = {Look(FSettings.StyleEqual, pal), Look(FSettings.StyleInserted, pal),
                 Look(FSettings.StyleDeleted, pal), Look(FSettings.StyleUpdated, pal)};

@@ -5,19 +5,15 @@
 
 #include "FileNames.h"
 #include "FileText.h"
-#include "WaitCursor.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QDateTime>
-#include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QProgressBar>
 #include <QTimer>
+#include <QToolButton>
 
 namespace {
-
-constexpr qint64 kEventsEveryMs = 20; // how often intermediate progress lets the window respond
 
 QString Text(TCompareStatus status) {
   const std::string_view text = StatusText(status);
@@ -34,6 +30,19 @@ QString Elapsed(const QTime &start) {
 
 } // namespace
 
+namespace {
+
+// Below this much text in both files a comparison takes a few milliseconds: it runs at once, in
+// place, and the window shows its outcome in the same turn.
+constexpr qint64 kCompareInPlaceBytes = qint64{1} << 20;
+constexpr int kProgressEveryMs = 40; // how often the status bar shows how far the work is
+
+qint64 FileBytes(const QString &name) {
+  return name.isEmpty() ? 0 : QFileInfo(name).size();
+}
+
+} // namespace
+
 TRunInputs TfrmDorix::Requested() const {
   TRunInputs requested = FRequested;
   requested.Utf8 = ActiveEncoding() == TVEncoding::Utf8;
@@ -41,11 +50,7 @@ TRunInputs TfrmDorix::Requested() const {
 }
 
 TVEncoding TfrmDorix::ActiveEncoding() const {
-  if (FOEMMode)
-    return TVEncoding::Dos866;
-  if (FRequested.Encoding == TVEncoding::Auto)
-    return FDetectedUtf8 ? TVEncoding::Utf8 : TVEncoding::Windows1251;
-  return FRequested.Encoding;
+  return EncodingInForce(FRequested.Encoding, FOEMMode, FDetectedUtf8);
 }
 
 bool TfrmDorix::NeedsUpdate() const {
@@ -58,8 +63,8 @@ bool TfrmDorix::Busy() const {
 
 void TfrmDorix::CompareFiles() {
   if (Busy()) {
-    // Never a run inside a run or a rebuild of the lines: both let events through, and a run
-    // would clear the lines and the chunk list under them. This one follows when they end.
+    // Never a run inside a run or a rebuild of the lines: a run would replace the chunk list
+    // the lines are built from. This one follows when they end.
     FRerunWanted = true;
     return;
   }
@@ -70,20 +75,126 @@ void TfrmDorix::CompareFiles() {
     return;
   }
   // The inputs this run uses; commands that arrive meanwhile change only the requested ones.
-  const TRunInputs used = Requested();
-  const bool full = !FUsed || used.NeedsComparisonAfter(*FUsed);
+  FRunUsed = Requested();
+  const bool full = !FUsed || FRunUsed.NeedsComparisonAfter(*FUsed);
   FRunning = true;
-  const std::exception_ptr failure = RunGuarded(used, full);
-  FRunning = false;
-  if (FForcePending) {
-    FForcePending = false;
-    FUsed.reset();
+  ShowBusy();
+  if (full)
+    StartComparison();
+  else
+    ShowRun();
+}
+
+void TfrmDorix::StartComparison() {
+  auto job = std::make_shared<TComparisonJob>();
+  job->ActualName = EncodeFileName(FRunUsed.ActualPFN).toStdString();
+  job->ObsoleteName = EncodeFileName(FRunUsed.ObsoletePFN).toStdString();
+  job->Encoding = FRequested.Encoding;
+  job->OemMode = FOEMMode;
+  job->FirstKind = FStyleIndexInserted;
+  job->SecondKind = FStyleIndexDeleted;
+  job->OnPhase = OnWorkPhase;
+  FFileReads += !job->ActualName.empty() + !job->ObsoleteName.empty();
+  DisposeShownText(); // the viewer is empty while the files are compared
+  FStartTime = QTime::currentTime();
+  FJob = job;
+  if (FileBytes(FRunUsed.ActualPFN) + FileBytes(FRunUsed.ObsoletePFN) <= kCompareInPlaceBytes) {
+    job->Run({});
+    ComparisonDone(nullptr);
+    return;
   }
+  FRunTask.Start([job](std::stop_token stop) { job->Run(stop); },
+                 [this](std::exception_ptr failure) { ComparisonDone(failure); });
+}
+
+void TfrmDorix::DisposeShownText() {
+  // Freeing the texts and lines of a gigabyte pair takes a while: a thread of its own does it.
+  auto lines = std::make_shared<TVLineModel>();
+  lines->TakeLines(std::move(mm->Model()));
+  mm->SetSource(nullptr);
+  mm->UpdateScrollBars();
+  mm->viewport()->update();
+  std::shared_ptr<TVDiff> diff = std::move(FDiff);
+  std::shared_ptr<TVCharacterPieces> pieces = std::move(FPieces);
+  FDiff = std::make_unique<TVDiff>();
+  FJanitor.Start([lines, diff, pieces](std::stop_token) mutable { lines.reset(), pieces.reset(), diff.reset(); },
+                 [](std::exception_ptr) {});
+}
+
+void TfrmDorix::ComparisonDone(std::exception_ptr failure) {
+  const std::shared_ptr<TComparisonJob> job = std::exchange(FJob, nullptr);
+  for (const TComparisonJob::TLoadFailure &f : job->Failures) {
+    const QString name = DecodeFileName(QByteArray::fromStdString(f.Name));
+    if (f.OutOfMemory)
+      ShowMessage(QStringLiteral("Out of memory"), name);
+    else // the platform's words for the failure; the reason comes underneath
+      ShowMessage(DecodeFileName(QByteArray::fromStdString(f.Title)),
+                  QString::fromLocal8Bit(f.Reason.c_str()));
+  }
+  if (failure) {
+    EndRun(failure);
+    return;
+  }
+  FDiff = std::move(job->Diff);
+  FPieces = std::move(job->Pieces);
+  FLoneLineFeed = job->LoneLineFeed;
+  FDetectedUtf8 = job->DetectedUtf8;
+  FillStatistics(job->ActualLength, job->ObsoleteLength);
+  FStatus = DecideOutcome({!FRunUsed.ActualPFN.isEmpty(), !FRunUsed.ObsoletePFN.isEmpty(),
+                           job->ActualLength == 0, job->ObsoleteLength == 0, FDiff->EqualChars,
+                           FDiff->FirstChars, FDiff->SecondChars});
+  FRunUsed.Utf8 = ActiveEncoding() == TVEncoding::Utf8; // the files decide the automatic choice
+  ShowRun();
+}
+
+void TfrmDorix::ShowRun() {
+  try {
+    ShowPieces(FRunUsed.Utf8);
+    ApplyCodePage();
+    mm->SetHexMode(FRunUsed.HexMode);
+    mm->SetWrapMode(FRunUsed.WrapMode);
+    mm->SetViewFilter(FRunUsed.View);
+    mm->Model().SetLfBreaks(LfBreaksFor(FRunUsed.LineEnds, FLoneLineFeed));
+    FAwaitingLines = true;
+    mm->Relayout(); // ends the run through RelayoutDone, now or when the lines are built
+  } catch (...) {
+    FAwaitingLines = false;
+    EndRun(std::current_exception());
+    return;
+  }
+  if (FAwaitingLines && !mm->Building()) { // nothing was laid out
+    FAwaitingLines = false;
+    EndRun(nullptr);
+  }
+}
+
+void TfrmDorix::RelayoutDone() {
+  const std::exception_ptr failure = mm->TakeBuildFailure();
+  if (std::exchange(FAwaitingLines, false)) {
+    EndRun(failure);
+    return;
+  }
+  // A rebuild the viewer started by itself (after a size change) has ended: the commands that
+  // came meanwhile are applied now.
+  if (failure)
+    ReportFailure(failure);
+  ShowBusy();
+  UpdateStatus();
+  if (!FRunning && FRerunWanted && !FClosing)
+    QTimer::singleShot(0, this, &TfrmDorix::CompareFiles);
+}
+
+void TfrmDorix::EndRun(std::exception_ptr failure) {
+  // Whatever happened: the inputs count as used, the busy signs go, the status tells.
+  FRunning = false;
+  FUsed = FRunUsed;
+  if (std::exchange(FForcePending, false))
+    FUsed.reset();
+  ShowBusy();
+  UpdateStatus();
   if (failure)
     ReportFailure(failure); // after the clean-up, as the toolkit's own handler would
-  else
-    UpdateStatus();
-  if (FCancelled)
+  if (FClosing)
     return;
   if (FRerunWanted)
     QTimer::singleShot(0, this, &TfrmDorix::CompareFiles);
@@ -91,11 +202,21 @@ void TfrmDorix::CompareFiles() {
     TakeWantedJump();
 }
 
-void TfrmDorix::RelayoutDone() {
-  // A rebuild the viewer started by itself (after a size change) has ended: the commands that
-  // came meanwhile are applied now.
-  if (!FRunning && FRerunWanted && !FCancelled)
-    QTimer::singleShot(0, this, &TfrmDorix::CompareFiles);
+void TfrmDorix::StopRun() {
+  if (!Busy())
+    return;
+  FRunTask.Stop();
+  FJob.reset();
+  mm->StopBuilding();
+  // Nothing of the stopped run is shown or counted, and nothing that waited for it follows.
+  FRunning = FAwaitingLines = FRerunWanted = FForcePending = FJumpWanted = false;
+  DisposeShownText();
+  FPieces.reset();
+  FUsed.reset(); // the next command compares afresh
+  FStatus = csStopped;
+  FormDorixChart->ClearFigures();
+  ShowBusy();
+  UpdateStatus();
 }
 
 void TfrmDorix::GoToFirstDiffIfSimilar() {
@@ -124,148 +245,71 @@ void TfrmDorix::ReportFailure(const std::exception_ptr &failure) {
   }
 }
 
-std::exception_ptr TfrmDorix::RunGuarded(TRunInputs used, bool full) {
-  std::exception_ptr failure;
-  {
-    TWaitCursor wait;
-    try {
-      if (full) {
-        // No lines are built from a chunk list the engine is still filling.
-        mm->BeginUpdate();
-        struct Unlock {
-          TVMemo *memo;
-          ~Unlock() { memo->EndUpdate(); }
-        } unlock{mm};
-        ReadAndCompare(used);
-        used.Utf8 = ActiveEncoding() == TVEncoding::Utf8; // the files decide the automatic choice
-      }
-      ShowPieces(used.Utf8, full);
-      ApplyCodePage();
-      mm->SetHexMode(used.HexMode);
-      mm->SetWrapMode(used.WrapMode);
-      mm->SetViewFilter(used.View);
-      mm->Model().SetLfBreaks(LfBreaksFor(used.LineEnds, FLoneLineFeed));
-      mm->Relayout();
-    } catch (const TRunCancelled &) {
-      // the window closed: nothing to report
-    } catch (...) {
-      failure = std::current_exception();
-    }
-    // Whatever happened: the bar goes, the inputs count as used, the status tells.
-    ProgressBar1->hide();
-    FUsed = used;
-    UpdateStatus();
-  }
-  return failure;
-}
-
-void TfrmDorix::ShowPieces(bool utf8, bool fresh) {
-  if (utf8 && (fresh || !FPieces))
-    FPieces.emplace(FDiff);
+void TfrmDorix::ShowPieces(bool utf8) {
+  // A comparison drops the pieces of the one before, and makes its own under UTF-8.
+  if (utf8 && !FPieces)
+    FPieces = std::make_unique<TVCharacterPieces>(*FDiff);
   else if (!utf8)
     FPieces.reset();
-  mm->SetSource(FPieces ? static_cast<const TVKindStringList *>(&*FPieces) : &FDiff);
+  mm->SetSource(FPieces ? static_cast<const TVKindStringList *>(FPieces.get()) : FDiff.get());
   mm->Model().SetTextForm({utf8, FSettings.TabWidth});
 }
 
-void TfrmDorix::ReadAndCompare(const TRunInputs &used) {
-  mm->Model().Clear();
-  FPieces.reset(); // it views the texts the engine lets go
-  FDiff.Clear();
-  SetStatusText(spStatus, QStringLiteral("Загрузка ") + used.ActualPFN);
-  ProcessPendingEvents(true);
-  FStatus = csReadingActual;
-  std::string actual, obsolete;
-  if (!used.ActualPFN.isEmpty())
-    actual = LoadFileText(used.ActualPFN);
-  SetStatusText(spStatus, QStringLiteral("Загрузка ") + used.ObsoletePFN);
-  ProcessPendingEvents(true);
-  FStatus = csReadingObsolete;
-  if (!used.ObsoletePFN.isEmpty())
-    obsolete = LoadFileText(used.ObsoletePFN);
-
-  FStartTime = QTime::currentTime();
-  FLoneLineFeed = HasLoneLineFeed(actual) || HasLoneLineFeed(obsolete);
-  FDetectedUtf8 = DetectEncoding(actual, obsolete, false) == TVEncoding::Utf8;
-  const auto actualLength = static_cast<std::int32_t>(actual.size());
-  const auto obsoleteLength = static_cast<std::int32_t>(obsolete.size());
-  FDiff.Run(std::move(actual), std::move(obsolete));
-  FillStatistics(actualLength, obsoleteLength);
-  FStatus =
-      DecideOutcome({!used.ActualPFN.isEmpty(), !used.ObsoletePFN.isEmpty(), actualLength == 0,
-                     obsoleteLength == 0, FDiff.EqualChars, FDiff.FirstChars, FDiff.SecondChars});
-}
-
 void TfrmDorix::FillStatistics(std::int32_t actualLength, std::int32_t obsoleteLength) {
-  FormDorixChart->FillNumbers(FDiff.EqualChars, FDiff.FirstChars, FDiff.SecondChars, actualLength,
-                              obsoleteLength);
-  FormDorixChart->FillPie(FDiff.EqualChars, FDiff.FirstChars, FDiff.SecondChars,
+  FormDorixChart->FillNumbers(FDiff->EqualChars, FDiff->FirstChars, FDiff->SecondChars,
+                              actualLength, obsoleteLength);
+  FormDorixChart->FillPie(FDiff->EqualChars, FDiff->FirstChars, FDiff->SecondChars,
                           FSettings.StyleEqual, FSettings.StyleInserted, FSettings.StyleDeleted);
 }
 
-std::string TfrmDorix::LoadFileText(const QString &name) {
-  ++FFileReads;
-  const std::string bytes = EncodeFileName(name).toStdString();
-  TFileText file;
-  try {
-    file = ::LoadFileText(bytes);
-  } catch (const std::bad_alloc &) {
-    ShowMessage(QStringLiteral("Out of memory"), name); // the run goes on with an empty text
-    return {};
+void TfrmDorix::ShowBusy() {
+  const bool busy = Busy();
+  mmFileStop->setEnabled(busy);
+  if (!busy) {
+    FProgressTimer.stop();
+    FShownPhase = jpWaiting;
+    ProgressBar1->hide();
+    btnStop->hide();
+    return;
   }
-  if (file.Ok())
-    return std::move(file.Text);
-  // The platform's words for the failure; the reason comes underneath.
-  ShowMessage(DecodeFileName(QByteArray::fromStdString(LoadErrorTitle(bytes, file))),
-              QString::fromLocal8Bit(file.Reason.c_str()));
-  return {};
+  // The bar over the code page and layout panels, the stop button beside it.
+  const int x = StatusBar1->PanelWidth(spMargin) + StatusBar1->PanelWidth(spWrap) + 2;
+  const int width = StatusBar1->PanelWidth(spCodePage) + StatusBar1->PanelWidth(spLayout);
+  const int height = StatusBar1->height() - 3;
+  ProgressBar1->setParent(StatusBar1);
+  ProgressBar1->setGeometry(x, 2, width, height);
+  btnStop->setParent(StatusBar1);
+  btnStop->setGeometry(x + width + 2, 1, height + 2, height + 2);
+  btnStop->show();
+  btnStop->raise();
+  if (!FProgressTimer.isActive())
+    FProgressTimer.start(kProgressEveryMs);
+  ShowProgress();
 }
 
-void TfrmDorix::DiffProgress(const void *sender, std::int32_t percent, TVProgressStage stage) {
-  const bool engine = sender == &FDiff;
-  switch (stage) {
-  case psStart:
-    if (engine) {
-      ProgressBar1->setParent(StatusBar1);
-      // Over the code page and layout panels.
-      ProgressBar1->setGeometry(
-          StatusBar1->PanelWidth(spMargin) + StatusBar1->PanelWidth(spWrap) + 2, 2,
-          StatusBar1->PanelWidth(spCodePage) + StatusBar1->PanelWidth(spLayout),
-          StatusBar1->height() - 3);
+void TfrmDorix::ShowProgress() {
+  const int phase = FJob ? FJob->Phase.load() : jpDone;
+  if (phase != FShownPhase) {
+    FShownPhase = phase;
+    if (phase == jpReadingActual || phase == jpReadingObsolete) {
+      FStatus = phase == jpReadingActual ? csReadingActual : csReadingObsolete;
+      SetStatusText(spStatus, QStringLiteral("Загрузка ") +
+                                  (phase == jpReadingActual ? FRunUsed.ActualPFN
+                                                            : FRunUsed.ObsoletePFN));
+    } else if (phase == jpComparing) {
       ProgressBar1->setValue(0);
       ProgressBar1->show();
       SetStatusText(spStatus, QStringLiteral("Сравнение.."));
     } else {
-      SetStatusText(spStatus, QStringLiteral("Разбиение.."));
-    }
-    break;
-  case psStep:
-    if (engine) {
-      ProgressBar1->setValue(percent);
-      SetStatusText(spWrap, Elapsed(FStartTime));
-    } else {
-      SetStatusText(spStatus, QStringLiteral("Разбиение.. %1%").arg(percent));
-    }
-    break;
-  case psDone:
-    if (engine)
       ProgressBar1->hide();
-    UpdateStatus();
-    break;
+    }
   }
-  ProcessPendingEvents(stage != psStep);
-}
-
-void TfrmDorix::ProcessPendingEvents(bool always) {
-  // Steps come once per block or chunk, which can be very often: letting the window respond
-  // every few milliseconds keeps it as responsive at a fraction of the cost.
-  const qint64 now = QDateTime::currentMSecsSinceEpoch();
-  if (always || now - FLastEventsAt >= kEventsEveryMs) {
-    FLastEventsAt = now;
-    QApplication::processEvents();
+  if (phase == jpComparing) {
+    ProgressBar1->setValue(FJob->Percent);
+    SetStatusText(spWrap, Elapsed(FStartTime));
+  } else if (mm->Building()) {
+    SetStatusText(spStatus, QStringLiteral("Разбиение.. %1%").arg(mm->BuildPercent()));
   }
-  if (FCancelled)
-    throw TRunCancelled{};
 }
 
 void TfrmDorix::SetStatusText(int panel, const QString &text) {

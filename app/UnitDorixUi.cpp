@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QTabBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -110,6 +111,11 @@ void TfrmDorix::BuildMenus() {
                     QKeySequence(Qt::CTRL | Qt::Key_O));
   mmFileSaveHtml =
       Item(mmFile, QStringLiteral("Сохранить как HTML…"), QKeySequence(Qt::CTRL | Qt::Key_S));
+  // Ctrl+Break: the keyboard's Break is Pause with Ctrl held.
+  mmFileStop = Item(mmFile, QStringLiteral("Остановить"), QKeySequence(Qt::CTRL | Qt::Key_Pause));
+  mmFileStop->setIcon(style()->standardIcon(QStyle::SP_BrowserStop));
+  mmFileStop->setEnabled(false);
+  connect(mmFileStop, &QAction::triggered, this, &TfrmDorix::StopRun);
   mmFile->addSeparator();
   mmFileExit = Item(mmFile, QStringLiteral("Выход"), QKeySequence(Qt::Key_Escape));
 
@@ -289,6 +295,11 @@ void TfrmDorix::BuildPanels() {
   ProgressBar1->setRange(0, 100);
   ProgressBar1->setTextVisible(false);
   ProgressBar1->hide();
+  btnStop = new QToolButton(pnlResult);
+  btnStop->setDefaultAction(mmFileStop);
+  btnStop->setToolTip(QStringLiteral("Остановить (Ctrl+Break)"));
+  btnStop->setAutoRaise(true);
+  btnStop->hide();
   btnStartup = new QPushButton(pnlResult);
   btnStartup->hide();
   connect(btnStartup, &QPushButton::clicked, this, &TfrmDorix::StartupCompare);

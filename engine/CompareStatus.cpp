@@ -3,7 +3,7 @@
 #include <array>
 
 std::string_view StatusText(TCompareStatus status) {
-  static constexpr std::array<std::string_view, 12> texts = {
+  static constexpr std::array<std::string_view, 13> texts = {
       "Сравнение еще не проводилось.",
       "Ошибка чтения актуального.",
       "Ошибка чтения устаревшего.",
@@ -16,6 +16,7 @@ std::string_view StatusText(TCompareStatus status) {
       "Файлы совершенно одинаковы.",
       "Файлы более-менее похожи.",
       "Файлы абсолютно не похожи.",
+      "Сравнение прервано.",
   };
   return status < texts.size() ? texts[status] : std::string_view{};
 }

@@ -17,6 +17,7 @@ enum TCompareStatus : std::uint8_t {
   csIdentical = 9,
   csSimilar = 10,
   csDissimilar = 11,
+  csStopped = 12, // the user stopped the run: nothing is shown
 };
 
 // The Russian status text, UTF-8.

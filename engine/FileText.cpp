@@ -1,5 +1,6 @@
 #include "FileText.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -34,11 +35,16 @@ void Fail(TLoadStatus &status, TLoadError error, int errnum) {
   Fail(status, error, std::strerror(errnum));
 }
 
-// Reads up to size bytes; returns how many it got, or -1 with errno set.
-std::int64_t ReadAll(int fd, char *buffer, std::int64_t size) {
+constexpr std::int64_t kReadSlice = std::int64_t{8} << 20; // bytes between looks at a stop request
+
+// Reads up to size bytes; returns how many it got, or -1 with errno set, or -2 on a stop request.
+std::int64_t ReadAll(int fd, char *buffer, std::int64_t size, const std::stop_token &stop) {
   std::int64_t done = 0;
   while (done < size) {
-    const ssize_t n = ::read(fd, buffer + done, static_cast<std::size_t>(size - done));
+    if (stop.stop_requested())
+      return -2;
+    const ssize_t n =
+        ::read(fd, buffer + done, static_cast<std::size_t>(std::min(size - done, kReadSlice)));
     if (n < 0 && errno == EINTR)
       continue;
     if (n < 0)
@@ -98,10 +104,13 @@ bool ConfirmWhole(int fd, const TFileStamp &stamp, TLoadStatus &status) {
   return status.Ok();
 }
 
-bool ReadWhole(int fd, const TFileStamp &stamp, std::string &text, TLoadStatus &status) {
+bool ReadWhole(int fd, const TFileStamp &stamp, std::string &text, TLoadStatus &status,
+               const std::stop_token &stop) {
   std::string bytes(static_cast<std::size_t>(stamp.Size), '\0');
-  const std::int64_t got = ReadAll(fd, bytes.data(), stamp.Size);
-  if (got < 0)
+  const std::int64_t got = ReadAll(fd, bytes.data(), stamp.Size, stop);
+  if (got == -2)
+    Fail(status, TLoadError::Stopped, std::string());
+  else if (got < 0)
     Fail(status, TLoadError::ReadFailed, errno);
   else if (got != stamp.Size)
     Fail(status, TLoadError::Changed, kChangedWhileRead);
@@ -111,18 +120,19 @@ bool ReadWhole(int fd, const TFileStamp &stamp, std::string &text, TLoadStatus &
   return true;
 }
 
-TFileText LoadFileText(const std::string &fileName) {
+TFileText LoadFileText(const std::string &fileName, std::stop_token stop) {
   TFileText result;
   TFileStamp stamp;
   const FileHandle file(OpenComparedFile(fileName, stamp, result));
   if (file.Fd() >= 0)
-    ReadWhole(file.Fd(), stamp, result.Text, result);
+    ReadWhole(file.Fd(), stamp, result.Text, result, stop);
   return result;
 }
 
 std::string LoadErrorTitle(const std::string &fileName, const TLoadStatus &result) {
   switch (result.Error) {
   case TLoadError::None:
+  case TLoadError::Stopped:
     return {};
   case TLoadError::OpenFailed:
     return "Cannot open file " + fileName;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <stop_token>
 #include <string>
 
 enum class TLoadError : std::uint8_t {
@@ -11,6 +12,7 @@ enum class TLoadError : std::uint8_t {
   TooLarge,   // 2 GiB or more: the counts of a comparison are 32-bit
   ReadFailed, // the system failed the read
   Changed,    // the file shrank, grew or was written while it was read
+  Stopped,    // a stop request came while the file was read: nothing to tell the user
 };
 
 struct TLoadStatus {
@@ -27,7 +29,8 @@ struct TFileText : TLoadStatus {
 // Largest file a comparison accepts, in bytes.
 inline constexpr std::int64_t kMaxFileSize = 0x7FFFFFFF;
 
-TFileText LoadFileText(const std::string &fileName);
+// A stop request is looked at between reads of a few megabytes.
+TFileText LoadFileText(const std::string &fileName, std::stop_token stop = {});
 
 inline constexpr char kChangedWhileRead[] = "the file changed while it was read";
 
@@ -44,7 +47,8 @@ int OpenComparedFile(const std::string &fileName, TFileStamp &stamp, TLoadStatus
 
 // Reads the open file whole into text and confirms it did not change meanwhile; fills status
 // and leaves text alone when that fails.
-bool ReadWhole(int fd, const TFileStamp &stamp, std::string &text, TLoadStatus &status);
+bool ReadWhole(int fd, const TFileStamp &stamp, std::string &text, TLoadStatus &status,
+               const std::stop_token &stop = {});
 
 // Whether the open file is still as stamped: same size, no write since, and nothing past the
 // end (the size a regular file reports can lag behind its contents: files of /proc say 0).

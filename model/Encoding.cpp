@@ -14,9 +14,33 @@ constexpr std::array<std::pair<TVEncoding, std::string_view>, 5> kNames = {{
     {TVEncoding::Koi8r, "koi8-r"},
 }};
 
-bool HasHighByte(std::string_view text) {
-  return std::any_of(text.begin(), text.end(),
-                     [](char c) { return static_cast<unsigned char>(c) > 127; });
+constexpr std::size_t kStopEvery = std::size_t{1} << 20; // bytes between looks at a stop request
+
+// Whether text is well-formed UTF-8, and whether it holds a byte above 127 on the way. False
+// also when a stop request comes first.
+bool ScanUtf8(std::string_view text, bool &highByte, const std::stop_token &stop) {
+  const auto *p = reinterpret_cast<const unsigned char *>(text.data());
+  std::size_t n = text.size();
+  std::size_t nextLook = n;
+  while (n > 0) {
+    if (n <= nextLook) {
+      if (stop.stop_requested())
+        return false;
+      nextLook = n > kStopEvery ? n - kStopEvery : 0;
+    }
+    // Eight ASCII bytes at a time: most source text is mostly ASCII.
+    std::uint64_t word = 0;
+    if (n >= 8 && (std::memcpy(&word, p, 8), (word & 0x8080808080808080ull) == 0)) {
+      p += 8, n -= 8;
+      continue;
+    }
+    const std::size_t length = WellFormedUtf8Length({reinterpret_cast<const char *>(p), n});
+    if (length == 0)
+      return false;
+    highByte |= *p > 127;
+    p += length, n -= length;
+  }
+  return true;
 }
 
 } // namespace
@@ -83,21 +107,8 @@ bool StartsWithUtf8Bom(std::string_view text) {
 }
 
 bool IsValidUtf8(std::string_view text) {
-  const auto *p = reinterpret_cast<const unsigned char *>(text.data());
-  std::size_t n = text.size();
-  while (n > 0) {
-    // Eight ASCII bytes at a time: most source text is mostly ASCII.
-    std::uint64_t word = 0;
-    if (n >= 8 && (std::memcpy(&word, p, 8), (word & 0x8080808080808080ull) == 0)) {
-      p += 8, n -= 8;
-      continue;
-    }
-    const std::size_t length = WellFormedUtf8Length({reinterpret_cast<const char *>(p), n});
-    if (length == 0)
-      return false;
-    p += length, n -= length;
-  }
-  return true;
+  bool highByte = false;
+  return ScanUtf8(text, highByte, {});
 }
 
 TCodePage CodePageOf(TVEncoding encoding) {
@@ -111,10 +122,20 @@ TCodePage CodePageOf(TVEncoding encoding) {
   }
 }
 
-TVEncoding DetectEncoding(std::string_view first, std::string_view second, bool oem) {
+TVEncoding DetectEncoding(std::string_view first, std::string_view second, bool oem,
+                          const std::stop_token &stop) {
   if (StartsWithUtf8Bom(first) || StartsWithUtf8Bom(second))
     return TVEncoding::Utf8;
-  if ((HasHighByte(first) || HasHighByte(second)) && IsValidUtf8(first) && IsValidUtf8(second))
+  bool highByte = false;
+  if (ScanUtf8(first, highByte, stop) && ScanUtf8(second, highByte, stop) && highByte)
     return TVEncoding::Utf8;
   return oem ? TVEncoding::Dos866 : TVEncoding::Windows1251;
+}
+
+TVEncoding EncodingInForce(TVEncoding chosen, bool oem, bool detectedUtf8) {
+  if (oem)
+    return TVEncoding::Dos866;
+  if (chosen == TVEncoding::Auto)
+    return detectedUtf8 ? TVEncoding::Utf8 : TVEncoding::Windows1251;
+  return chosen;
 }

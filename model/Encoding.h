@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <stop_token>
 #include <string_view>
 
 enum class TVEncoding : std::uint8_t { Auto, Utf8, Windows1251, Dos866, Koi8r };
@@ -30,5 +31,10 @@ bool IsValidUtf8(std::string_view text);
 TCodePage CodePageOf(TVEncoding encoding);
 
 // Automatic: a UTF-8 byte order mark in either text, or both texts valid UTF-8 with a byte above
-// 127 in either, gives UTF-8; otherwise Windows-1251, or DOS (866) when the OEM mode is on.
-TVEncoding DetectEncoding(std::string_view first, std::string_view second, bool oem);
+// 127 in either, gives UTF-8; otherwise Windows-1251, or DOS (866) when the OEM mode is on. A
+// stop request is looked at every megabyte; the answer after one means nothing.
+TVEncoding DetectEncoding(std::string_view first, std::string_view second, bool oem,
+                          const std::stop_token &stop = {});
+// What text is read as: DOS (866) in the OEM mode, else the choice, the automatic one by what
+// the files were found to be.
+TVEncoding EncodingInForce(TVEncoding chosen, bool oem, bool detectedUtf8);

@@ -416,10 +416,17 @@ bool TVLineModel::EndsWithLineEnd(int i) const {
   return GetLine(i + 1).FStart > line.FStart + line.FLength; // a terminator lies between them
 }
 
-bool HasLoneLineFeed(std::string_view text) {
-  for (std::size_t at = text.find('\n'); at != std::string_view::npos; at = text.find('\n', at + 1))
+bool HasLoneLineFeed(std::string_view text, const std::stop_token &stop) {
+  std::size_t nextLook = 0;
+  for (std::size_t at = text.find('\n'); at != std::string_view::npos; at = text.find('\n', at + 1)) {
     if (at == 0 || text[at - 1] != '\r')
       return true;
+    if (at >= nextLook) {
+      if (stop.stop_requested())
+        return false;
+      nextLook = at + kIdleEvery;
+    }
+  }
   return false;
 }
 

@@ -46,8 +46,9 @@ enum TVViewFilter : std::int32_t { viewBoth = 0, viewNew = 1, viewOld = 2 };
 // or also an LF alone; automatic: the LF rule when either file holds an LF without a CR before it.
 enum TVLineEnds : std::int32_t { leAuto = 0, leCR = 1, leLF = 2 };
 
-// True when an LF stands somewhere without a CR before it.
-bool HasLoneLineFeed(std::string_view text);
+// True when an LF stands somewhere without a CR before it. A stop request is looked at every
+// megabyte; the answer after one means nothing.
+bool HasLoneLineFeed(std::string_view text, const std::stop_token &stop = {});
 // Whether an LF alone ends a line under a setting, given what the files hold.
 bool LfBreaksFor(TVLineEnds setting, bool loneLineFeed);
 

@@ -111,6 +111,8 @@ public:
   // dropped, and OnRelayoutDone does not come.
   void StopBuilding();
   std::function<void()> OnRelayoutDone;
+  // Called when a background build begins, by itself too (after a size change).
+  std::function<void()> OnBuildStarted;
   // Called on the build's thread as a background build begins; a test holds the build there.
   std::function<void(const std::stop_token &)> OnBuildStart;
   // What a background build that failed threw (memory exhaustion), once, for the owner to tell.

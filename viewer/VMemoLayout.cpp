@@ -270,6 +270,8 @@ void TVMemo::BuildInBackground(const TRelayout &plan) {
         built->BuildLines(width, hex, stop);
       },
       [this](std::exception_ptr failure) { LinesBuilt(failure); });
+  if (OnBuildStarted)
+    OnBuildStarted();
 }
 
 void TVMemo::LinesBuilt(std::exception_ptr failure) {

@@ -21,6 +21,7 @@ protected:
     w->ChangeObsoletePFN(second);
     w->SetObsoleteCaption(second);
     w->StartupCompare();
+    Settle();
   }
 };
 
@@ -81,6 +82,7 @@ TEST_F(BadInput, AFiftyMegabyteLineInThePlainAndWrapLayouts) {
   EXPECT_EQ(w->Status(), csSimilar);
   EXPECT_GT(w->mm->Model().LineCount(), 1000) << "wrapped";
   w->ChangeWrapMode(false);
+  Settle();
   EXPECT_EQ(w->mm->Model().LineCount(), 1);
   EXPECT_GT(w->mm->grab().width(), 0); // painting one line of 50 MB
 }
@@ -129,11 +131,12 @@ TEST_F(BadInput, AnUnreadableStoreStartsWithDefaultsAndCloses) {
 }
 
 TEST_F(BadInput, AStormOfCommandsDuringARunEndsInTheStateOfTheLast) {
-  const QString a = Write("a", "alpha\r\nbeta\r\n"), b = Write("b", "alpha\r\ngamma\r\n");
+  const QString a = Write("a", "alpha\r\nbeta\r\n" + Filler());
+  const QString b = Write("b", "alpha\r\ngamma\r\n" + Filler());
   Start(a, b);
   const int reads = w->FileReads();
   int inside = -1;
-  QTimer::singleShot(0, w.get(), [&] {
+  DuringPhase(jpComparing, [&] {
     inside = w->FileReads();
     w->StartupCompare();
     w->btnExchClick();
@@ -147,6 +150,7 @@ TEST_F(BadInput, AStormOfCommandsDuringARunEndsInTheStateOfTheLast) {
   });
   w->StartupCompare();
   ASSERT_TRUE(QTest::qWaitFor([&] { return w->Idle() && !w->NeedsUpdate(); }));
+  EXPECT_GE(inside, 0) << "the commands came during the run";
   EXPECT_EQ(w->ActualPFN(), b);
   EXPECT_EQ(w->ObsoletePFN(), a);
   EXPECT_FALSE(w->WrapMode());

@@ -15,8 +15,7 @@ class BusyState : public MainWindowFixture {
 protected:
   QString a, b;
 
-  // Thousands of chunks, megabytes of text: the re-wrap reports progress and lets events
-  // through while it is half done.
+  // Thousands of chunks, megabytes of text: the re-wrap runs on a thread of its own.
   void StartLarge() {
     QByteArray first, second;
     for (int i = 0; i < 30000; ++i) {
@@ -34,29 +33,22 @@ protected:
     ASSERT_EQ(w->Status(), csSimilar);
   }
 
-  // Resizes the window and gives the command from inside the re-wrap that follows, as a key
-  // pressed while it runs would come; then waits until the window shows done.
+  // Resizes the window and gives the command while the re-wrap that follows is under way, as a
+  // key pressed meanwhile would come; then waits until the window shows done.
   void DuringARewrap(const std::function<void()> &command, const std::function<bool()> &done) {
-    bool armed = true, inside = false;
-    const TVProgressEvent progress = w->mm->Model().OnProgress;
-    w->mm->Model().OnProgress = [&](const void *sender, std::int32_t percent,
-                                    TVProgressStage stage) {
-      if (armed && stage == psStep && sender == &w->mm->Model()) {
-        armed = false;
-        QTimer::singleShot(0, w.get(), [&] {
-          inside = w->mm->Building();
-          command();
-        });
-      }
-      progress(sender, percent, stage);
-    };
+    bool inside = false;
+    const THold hold = DuringLineBuild([&] {
+      inside = w->mm->Building();
+      command();
+    });
     w->resize(w->width() - 40, w->height());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !armed && w->Idle() && done(); }));
-    w->mm->Model().OnProgress = progress;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return hold.ran->load() && w->Idle() && done(); }));
+    w->mm->OnBuildStart = nullptr;
     EXPECT_TRUE(inside) << "the command came while the lines were rebuilt";
     EXPECT_FALSE(w->mm->LayoutWidthChanged()) << "the lines fit the new width";
     const int lines = w->mm->Model().LineCount();
     w->mm->Relayout();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w->mm->Building(); }));
     EXPECT_EQ(w->mm->Model().LineCount(), lines) << "the lines are those of one whole build";
   }
 };

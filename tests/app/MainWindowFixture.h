@@ -17,8 +17,11 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <functional>
 #include <memory>
+#include <thread>
 
 // Runs act on the next modal dialog of type D as soon as it is shown.
 template <typename D> void WhenModal(std::function<void(D &)> act) {
@@ -84,6 +87,60 @@ protected:
     w->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
     ASSERT_TRUE(QTest::qWaitFor([this] { return w->Status() != csNotRun; }));
+    Settle();
+  }
+
+  // Waits until nothing runs and no command waits: a large pair is compared and laid out on
+  // threads of their own.
+  void Settle() { ASSERT_TRUE(QTest::qWaitFor([this] { return w->Idle(); }, 60'000)); }
+
+  // Text of more than a megabyte, which the window compares and lays out on threads of their own.
+  static QByteArray Filler() {
+    QByteArray text;
+    for (int i = 0; i < 40'000; ++i)
+      text += "line " + QByteArray::number(i) + " of the text both files share\r\n";
+    return text;
+  }
+
+  // Holds a thread's work where a hook calls it, until commands given to the window's thread
+  // have run there (or the work is told to stop). Only the first call holds; later ones pass.
+  struct THold {
+    std::shared_ptr<std::atomic<bool>> armed = std::make_shared<std::atomic<bool>>(true);
+    std::shared_ptr<std::atomic<bool>> ran = std::make_shared<std::atomic<bool>>(false);
+
+    void operator()(QObject *window, std::function<void()> commands,
+                    const std::stop_token &stop) const {
+      if (!armed->exchange(false))
+        return;
+      QMetaObject::invokeMethod(
+          window,
+          [commands, ran = ran] {
+            commands();
+            *ran = true;
+          },
+          Qt::QueuedConnection);
+      while (!*ran && !stop.stop_requested())
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+  };
+
+  // Runs commands on the window's thread while the next comparison is held in a phase.
+  THold DuringPhase(TJobPhase phase, std::function<void()> commands) {
+    const THold hold;
+    w->OnWorkPhase = [this, hold, phase, commands](TJobPhase p, const std::stop_token &stop) {
+      if (p == phase)
+        hold(w.get(), commands, stop);
+    };
+    return hold;
+  }
+
+  // Runs commands on the window's thread while the viewer's next background build is held.
+  THold DuringLineBuild(std::function<void()> commands) {
+    const THold hold;
+    w->mm->OnBuildStart = [this, hold, commands](const std::stop_token &stop) {
+      hold(w.get(), commands, stop);
+    };
+    return hold;
   }
 
   QString Panel(int i) const { return w->StatusBar1->Text(i); }

@@ -15,11 +15,7 @@
 
 namespace {
 
-class MainWindow : public MainWindowFixture {
-protected:
-  // Runs f from the event loop while the next comparison is in progress.
-  void DuringTheRun(std::function<void()> f) { QTimer::singleShot(0, w.get(), std::move(f)); }
-};
+using MainWindow = MainWindowFixture;
 
 TEST_F(MainWindow, NoArgumentsSaysBothFilesAreMissing) {
   Start();
@@ -163,11 +159,12 @@ TEST_F(MainWindow, EscapeClosesAndSettingsAreWritten) {
 }
 
 TEST_F(MainWindow, CommandsDuringARunNeverStartANestedRun) {
-  const QString a = Write("a", "alpha\r\nbeta\r\n"), b = Write("b", "alpha\r\ngamma\r\n");
+  const QString a = Write("a", "alpha\r\nbeta\r\n" + Filler());
+  const QString b = Write("b", "alpha\r\ngamma\r\n" + Filler());
   Start(a, b);
   const int reads = w->FileReads();
   bool checked = false;
-  DuringTheRun([&] {
+  DuringPhase(jpReadingObsolete, [&] {
     const int before = w->FileReads();
     w->StartupCompare(); // a refresh while this one reads
     w->ChangeWrapMode(false);
@@ -175,24 +172,26 @@ TEST_F(MainWindow, CommandsDuringARunNeverStartANestedRun) {
     checked = true;
   });
   w->StartupCompare();
-  ASSERT_TRUE(checked);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return w->FileReads() == reads + 4; }));
-  ASSERT_TRUE(QTest::qWaitFor([&] { return w->mm->CurrentLayoutMode() == lmPlain; }));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return checked; }));
+  Settle();
+  EXPECT_EQ(w->FileReads(), reads + 4);
+  EXPECT_EQ(w->mm->CurrentLayoutMode(), lmPlain);
   EXPECT_EQ(Panel(spStatus), "Файлы более-менее похожи.");
   EXPECT_EQ(Panel(spWrap), "UnWrap");
 }
 
 TEST_F(MainWindow, ClosingDuringARunStopsItAndSavesOnce) {
-  Start(Write("a", "one\r\n"), Write("b", "two\r\n"));
-  const TCompareStatus before = w->Status();
-  const int reads = w->FileReads();
-  DuringTheRun([&] { w->close(); });
+  Start(Write("a", "one\r\n" + Filler()), Write("b", "two\r\n" + Filler()));
+  const THold hold = DuringPhase(jpComparing, [&] { w->close(); });
   w->mmEditRefresh->trigger();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return hold.ran->load(); }));
   EXPECT_FALSE(w->isVisible());
   EXPECT_EQ(StoredValue("KeepModes"), "1");
-  EXPECT_EQ(w->FileReads(), reads) << "abandoned before the first file was read";
-  EXPECT_EQ(w->Status(), before);
+  EXPECT_FALSE(w->Busy()) << "the comparison stopped with the window";
+  EXPECT_EQ(w->Status(), csStopped);
   EXPECT_EQ(w->ProgressBar1->isVisible(), false);
+  QTest::qWait(20);
+  EXPECT_EQ(w->Diff().Count(), 0) << "nothing of the stopped run arrives later";
 }
 
 TEST_F(MainWindow, StatisticsWindowOpensBesideTheMainWindow) {

@@ -42,6 +42,8 @@ int main(int argc, char **argv) {
   w.ChangeActualPFN(QString::fromLocal8Bit(argv[1]));
   w.ChangeObsoletePFN(QString::fromLocal8Bit(argv[2]));
   w.StartupCompare();
+  if (!QTest::qWaitFor([&] { return w.Idle(); }, 60'000))
+    return 4;
 
   const bool reported = messages.contains(QStringLiteral("Out of memory"));
   const bool cleanedUp =

@@ -43,13 +43,14 @@ TEST(DecideOutcome, FirstMatchingRuleWins) {
   EXPECT_EQ(DecideOutcome(Facts(true, true, false, false, 1, 0, 1)), csSimilar);
 }
 
-TEST(StatusText, TwelveTexts) {
+TEST(StatusText, EveryOutcomeHasItsText) {
   EXPECT_EQ(StatusText(csNotRun), "Сравнение еще не проводилось.");
   EXPECT_EQ(StatusText(csReadingObsolete), "Ошибка чтения устаревшего.");
   EXPECT_EQ(StatusText(csNoFiles), "Оба файла не заданы.");
   EXPECT_EQ(StatusText(csSimilar), "Файлы более-менее похожи.");
   EXPECT_EQ(StatusText(csDissimilar), "Файлы абсолютно не похожи.");
-  EXPECT_EQ(StatusText(static_cast<TCompareStatus>(12)), "");
+  EXPECT_EQ(StatusText(csStopped), "Сравнение прервано.");
+  EXPECT_EQ(StatusText(static_cast<TCompareStatus>(13)), "");
 }
 
 class LoadFileTextTest : public testing::Test {
@@ -75,6 +76,15 @@ TEST_F(LoadFileTextTest, ReadsEveryByte) {
   ASSERT_TRUE(result.Ok());
   EXPECT_EQ(result.Text, bytes);
   EXPECT_TRUE(LoadFileText(Write("empty", "")).Ok());
+}
+
+TEST_F(LoadFileTextTest, AStopRequestEndsTheReadWithNothingToTell) {
+  std::stop_source stop;
+  stop.request_stop();
+  const auto stopped = LoadFileText(Write("some", "text"), stop.get_token());
+  EXPECT_EQ(stopped.Error, TLoadError::Stopped);
+  EXPECT_TRUE(stopped.Text.empty());
+  EXPECT_EQ(LoadErrorTitle("some", stopped), "") << "nothing to tell the user";
 }
 
 TEST_F(LoadFileTextTest, MissingFileNamesTheFile) {
