@@ -159,8 +159,8 @@ void TFormDorixChart::FillNumbers(std::int32_t equalChars, std::int32_t firstCha
 }
 
 void TFormDorixChart::ClearFigures() {
-  for (QLabel *label : {lblEqu1, lblEqu2, lblEqual, lblIns, lblInserted, lblDel, lblDeleted, lblA,
-                        lblO})
+  for (QLabel *label :
+       {lblEqu1, lblEqu2, lblEqual, lblIns, lblInserted, lblDel, lblDeleted, lblA, lblO})
     label->clear();
   Chart1->Clear();
 }

@@ -5,8 +5,8 @@
 
 #include "BackgroundTask.h"
 #include "CharacterPieces.h"
-#include "ComparisonJob.h"
 #include "CompareStatus.h"
+#include "ComparisonJob.h"
 #include "FormDorixChartUnit.h"
 #include "HtmlPage.h"
 #include "PlatformServices.h"
@@ -216,7 +216,7 @@ private:
   bool FClosing = false;       // the window has closed: nothing follows a run
   bool FJumpWanted = false;    // a command asked for the jump to the first difference
   int FFileReads = 0;
-  TRunInputs FRunUsed; // the inputs of the run in progress
+  TRunInputs FRunUsed;                  // the inputs of the run in progress
   std::shared_ptr<TComparisonJob> FJob; // the comparison in progress
   int FShownPhase = jpWaiting;          // its phase as the status bar shows it
   QTimer FProgressTimer;

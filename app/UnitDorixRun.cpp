@@ -117,7 +117,8 @@ void TfrmDorix::DisposeShownText() {
   std::shared_ptr<TVDiff> diff = std::move(FDiff);
   std::shared_ptr<TVCharacterPieces> pieces = std::move(FPieces);
   FDiff = std::make_unique<TVDiff>();
-  FJanitor.Start([lines, diff, pieces](std::stop_token) mutable { lines.reset(), pieces.reset(), diff.reset(); },
+  FJanitor.Start([lines, diff,
+                  pieces](std::stop_token) mutable { lines.reset(), pieces.reset(), diff.reset(); },
                  [](std::exception_ptr) {});
 }
 
@@ -293,9 +294,9 @@ void TfrmDorix::ShowProgress() {
     FShownPhase = phase;
     if (phase == jpReadingActual || phase == jpReadingObsolete) {
       FStatus = phase == jpReadingActual ? csReadingActual : csReadingObsolete;
-      SetStatusText(spStatus, QStringLiteral("Загрузка ") +
-                                  (phase == jpReadingActual ? FRunUsed.ActualPFN
-                                                            : FRunUsed.ObsoletePFN));
+      SetStatusText(spStatus,
+                    QStringLiteral("Загрузка ") +
+                        (phase == jpReadingActual ? FRunUsed.ActualPFN : FRunUsed.ObsoletePFN));
     } else if (phase == jpComparing) {
       ProgressBar1->setValue(0);
       ProgressBar1->show();

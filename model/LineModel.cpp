@@ -418,7 +418,8 @@ bool TVLineModel::EndsWithLineEnd(int i) const {
 
 bool HasLoneLineFeed(std::string_view text, const std::stop_token &stop) {
   std::size_t nextLook = 0;
-  for (std::size_t at = text.find('\n'); at != std::string_view::npos; at = text.find('\n', at + 1)) {
+  for (std::size_t at = text.find('\n'); at != std::string_view::npos;
+       at = text.find('\n', at + 1)) {
     if (at == 0 || text[at - 1] != '\r')
       return true;
     if (at >= nextLook) {

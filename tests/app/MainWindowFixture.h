@@ -92,7 +92,9 @@ protected:
 
   // Waits until nothing runs and no command waits: a large pair is compared and laid out on
   // threads of their own.
-  void Settle() { ASSERT_TRUE(QTest::qWaitFor([this] { return w->Idle(); }, 60'000)); }
+  void Settle() {
+    ASSERT_TRUE(QTest::qWaitFor([this] { return w->Idle(); }, 60'000));
+  }
 
   // Text of more than a megabyte, which the window compares and lays out on threads of their own.
   static QByteArray Filler() {

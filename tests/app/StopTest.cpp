@@ -1,0 +1,128 @@
+// Stopping a run in each of its phases: the work ends, nothing of it is shown or counted, the
+// window says so and compares again at the next command.
+#include "MainWindowFixture.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QProgressBar>
+#include <QToolButton>
+
+namespace {
+
+class Stop : public MainWindowFixture {
+protected:
+  QString a, b;
+
+  void SetUp() override {
+    MainWindowFixture::SetUp();
+    a = Write("a", "alpha\r\nbeta\r\n" + Filler());
+    b = Write("b", "alpha\r\ngamma\r\n" + Filler());
+  }
+
+  // What a person sees while the work is held: the stop button beside the bar, the menu item.
+  void ExpectStoppable() {
+    EXPECT_TRUE(w->Busy());
+    EXPECT_TRUE(w->btnStop->isVisible());
+    EXPECT_TRUE(w->mmFileStop->isEnabled());
+  }
+
+  void ExpectStopped() {
+    Settle();
+    EXPECT_EQ(w->Status(), csStopped);
+    EXPECT_EQ(Panel(spStatus), "Сравнение прервано.");
+    EXPECT_EQ(w->mm->Model().LineCount(), 0);
+    EXPECT_EQ(w->Diff().Count(), 0);
+    EXPECT_FALSE(w->ProgressBar1->isVisible());
+    EXPECT_FALSE(w->btnStop->isVisible());
+    EXPECT_FALSE(w->mmFileStop->isEnabled());
+    EXPECT_EQ(w->FormDorixChart->lblEqu1->text(), "") << "no figures";
+    EXPECT_EQ(w->FormDorixChart->lblA->text(), "");
+    EXPECT_TRUE(w->FormDorixChart->Chart1->Slices().empty());
+    QTest::qWait(20);
+    EXPECT_EQ(w->Diff().Count(), 0) << "nothing of the stopped run arrives later";
+  }
+
+  // F5 compares again, from the files.
+  void ExpectRefreshCompares() {
+    const int reads = w->FileReads();
+    QTest::keyClick(w.get(), Qt::Key_F5);
+    Settle();
+    EXPECT_EQ(w->FileReads(), reads + 2);
+    EXPECT_EQ(w->Status(), csSimilar);
+    EXPECT_GT(w->mm->Model().LineCount(), 40'000);
+    EXPECT_EQ(w->Diff().FirstChars, 3) << "\"bet\" of \"beta\"";
+    EXPECT_NE(w->FormDorixChart->lblEqu1->text(), "");
+  }
+};
+
+TEST_F(Stop, InEachPhaseOfTheComparison) {
+  Start(a, b);
+  const std::pair<TJobPhase, std::function<void()>> phases[] = {
+      {jpReadingActual, [&] { w->mmFileStop->trigger(); }},
+      {jpReadingObsolete, [&] { w->btnStop->click(); }},
+      {jpComparing, [&] { QTest::keyClick(w.get(), Qt::Key_Pause, Qt::ControlModifier); }},
+  };
+  for (const auto &[phase, stop] : phases) {
+    SCOPED_TRACE(phase);
+    const THold hold = DuringPhase(phase, [&] {
+      ExpectStoppable();
+      stop();
+    });
+    w->mmEditRefresh->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return hold.ran->load(); }));
+    ExpectStopped();
+    w->OnWorkPhase = nullptr;
+    ExpectRefreshCompares();
+  }
+}
+
+// The lines are built after a comparison, and again after a resize.
+TEST_F(Stop, WhileTheLinesAreBuilt) {
+  Start(a, b);
+  const std::function<void()> starts[] = {
+      [&] { w->mmEditRefresh->trigger(); },
+      [&] { w->resize(w->width() - 40, w->height()); },
+  };
+  for (const auto &start : starts) {
+    const THold hold = DuringLineBuild([&] {
+      ExpectStoppable();
+      w->mmFileStop->trigger();
+    });
+    start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return hold.ran->load(); }));
+    ExpectStopped();
+    w->mm->OnBuildStart = nullptr;
+    ExpectRefreshCompares();
+  }
+}
+
+TEST_F(Stop, CommandsThatWaitedForAStoppedRunAreDropped) {
+  Start(a, b);
+  DuringPhase(jpComparing, [&] {
+    w->mmFormatHex->trigger(); // would compare again after the run
+    w->mmFileStop->trigger();
+  });
+  w->mmEditRefresh->trigger();
+  ExpectStopped();
+  EXPECT_TRUE(w->HexMode()) << "the mode is taken, for the next comparison";
+}
+
+TEST_F(Stop, ClosingWhileTheLinesAreBuiltEndsCleanly) {
+  Start(a, b);
+  const THold hold = DuringLineBuild([&] { w->close(); });
+  w->mmEditRefresh->trigger();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return hold.ran->load(); }));
+  EXPECT_FALSE(w->isVisible());
+  EXPECT_FALSE(w->Busy());
+  w.reset(); // and the window goes while nothing runs
+}
+
+TEST_F(Stop, NothingToStopWhenIdle) {
+  Start(a, b);
+  EXPECT_FALSE(w->mmFileStop->isEnabled());
+  w->StopRun();
+  EXPECT_EQ(w->Status(), csSimilar);
+  EXPECT_GT(w->mm->Model().LineCount(), 40'000);
+}
+
+} // namespace
