@@ -7,6 +7,7 @@
 #include "LineModel.h"
 #include "MappedFile.h"
 #include "Render.h"
+#include "StopSignals.h"
 #include "VDiff.h"
 
 #include <charconv>
@@ -172,13 +173,14 @@ bool ParseArguments(int argc, char **argv, Options &options) {
 
 // The display lines the window would show for this layout.
 TVLineModel BuildLines(const TVKindStringList &pieces, const LineLayout &layout, bool loneLineFeed,
-                       bool utf8) {
+                       bool utf8, const std::stop_token &stop) {
   TVLineModel model;
   model.SetSource(&pieces);
   model.SetTextForm({utf8, 8});
   model.SetViewFilter(layout.view);
   model.SetLfBreaks(LfBreaksFor(layout.lineEnds, loneLineFeed));
-  model.BuildLines(layout.hex ? kHexBytesPerLine : layout.width.value_or(kNoWrap), layout.hex);
+  model.BuildLines(layout.hex ? kHexBytesPerLine : layout.width.value_or(kNoWrap), layout.hex,
+                   stop);
   return model;
 }
 
@@ -202,7 +204,13 @@ int Trouble(const std::string &name, const TLoadStatus &file) {
   return kTrouble;
 }
 
-int Compare(const Options &options) {
+int Stopped() {
+  std::cerr << "dorix-diff: stopped\n";
+  return kTrouble;
+}
+
+int Compare(const Options &options, TStopSignals &signals) {
+  const std::stop_token stop = signals.Token();
   // The files are mapped, not copied: the comparison is done and written before they close.
   TMappedFile first(options.files[0]);
   if (!first.Ok())
@@ -215,9 +223,11 @@ int Compare(const Options &options) {
   // Only the display lines ask what ends a line: the other outputs read the files no further.
   const bool lines = options.format == Format::Lines || options.format == Format::Html;
   const bool loneLineFeed =
-      lines && (HasLoneLineFeed(first.Text()) || HasLoneLineFeed(second.Text()));
+      lines && (HasLoneLineFeed(first.Text(), stop) || HasLoneLineFeed(second.Text(), stop));
   TVDiff diff;
-  diff.RunOn(first.Text(), second.Text());
+  diff.RunOn(first.Text(), second.Text(), stop);
+  if (diff.Stopped())
+    return Stopped();
   // The bytes decide, not the chunks: the engine can split identical texts (one byte, a lone
   // line break), but when it found nothing apart the texts are the same without a comparison.
   const bool same =
@@ -228,7 +238,7 @@ int Compare(const Options &options) {
   const bool exact = options.format == Format::Chunks || options.format == Format::Stats;
   const TVEncoding encoding = options.encoding != TVEncoding::Auto ? options.encoding
                               : exact                              ? TVEncoding::Windows1251
-                                      : DetectEncoding(first.Text(), second.Text(), false);
+                                      : DetectEncoding(first.Text(), second.Text(), false, stop);
   const bool utf8 = encoding == TVEncoding::Utf8;
   std::optional<TVCharacterPieces> snapped;
   if (utf8)
@@ -239,15 +249,20 @@ int Compare(const Options &options) {
       StatusText(DecideOutcome({true, true, firstEmpty, secondEmpty, counts.EqualChars,
                                 counts.FirstChars, counts.SecondChars}));
 
+  std::optional<TVLineModel> model;
+  if (lines)
+    model.emplace(BuildLines(pieces, options.layout, loneLineFeed, utf8, stop));
+  if (stop.stop_requested())
+    return Stopped();
+  signals.OutputBegins();
+
   switch (options.format) {
   case Format::Lines:
-    WriteLines(std::cout, BuildLines(pieces, options.layout, loneLineFeed, utf8));
+    WriteLines(std::cout, *model);
     break;
-  case Format::Html: {
-    const TVLineModel model = BuildLines(pieces, options.layout, loneLineFeed, utf8);
-    WriteHtml(std::cout, model, HtmlPage(options, counts, outcome, encoding));
+  case Format::Html:
+    WriteHtml(std::cout, *model, HtmlPage(options, counts, outcome, encoding));
     break;
-  }
   case Format::Chunks:
     WriteChunks(std::cout, pieces);
     break;
@@ -269,6 +284,8 @@ int Compare(const Options &options) {
     std::cerr << "dorix-diff: cannot write the output\n";
     return kTrouble;
   }
+  if (stop.stop_requested()) // it came as the output began: the output is whole, but asked off
+    return Stopped();
   // What was written is only worth its exit status if neither file changed meanwhile.
   if (!first.ConfirmUnchanged())
     return Trouble(options.files[0], first);
@@ -290,8 +307,9 @@ int main(int argc, char **argv) {
     std::cerr << kUsage;
     return kTrouble;
   }
+  TStopSignals signals;
   try {
-    return Compare(options);
+    return Compare(options, signals);
   } catch (const std::bad_alloc &) {
     std::cerr << "dorix-diff: out of memory\n";
     return kTrouble;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -59,8 +60,15 @@ protected:
     return (dir / name).string();
   }
 
-  Outcome Run(std::vector<std::string> args, rlim_t memoryLimit = 0) {
+  // pendingSignal: sent to the command before it starts, held back until it is listening, so
+  // that it arrives while the command works whatever the machine's speed.
+  Outcome Run(std::vector<std::string> args, rlim_t memoryLimit = 0, int pendingSignal = 0) {
     const fs::path outPath = dir / ".stdout", errPath = dir / ".stderr";
+    sigset_t held, before;
+    sigemptyset(&held);
+    if (pendingSignal)
+      sigaddset(&held, pendingSignal);
+    ::sigprocmask(SIG_BLOCK, &held, &before);
     const pid_t pid = ::fork();
     if (pid == 0) {
       if (memoryLimit) {
@@ -76,6 +84,9 @@ protected:
       ::execv(DORIX_DIFF_PATH, argv.data());
       ::_exit(127);
     }
+    ::sigprocmask(SIG_SETMASK, &before, nullptr);
+    if (pendingSignal)
+      ::kill(pid, pendingSignal);
     int raw = 0;
     ::waitpid(pid, &raw, 0);
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(outPath), Slurp(errPath)};

@@ -1,6 +1,8 @@
 // dorix-diff run as a separate process, the way scripts use it.
 #include "CliRun.h"
 
+#include <fcntl.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 
 namespace {
@@ -151,6 +153,59 @@ TEST_F(CliTest, ASingleFiftyMegabyteLine) {
 }
 
 #if !defined(__SANITIZE_ADDRESS__)
+// A stop signal that comes while the command works ends it with status 2 and no output, in
+// every format: the signal reaches it before it starts and waits until it is listening.
+TEST_F(CliTest, InterruptOrTerminateStopsTheRunWithNothingWritten) {
+  const std::string a = Write("a", "shared\r\nnew\r\nshared\r\n");
+  const std::string b = Write("b", "shared\r\nold\r\nshared\r\n");
+  for (const int signal : {SIGINT, SIGTERM})
+    for (const char *format : {"--chunks", "--stats", "--lines", "--html", "--color=never"}) {
+      const Outcome o = Run({format, a, b}, 0, signal);
+      EXPECT_EQ(o.status, 2) << format << " " << signal;
+      EXPECT_EQ(o.out, "") << format << " " << signal;
+      EXPECT_EQ(o.err, "dorix-diff: stopped\n") << format << " " << signal;
+    }
+  EXPECT_EQ(Run({"--stats", a, b}).status, 1) << "and without a signal it runs to the end";
+}
+
+// Once the output is being written a stop signal ends the command at once: what reached standard
+// output is a beginning of the whole output, and the status says it is not all.
+TEST_F(CliTest, AStopSignalWhileWritingEndsWithWhatWasFlushed) {
+  std::string text;
+  for (int i = 0; i < 20'000; ++i)
+    text += "line " + std::to_string(i) + (i % 10 ? "\r\n" : " changed\r\n");
+  const std::string a = Write("a", text), b = Write("b", std::string(text).replace(5, 1, "X"));
+  const std::string whole = Run({"--lines", a, b}).out;
+  ASSERT_GT(whole.size(), 256u << 10);
+
+  int pipeEnds[2];
+  ASSERT_EQ(::pipe(pipeEnds), 0);
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    ::dup2(pipeEnds[1], STDOUT_FILENO);
+    ::close(pipeEnds[0]);
+    ::execl(DORIX_DIFF_PATH, DORIX_DIFF_PATH, "--lines", a.c_str(), b.c_str(), nullptr);
+    ::_exit(127);
+  }
+  ::close(pipeEnds[1]);
+  // The pipe fills and nobody reads: the command waits in the middle of its output.
+  int queued = 0, raw = 0;
+  while (::ioctl(pipeEnds[0], FIONREAD, &queued) == 0 &&
+         queued < ::fcntl(pipeEnds[0], F_GETPIPE_SZ)) {
+    ASSERT_EQ(::waitpid(pid, &raw, WNOHANG), 0) << "the command ended before its output did";
+    ::usleep(1000);
+  }
+  ::kill(pid, SIGTERM);
+  std::string out(static_cast<std::size_t>(queued), '\0');
+  ASSERT_EQ(::read(pipeEnds[0], out.data(), out.size()), queued);
+  ::waitpid(pid, &raw, 0);
+  ::close(pipeEnds[0]);
+  EXPECT_TRUE(WIFEXITED(raw));
+  EXPECT_EQ(WEXITSTATUS(raw), 2);
+  EXPECT_LT(out.size(), whole.size());
+  EXPECT_EQ(out, whole.substr(0, out.size()));
+}
+
 TEST_F(CliTest, RunningOutOfMemoryExitsTwoWithAMessage) {
   const std::string text(64u << 20, 'm');
   const auto r = Run({"--stats", Write("a", text), Write("b", text)}, 96u << 20);
