@@ -1,11 +1,14 @@
-// The whole program, offscreen: the main window compares two files and prints the time from
-// the comparison command to all lines built, the longest stretch without processed events,
-// peak memory against the two files' size, one painted frame of 1280 by 900 in the three
-// layouts, and a wrap-mode resize drag.
+// The whole program, offscreen, on one pair: the main window compares and shows it, and each
+// phase a person meets is measured with the event loop turning as it does for them.
 //   app_bench NEW OLD      (bench/app.sh makes the pairs with make_pair)
+// Printed per phase: how long it took until the window was idle, and the longest stretch in
+// which the window's events were not processed; then the longest turn of a resize drag in wrap
+// mode, the time a stop takes to leave the window idle in each phase of a run, peak memory
+// against the two files' size, and one painted frame in each layout.
 #include "StatusPanels.h"
 #include "UnitDorix.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -14,10 +17,38 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <sys/resource.h>
+#include <vector>
 
 namespace {
+
+double Ms(qint64 ns) {
+  return static_cast<double>(ns) / 1e6;
+}
+
+// Turns the event loop until the window is idle; returns the time that took and the longest
+// stretch between two turns.
+struct TPhase {
+  double ms = 0, longestGapMs = 0;
+};
+
+TPhase UntilIdle(TfrmDorix &w, const std::function<void()> &start) {
+  QElapsedTimer clock;
+  clock.start();
+  qint64 last = 0, longest = 0;
+  start();
+  longest = clock.nsecsElapsed(); // the command itself, before the loop turns again
+  last = clock.nsecsElapsed();
+  while (!w.Idle()) {
+    QApplication::processEvents(QEventLoop::AllEvents, 5);
+    const qint64 now = clock.nsecsElapsed();
+    longest = std::max(longest, now - last);
+    last = now;
+  }
+  return {Ms(clock.nsecsElapsed()), Ms(longest)};
+}
 
 double FrameMs(TfrmDorix &w) {
   QPixmap frame(w.mm->viewport()->size());
@@ -27,7 +58,23 @@ double FrameMs(TfrmDorix &w) {
   const int frames = 20;
   for (int i = 0; i < frames; ++i)
     w.mm->viewport()->render(&frame);
-  return static_cast<double>(t.nsecsElapsed()) / 1e6 / frames;
+  return Ms(t.nsecsElapsed()) / frames;
+}
+
+// Starts a refresh, waits until the status bar shows the phase, and times the stop from the
+// request to an idle window.
+double StopMs(TfrmDorix &w, const QString &phaseText) {
+  w.StartupCompare();
+  while (!w.StatusBar1->Text(spStatus).startsWith(phaseText) && !w.Idle())
+    QApplication::processEvents(QEventLoop::AllEvents, 1);
+  if (w.Idle())
+    return -1; // the phase was over before it showed
+  QElapsedTimer clock;
+  clock.start();
+  w.mmFileStop->trigger();
+  while (!w.Idle())
+    QApplication::processEvents();
+  return Ms(clock.nsecsElapsed());
 }
 
 } // namespace
@@ -53,55 +100,54 @@ int main(int argc, char **argv) {
   while (w.Status() == csNotRun)
     QApplication::processEvents();
 
-  // The longest time the window went without its events processed during the run.
-  QElapsedTimer clock;
-  qint64 last = 0, longestGap = 0;
-  QTimer pulse;
-  pulse.setInterval(0);
-  QObject::connect(&pulse, &QTimer::timeout, [&] {
-    const qint64 now = clock.nsecsElapsed();
-    longestGap = std::max(longestGap, now - last);
-    last = now;
-  });
   w.ChangeActualPFN(first);
   w.ChangeObsoletePFN(second);
-  pulse.start();
-  clock.start();
-  w.StartupCompare(); // reads, compares and lays out before it returns
-  const double compareMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;
-  longestGap = std::max(longestGap, clock.nsecsElapsed() - last);
-  pulse.stop();
+  const TPhase compare = UntilIdle(w, [&] { w.StartupCompare(); });
+  const QString outcome = w.StatusBar1->Text(spStatus);
 
-  const double wrapFrame = FrameMs(w);
-  w.ChangeWrapMode(false);
-  const double plainFrame = FrameMs(w);
-  w.ChangeHexMode(true);
-  const double hexFrame = FrameMs(w);
-  w.ChangeHexMode(false);
-  w.ChangeWrapMode(true);
-
-  // A drag: twenty sizes, one turn of the event loop each.
+  // A drag: twenty sizes, one turn of the event loop each; then the lines settle.
+  qint64 longestTurn = 0;
+  std::vector<qint64> turns;
   QElapsedTimer drag;
   drag.start();
-  qint64 longestTurn = 0;
   for (int i = 0; i < 20; ++i) {
     QElapsedTimer turn;
     turn.start();
     w.resize(1280 - 10 * i, 900);
     QApplication::processEvents();
     longestTurn = std::max(longestTurn, turn.nsecsElapsed());
+    turns.push_back(turn.nsecsElapsed());
   }
-  const double dragMs = static_cast<double>(drag.nsecsElapsed()) / 1e6;
+  const TPhase settle = UntilIdle(w, [] {});
+  std::sort(turns.begin(), turns.end());
+  const double dragMs = Ms(drag.nsecsElapsed());
+
+  const double wrapFrame = FrameMs(w);
+  const TPhase toPlain = UntilIdle(w, [&] { w.ChangeWrapMode(false); });
+  const double plainFrame = FrameMs(w);
+  const TPhase toHex = UntilIdle(w, [&] { w.ChangeHexMode(true); });
+  const double hexFrame = FrameMs(w);
+  UntilIdle(w, [&] { w.ChangeHexMode(false); });
+  UntilIdle(w, [&] { w.ChangeWrapMode(true); });
+
+  const double stopReading = StopMs(w, QStringLiteral("Загрузка"));
+  const double stopComparing = StopMs(w, QStringLiteral("Сравнение.."));
+  const double stopBuilding = StopMs(w, QStringLiteral("Разбиение"));
 
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
-  std::printf(
-      "%.0f MB in all: compare %.0f ms, longest gap %.0f ms, peak %.0f MB (%.2fx input), "
-      "frame plain %.2f wrap %.2f hex %.2f ms, drag %.0f ms (longest turn %.0f ms), %s\n",
-      megabytes, compareMs, static_cast<double>(longestGap) / 1e6,
-      static_cast<double>(usage.ru_maxrss) / 1024,
-      static_cast<double>(usage.ru_maxrss) / 1024 / megabytes, plainFrame, wrapFrame, hexFrame,
-      dragMs, static_cast<double>(longestTurn) / 1e6,
-      qPrintable(w.StatusBar1 ? QString::fromUtf8(StatusText(w.Status()).data()) : QString()));
+  const double peak = static_cast<double>(usage.ru_maxrss) / 1024;
+  std::printf("%.0f MB in all, %s\n", megabytes, qPrintable(outcome));
+  std::printf("  compare and show %.0f ms (longest gap %.0f ms)\n", compare.ms,
+              compare.longestGapMs);
+  std::printf("  drag of 20 sizes: turns %.1f ms median, %.1f ms longest; %.0f ms until settled "
+              "(longest gap %.0f ms)\n",
+              Ms(turns[turns.size() / 2]), Ms(longestTurn), dragMs, settle.longestGapMs);
+  std::printf("  wrap to plain %.0f ms (gap %.0f ms), plain to hex %.0f ms (gap %.0f ms)\n",
+              toPlain.ms, toPlain.longestGapMs, toHex.ms, toHex.longestGapMs);
+  std::printf("  stop to idle: reading %.1f ms, comparing %.1f ms, building lines %.1f ms\n",
+              stopReading, stopComparing, stopBuilding);
+  std::printf("  peak %.0f MB (%.2fx input), frame plain %.2f wrap %.2f hex %.2f ms\n", peak,
+              peak / megabytes, plainFrame, wrapFrame, hexFrame);
   return 0;
 }

@@ -1,5 +1,7 @@
 #include "AnchorIndex.h"
 
+#include "HugePages.h"
+
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -55,6 +57,7 @@ TAnchorIndex::TAnchorIndex(std::string_view text, const std::function<void()> &o
     : FText(text), FGear(&kGears[variant % 2]) {
   std::vector<TEntry> found;
   found.reserve(text.size() >> kAnchorBits);
+  AdviseHugePages(found.data(), found.capacity() * sizeof(TEntry));
   const bool whole = ForEachStretch(text, onIdle, [&](const TEntry *anchors, std::size_t count) {
     found.insert(found.end(), anchors, anchors + count);
     return found.size() <= text.size() / kMostAnchorsPer;
@@ -76,6 +79,8 @@ TAnchorIndex::TAnchorIndex(std::string_view text, const std::function<void()> &o
   for (std::size_t k = 1; k < FBucketStart.size(); ++k)
     FBucketStart[k] += FBucketStart[k - 1];
   std::vector<std::uint32_t> next(FBucketStart.begin(), FBucketStart.end() - 1);
+  FEntries.reserve(found.size());
+  AdviseHugePages(FEntries.data(), FEntries.capacity() * sizeof(TEntry));
   FEntries.resize(found.size());
   for (const TEntry &e : found)
     FEntries[next[e.Key >> shift]++] = e;

@@ -1,5 +1,7 @@
 #include "FileText.h"
 
+#include "HugePages.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -37,14 +39,19 @@ void Fail(TLoadStatus &status, TLoadError error, int errnum) {
 
 constexpr std::int64_t kReadSlice = std::int64_t{8} << 20; // bytes between looks at a stop request
 
-// Reads up to size bytes; returns how many it got, or -1 with errno set, or -2 on a stop request.
-std::int64_t ReadAll(int fd, char *buffer, std::int64_t size, const std::stop_token &stop) {
+// Reads up to size bytes onto the end of text, a slice at a time; returns how many it got, or
+// -1 with errno set, or -2 on a stop request.
+std::int64_t ReadAll(int fd, std::string &text, std::int64_t size, const std::stop_token &stop) {
+  text.reserve(static_cast<std::size_t>(size));
+  AdviseHugePages(text.data(), text.capacity());
   std::int64_t done = 0;
   while (done < size) {
     if (stop.stop_requested())
       return -2;
-    const ssize_t n =
-        ::read(fd, buffer + done, static_cast<std::size_t>(std::min(size - done, kReadSlice)));
+    const std::int64_t want = std::min(size - done, kReadSlice);
+    text.resize(static_cast<std::size_t>(done + want));
+    const ssize_t n = ::read(fd, text.data() + done, static_cast<std::size_t>(want));
+    text.resize(static_cast<std::size_t>(done + std::max<ssize_t>(n, 0)));
     if (n < 0 && errno == EINTR)
       continue;
     if (n < 0)
@@ -106,8 +113,8 @@ bool ConfirmWhole(int fd, const TFileStamp &stamp, TLoadStatus &status) {
 
 bool ReadWhole(int fd, const TFileStamp &stamp, std::string &text, TLoadStatus &status,
                const std::stop_token &stop) {
-  std::string bytes(static_cast<std::size_t>(stamp.Size), '\0');
-  const std::int64_t got = ReadAll(fd, bytes.data(), stamp.Size, stop);
+  std::string bytes;
+  const std::int64_t got = ReadAll(fd, bytes, stamp.Size, stop);
   if (got == -2)
     Fail(status, TLoadError::Stopped, std::string());
   else if (got < 0)

@@ -1,5 +1,7 @@
 #include "LineModel.h"
 
+#include "HugePages.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -198,6 +200,8 @@ bool TVLineModel::ReserveLines(std::int32_t width, bool hex, const std::stop_tok
   const std::int64_t lines = breaks + chars / width + 1;
   FLines.reserve(FLines.size() + static_cast<std::size_t>(lines));
   FZoneStore.reserve(FZoneStore.size() + static_cast<std::size_t>(lines + entries));
+  AdviseHugePages(FLines.data(), FLines.capacity() * sizeof(TVMemoLine));
+  AdviseHugePages(FZoneStore.data(), FZoneStore.capacity() * sizeof(TVMemoLineZone));
   return true;
 }
 

@@ -256,6 +256,7 @@ private:
   void BuildInBackground(const TRelayout &plan);
   void LinesBuilt(std::exception_ptr failure);
   void ShowLines(const TRelayout &plan);
+  void DisposeLines();
   // Keeps a command over the whole text for the end of a background build; false when none runs.
   bool WaitForLines(std::function<void()> command);
   std::int64_t HorzScrollMaximum() const;
@@ -370,6 +371,7 @@ private:
   std::exception_ptr FBuildFailure;
   std::vector<std::function<void()>> FAfterBuild;
   std::unique_ptr<TVLineModel> FBuilt; // written by the build's thread until it ends
+  TBackgroundTask FDisposer{this};     // frees lines no longer shown
   TBackgroundTask FBuildTask{this};    // last: it stops and joins before the rest goes
 };
 

@@ -172,7 +172,7 @@ std::optional<TVMemo::TRelayout> TVMemo::PlanRelayout() {
   FPartial = false;
   FPending.reset();
 
-  FModel.Clear();
+  DisposeLines();
   FScrollX = 0;
   FLayoutWidth = FClientArea.width();
   FSearchCache = 0; // the next search builds its texts from the new lines
@@ -303,6 +303,17 @@ void TVMemo::StopBuilding() {
   UpdateScrollBars();
   UpdateCaretPos();
   viewport()->update();
+}
+
+void TVMemo::DisposeLines() {
+  // Freeing the lines of a gigabyte takes longer than a resize may: a thread of its own does it.
+  if (FModel.LineStorageBytes() < kBuildInPlaceBytes) {
+    FModel.Clear();
+    return;
+  }
+  auto old = std::make_shared<TVLineModel>();
+  old->TakeLines(std::move(FModel));
+  FDisposer.Start([old](std::stop_token) mutable { old.reset(); }, [](std::exception_ptr) {});
 }
 
 bool TVMemo::WaitForLines(std::function<void()> command) {
