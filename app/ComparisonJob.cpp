@@ -3,17 +3,48 @@
 #include "FileText.h"
 #include "LineModel.h"
 
+#include <thread>
+
+namespace {
+
+// What the automatic choices need to know about the files.
+struct TTextFacts {
+  bool LoneLineFeed = false;
+  bool Utf8 = false;
+};
+
+TTextFacts FactsOf(std::string_view actual, std::string_view obsolete,
+                   const std::stop_token &stop) {
+  return {HasLoneLineFeed(actual, stop) || HasLoneLineFeed(obsolete, stop),
+          DetectEncoding(actual, obsolete, false, stop) == TVEncoding::Utf8};
+}
+
+} // namespace
+
 void TComparisonJob::Run(const std::stop_token &stop) {
   Enter(jpReadingActual, stop);
-  std::string actual = Load(ActualName, stop);
+  TLoaded actual = Load(ActualName, stop);
   Enter(jpReadingObsolete, stop);
-  std::string obsolete = Load(ObsoleteName, stop);
+  TLoaded obsolete = Load(ObsoleteName, stop);
+  for (const TLoaded *loaded : {&actual, &obsolete})
+    if (loaded->Failure)
+      Failures.push_back(*loaded->Failure);
 
+  // The second core looks through both texts for what the automatic choices need while this
+  // one compares them.
   Enter(jpComparing, stop);
-  LoneLineFeed = HasLoneLineFeed(actual, stop) || HasLoneLineFeed(obsolete, stop);
-  DetectedUtf8 = DetectEncoding(actual, obsolete, false, stop) == TVEncoding::Utf8;
-  ActualLength = static_cast<std::int32_t>(actual.size());
-  ObsoleteLength = static_cast<std::int32_t>(obsolete.size());
+  ActualLength = static_cast<std::int32_t>(actual.Text.size());
+  ObsoleteLength = static_cast<std::int32_t>(obsolete.Text.size());
+  // Views of the texts stay valid when the engine takes them: a move keeps a string's buffer.
+  // Small texts are looked through at once: a thread would cost more, and the move of a very
+  // short string does not keep its buffer.
+  const std::string_view actualView = actual.Text, obsoleteView = obsolete.Text;
+  TTextFacts facts;
+  std::jthread lookThrough;
+  if (actualView.size() + obsoleteView.size() < (1u << 20))
+    facts = FactsOf(actualView, obsoleteView, stop);
+  else
+    lookThrough = std::jthread([&] { facts = FactsOf(actualView, obsoleteView, stop); });
   Diff->EqualKind = 0;
   Diff->FirstKind = FirstKind;
   Diff->SecondKind = SecondKind;
@@ -21,8 +52,12 @@ void TComparisonJob::Run(const std::stop_token &stop) {
     if (stage == psStep)
       Percent = percent;
   };
-  Diff->Run(std::move(actual), std::move(obsolete), stop);
+  Diff->Run(std::move(actual.Text), std::move(obsolete.Text), stop);
   Diff->OnProgress = nullptr;
+  if (lookThrough.joinable())
+    lookThrough.join();
+  LoneLineFeed = facts.LoneLineFeed;
+  DetectedUtf8 = facts.Utf8;
   Stopped = stop.stop_requested();
   if (!Stopped && EncodingInForce(Encoding, OemMode, DetectedUtf8) == TVEncoding::Utf8)
     Pieces = std::make_unique<TVCharacterPieces>(*Diff);
@@ -35,17 +70,16 @@ void TComparisonJob::Enter(TJobPhase phase, const std::stop_token &stop) {
     OnPhase(phase, stop);
 }
 
-std::string TComparisonJob::Load(const std::string &name, const std::stop_token &stop) {
+TComparisonJob::TLoaded TComparisonJob::Load(const std::string &name, const std::stop_token &stop) {
   if (name.empty())
     return {};
   TFileText file;
   try {
     file = LoadFileText(name, stop);
   } catch (const std::bad_alloc &) {
-    Failures.push_back({name, {}, {}, true}); // the run goes on with an empty text
-    return {};
+    return {{}, TLoadFailure{name, {}, {}, true}}; // the run goes on with an empty text
   }
   if (!file.Ok() && file.Error != TLoadError::Stopped)
-    Failures.push_back({name, LoadErrorTitle(name, file), file.Reason, false});
-  return std::move(file.Text);
+    return {{}, TLoadFailure{name, LoadErrorTitle(name, file), file.Reason, false}};
+  return {std::move(file.Text), std::nullopt};
 }

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <stop_token>
 #include <string>
 #include <vector>
@@ -55,6 +56,10 @@ struct TComparisonJob {
   void Run(const std::stop_token &stop);
 
 private:
-  std::string Load(const std::string &name, const std::stop_token &stop);
+  struct TLoaded {
+    std::string Text;
+    std::optional<TLoadFailure> Failure;
+  };
+  TLoaded Load(const std::string &name, const std::stop_token &stop);
   void Enter(TJobPhase phase, const std::stop_token &stop);
 };
