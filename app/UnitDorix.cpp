@@ -98,6 +98,7 @@ void TfrmDorix::FormCreate() {
   mm->SetBackgroundBuilds(true);
   mm->OnBuildStarted = [this] { ShowBusy(); };
   mm->OnRelayoutDone = [this] { RelayoutDone(); };
+  mm->OnTextWork = [this] { TextWorkChanged(); };
   connect(&FProgressTimer, &QTimer::timeout, this, &TfrmDorix::ShowProgress);
   mm->SetAutoRelayout(false);
   mm->BeginUpdate(); // no layout until the window is shown

@@ -182,6 +182,7 @@ private:
   void ShowBusy();
   void ShowProgress();
   void RelayoutDone();
+  void TextWorkChanged();
   void TakeWantedJump();
   void ForceFullComparison();
   void SetStatusText(int panel, const QString &text);

@@ -58,7 +58,7 @@ bool TfrmDorix::NeedsUpdate() const {
 }
 
 bool TfrmDorix::Busy() const {
-  return FRunning || mm->Building();
+  return FRunning || mm->Building() || mm->TextWorkRunning();
 }
 
 void TfrmDorix::CompareFiles() {
@@ -185,6 +185,15 @@ void TfrmDorix::RelayoutDone() {
     QTimer::singleShot(0, this, &TfrmDorix::CompareFiles);
 }
 
+void TfrmDorix::TextWorkChanged() {
+  ShowBusy();
+  if (Busy())
+    return;
+  UpdateStatus();
+  if (FRerunWanted && !FClosing)
+    QTimer::singleShot(0, this, &TfrmDorix::CompareFiles);
+}
+
 void TfrmDorix::EndRun(std::exception_ptr failure) {
   // Whatever happened: the inputs count as used, the busy signs go, the status tells.
   FRunning = false;
@@ -206,8 +215,13 @@ void TfrmDorix::EndRun(std::exception_ptr failure) {
 void TfrmDorix::StopRun() {
   if (!Busy())
     return;
+  if (!FRunning && !mm->Building()) { // a search or a copy: the text stays as it is
+    mm->StopTextWork();
+    return;
+  }
   FRunTask.Stop();
   FJob.reset();
+  mm->StopTextWork();
   mm->StopBuilding();
   // Nothing of the stopped run is shown or counted, and nothing that waited for it follows.
   FRunning = FAwaitingLines = FRerunWanted = FForcePending = FJumpWanted = false;
@@ -310,6 +324,8 @@ void TfrmDorix::ShowProgress() {
     SetStatusText(spWrap, Elapsed(FStartTime));
   } else if (mm->Building()) {
     SetStatusText(spStatus, QStringLiteral("Разбиение.. %1%").arg(mm->BuildPercent()));
+  } else if (mm->TextWorkRunning()) {
+    SetStatusText(spStatus, mm->TextWorkTitle());
   }
 }
 

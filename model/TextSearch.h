@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <stop_token>
 #include <string_view>
 
 struct TSearchRequest {
@@ -18,6 +19,8 @@ struct TSearchRequest {
   std::size_t Skip = 0;   // how far a rejected occurrence moves a downward search on
   bool Utf8 = false;      // the text is UTF-8: words are of Unicode letters and digits
   TCodePage CodePage = TCodePage::Windows1251; // else words are of this code page's
+  // Looked at between slices of a megabyte; after a stop request nothing is found.
+  const std::stop_token *Stop = nullptr;
 };
 
 // The offset of the occurrence found, or nothing. An upward search finds the last occurrence

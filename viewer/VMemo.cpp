@@ -22,6 +22,11 @@ TVMemo::TVMemo(QWidget *parent) : QAbstractScrollArea(parent) {
   ShowMessage = [this](const QString &text) {
     QMessageBox::information(window(), window()->windowTitle(), text);
   };
+  ConfirmLargeCopy = [this](std::int64_t bytes) {
+    const QString text =
+        QStringLiteral("Скопировать в буфер обмена %1 МБ текста?").arg(bytes >> 20);
+    return QMessageBox::question(window(), window()->windowTitle(), text) == QMessageBox::Yes;
+  };
 
   FScrollTimer.setInterval(100);
   connect(&FScrollTimer, &QTimer::timeout, this, &TVMemo::DragTo);

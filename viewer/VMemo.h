@@ -8,6 +8,7 @@
 #include "CodePages.h"
 #include "ColorValue.h"
 #include "LineModel.h"
+#include "TextSearch.h"
 
 #include <QAbstractScrollArea>
 #include <QFont>
@@ -183,8 +184,24 @@ public:
   void FindDialogFind();
   void FindNext(const QString &extra);
   TFindDialog *FindDialog() const { return FFindDialog.get(); }
-  std::string GetSelectedText() const;
+  // The selection's bytes; nothing after a stop request, which is looked at every few thousand
+  // lines.
+  std::string GetSelectedText(const std::stop_token &stop = {}) const;
   void CopyToClipboard();
+  // Asked before a copy of more than AskBeforeCopyingBytes goes to the clipboard, more than a
+  // clipboard is made for; true: go on.
+  std::function<bool(std::int64_t bytes)> ConfirmLargeCopy;
+  std::int64_t AskBeforeCopyingBytes = std::int64_t{256} << 20;
+
+  // A search or a copy over a large text runs on a thread of its own: meanwhile commands over
+  // the whole text wait, and whoever owns the control must not change the chunk list.
+  bool TextWorkRunning() const { return FTextTask.Running(); }
+  // "Поиск.." or "Копирование..", for the status bar.
+  const QString &TextWorkTitle() const { return FTextWorkTitle; }
+  // Ends the search or copy under way; nothing is found or copied.
+  void StopTextWork();
+  // Called when a search or copy on its own thread begins and when it has ended.
+  std::function<void()> OnTextWork;
   const std::optional<TVTextRange> &Found() const { return FFound; }
   bool FoundActive() const { return FFound.has_value(); }
   TVPosition FoundStart() const { return FFound ? FFound->Start : TVPosition{}; }
@@ -257,6 +274,7 @@ private:
   void LinesBuilt(std::exception_ptr failure);
   void ShowLines(const TRelayout &plan);
   void DisposeLines();
+  void RunWaitingCommands();
   // Keeps a command over the whole text for the end of a background build; false when none runs.
   bool WaitForLines(std::function<void()> command);
   std::int64_t HorzScrollMaximum() const;
@@ -302,7 +320,18 @@ private:
   void StepBand(bool up);
 
   // search and clipboard
-  void EnsureSearchText(TVSearchKind kind);
+  struct TSearch {
+    TVSearchKind Kind = skPlain;
+    TVPane Pane = paneText;
+    std::string Pattern;
+    TSearchRequest Request;
+    std::optional<std::size_t> Hit;
+    QString Extra;
+  };
+  bool EnsureSearchText(TVSearchKind kind, const std::stop_token &stop);
+  void ShowFound(const TSearch &search);
+  void StartTextWork(const QString &title, std::function<void(const std::stop_token &)> work,
+                     std::function<void()> done);
   TCodePage SearchCodePage() const; // the code page typed text is encoded in
   void ShowNotFound(const QString &extra);
 
@@ -372,7 +401,9 @@ private:
   std::vector<std::function<void()>> FAfterBuild;
   std::unique_ptr<TVLineModel> FBuilt; // written by the build's thread until it ends
   TBackgroundTask FDisposer{this};     // frees lines no longer shown
-  TBackgroundTask FBuildTask{this};    // last: it stops and joins before the rest goes
+  QString FTextWorkTitle;
+  TBackgroundTask FTextTask{this};  // a search or a copy; it reads the lines and search texts
+  TBackgroundTask FBuildTask{this}; // last: it stops and joins before the rest goes
 };
 
 // Each character of a line in turn, then once more with no bytes at the line's end. The walk

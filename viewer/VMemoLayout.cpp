@@ -162,6 +162,7 @@ std::pair<std::int64_t, std::int64_t> TVMemo::TopAndCaretOffsets() const {
 
 std::optional<TVMemo::TRelayout> TVMemo::PlanRelayout() {
   const auto [topOffset, caretOffset] = TopAndCaretOffsets();
+  FTextTask.Stop();  // a search or copy over the lines about to go
   FBuildTask.Stop(); // a build for an older width or mode
   FBuilt.reset();
   if (!FPartial) // a part's line numbers are its own
@@ -283,8 +284,7 @@ void TVMemo::LinesBuilt(std::exception_ptr failure) {
   FBuilt.reset();
   FBuildFailure = failure; // the lines stay empty
   ShowLines(plan);
-  for (const std::function<void()> &command : std::exchange(FAfterBuild, {}))
-    command();
+  RunWaitingCommands();
   if (OnRelayoutDone)
     OnRelayoutDone();
 }
@@ -305,6 +305,15 @@ void TVMemo::StopBuilding() {
   viewport()->update();
 }
 
+void TVMemo::RunWaitingCommands() {
+  // One at a time: a command may start work of its own, which the rest then wait for.
+  while (!FAfterBuild.empty() && !FBuildTask.Running() && !FTextTask.Running()) {
+    const std::function<void()> command = std::move(FAfterBuild.front());
+    FAfterBuild.erase(FAfterBuild.begin());
+    command();
+  }
+}
+
 void TVMemo::DisposeLines() {
   // Freeing the lines of a gigabyte takes longer than a resize may: a thread of its own does it.
   if (FModel.LineStorageBytes() < kBuildInPlaceBytes) {
@@ -317,7 +326,7 @@ void TVMemo::DisposeLines() {
 }
 
 bool TVMemo::WaitForLines(std::function<void()> command) {
-  if (!FBuildTask.Running())
+  if (!FBuildTask.Running() && !FTextTask.Running())
     return false;
   FAfterBuild.push_back(std::move(command));
   return true;

@@ -9,20 +9,39 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
+#include <memory>
+
 namespace {
 
-std::string UpperIn(std::string_view text, TCodePage page) {
+constexpr std::size_t kStopEvery = std::size_t{1} << 20; // bytes between looks at a stop
+// Below this much text a search or a copy takes a few milliseconds: it is done at once.
+constexpr std::int64_t kTextWorkInPlaceBytes = std::int64_t{1} << 20;
+
+bool Stopped(const std::stop_token &stop, std::size_t i) {
+  return i % kStopEvery == 0 && stop.stop_requested();
+}
+
+std::string UpperIn(std::string_view text, TCodePage page, const std::stop_token &stop) {
   std::string out(text);
-  for (char &c : out)
-    c = UpperIn(c, page);
+  for (std::size_t i = 0; i < out.size(); ++i) {
+    if (Stopped(stop, i))
+      return {};
+    out[i] = UpperIn(out[i], page);
+  }
   return out;
 }
 
 // UTF-8 text with every character case-folded where its folded form has as many bytes, so that
 // an offset in the folded text is the same offset in the text.
-std::string FoldUtf8(std::string_view text) {
+std::string FoldUtf8(std::string_view text, const std::stop_token &stop) {
   std::string out(text);
+  std::size_t nextLook = 0;
   for (std::size_t i = 0; i < out.size();) {
+    if (i >= nextLook) {
+      if (stop.stop_requested())
+        return {};
+      nextLook = i + kStopEvery;
+    }
     const TVCharacter c = Utf8CharacterAt(out, i);
     const char32_t folded = QChar::toCaseFolded(static_cast<char32_t>(c.CodePoint));
     if (c.Valid && folded != c.CodePoint) {
@@ -37,8 +56,28 @@ std::string FoldUtf8(std::string_view text) {
 
 // The text a search without "match case" runs over: upper case in a single-byte code page, or
 // UTF-8 case folding.
-std::string FoldCase(std::string_view text, bool utf8, TCodePage page) {
-  return utf8 ? FoldUtf8(text) : UpperIn(text, page);
+std::string FoldCase(std::string_view text, bool utf8, TCodePage page,
+                     const std::stop_token &stop = {}) {
+  return utf8 ? FoldUtf8(text, stop) : UpperIn(text, page, stop);
+}
+
+std::string SlicedHexPairs(std::string_view text, const std::stop_token &stop) {
+  std::string out;
+  out.reserve(2 * text.size());
+  for (std::size_t i = 0; i < text.size(); i += kStopEvery) {
+    if (stop.stop_requested())
+      return {};
+    out += HexPairs(text.substr(i, kStopEvery));
+  }
+  return out;
+}
+
+// On the clipboard, and where the desktop has one (X11), in the selection a middle click pastes.
+void CopyText(const QString &text) {
+  QClipboard *clipboard = QGuiApplication::clipboard();
+  clipboard->setText(text);
+  if (clipboard->supportsSelection())
+    clipboard->setText(text, QClipboard::Selection);
 }
 
 } // namespace
@@ -77,23 +116,28 @@ void TVMemo::FindDialogFind() {
     FindNext({});
 }
 
-void TVMemo::EnsureSearchText(TVSearchKind kind) {
+bool TVMemo::EnsureSearchText(TVSearchKind kind, const std::stop_token &stop) {
   if (FSearchCache & kind)
-    return;
-  TWaitCursor wait;
+    return true;
   if (!(FSearchCache & skPlain)) {
     FSearchText.clear();
     const TVKindStringList &source = FModel.Source();
-    for (int k = 0; k < source.Count(); ++k)
+    for (int k = 0; k < source.Count(); ++k) {
+      if (stop.stop_requested())
+        return false;
       if (FModel.KindVisible(source.GetKind(k)))
         FSearchText += source.Text(k);
+    }
     FSearchCache |= skPlain;
   }
   if (kind == skUpper)
-    FSearchTextUpper = FoldCase(FSearchText, FModel.TextForm().Utf8, SearchCodePage());
+    FSearchTextUpper = FoldCase(FSearchText, FModel.TextForm().Utf8, SearchCodePage(), stop);
   else if (kind == skHex)
-    FSearchTextHex = HexPairs(FSearchText);
+    FSearchTextHex = SlicedHexPairs(FSearchText, stop);
+  if (stop.stop_requested())
+    return false;
   FSearchCache |= kind;
+  return true;
 }
 
 void TVMemo::FindNext(const QString &extra) {
@@ -109,46 +153,85 @@ void TVMemo::FindNext(const QString &extra) {
     ShowNotFound(extra);
     return;
   }
-  const std::string &findText = *typed;
-  const auto Upper = [utf8, page](std::string_view text) { return FoldCase(text, utf8, page); };
-  const bool down = !FFindDialog || FFindDialog->Down();
+  auto search = std::make_shared<TSearch>();
+  search->Extra = extra;
+  search->Pane = CaretPane();
   const bool matchCase = FFindDialog && FFindDialog->MatchCase();
-  const bool wholeWord = FFindDialog && FFindDialog->WholeWord();
-  const TVPane pane = CaretPane();
-
-  std::string_view text;
-  std::string pattern;
-  std::int64_t start = 0;
-  if (pane == paneHexDigits) {
-    EnsureSearchText(skHex);
-    text = FSearchTextHex;
-    pattern = Upper(findText); // the digits are upper case whatever the option says
-    start = 2 * FModel.PositionToOffset(FCaretCol, FCaretLine, true);
-  } else {
-    EnsureSearchText(matchCase ? skPlain : skUpper);
-    text = matchCase ? FSearchText : FSearchTextUpper;
-    pattern = matchCase ? findText : Upper(findText);
-    start = FModel.PositionToOffset(FCaretCol, FCaretLine, false);
-  }
-  const std::optional<std::size_t> hit =
-      FindOccurrence({text, pattern, start, down, wholeWord && pane != paneHexDigits,
-                      findText.size(), utf8, page});
-  viewport()->update();
-
-  if (!hit) {
-    ShowNotFound(extra);
+  const bool hex = search->Pane == paneHexDigits;
+  search->Kind = hex ? skHex : matchCase ? skPlain : skUpper;
+  // The hex digits are upper case whatever the option says.
+  search->Pattern = hex || !matchCase ? FoldCase(*typed, utf8, page) : *typed;
+  const std::int64_t caret = FModel.PositionToOffset(FCaretCol, FCaretLine, hex);
+  search->Request = {{},
+                     {},
+                     hex ? 2 * caret : caret,
+                     !FFindDialog || FFindDialog->Down(),
+                     FFindDialog && FFindDialog->WholeWord() && !hex,
+                     typed->size(),
+                     utf8,
+                     page};
+  const auto find = [this, search](const std::stop_token &stop) {
+    if (!EnsureSearchText(search->Kind, stop))
+      return;
+    search->Request.Text = search->Kind == skHex     ? FSearchTextHex
+                           : search->Kind == skPlain ? FSearchText
+                                                     : FSearchTextUpper;
+    search->Request.Pattern = search->Pattern;
+    search->Request.Stop = &stop;
+    search->Hit = FindOccurrence(search->Request);
+  };
+  if (FModel.TextBytes() <= kTextWorkInPlaceBytes) {
+    TWaitCursor wait;
+    find({});
+    ShowFound(*search);
     return;
   }
-  const auto p = static_cast<std::int64_t>(*hit), n = static_cast<std::int64_t>(pattern.size());
-  const bool hex = pane == paneHexDigits;
+  StartTextWork(QStringLiteral("Поиск.."), find, [this, search] { ShowFound(*search); });
+}
+
+void TVMemo::ShowFound(const TSearch &search) {
+  viewport()->update();
+  if (!search.Hit) {
+    ShowNotFound(search.Extra);
+    return;
+  }
+  const auto p = static_cast<std::int64_t>(*search.Hit);
+  const auto n = static_cast<std::int64_t>(search.Pattern.size());
+  const bool hex = search.Pane == paneHexDigits;
   const TVPosition first = FModel.OffsetToPosition(hex ? p / 2 : p, hex);
   const TVPosition last = FModel.OffsetToPosition(hex ? (p + n) / 2 : p + n, hex);
-  const TVPosition target = down ? last : first;
+  const TVPosition target = search.Request.Down ? last : first;
   MoveCaret(target.Col, target.Line, true);
   // After the move, whose Shift rule clears the hit; a selection left by a click would be
   // painted instead of it.
-  FFound = TVTextRange{first, last, first, pane};
+  FFound = TVTextRange{first, last, first, search.Pane};
   FSelection.reset();
+}
+
+void TVMemo::StartTextWork(const QString &title, std::function<void(const std::stop_token &)> work,
+                           std::function<void()> done) {
+  FTextWorkTitle = title;
+  FTextTask.Start([work](std::stop_token stop) { work(stop); },
+                  [this, done](std::exception_ptr failure) {
+                    if (!failure)
+                      done();
+                    else
+                      ShowMessage(QStringLiteral("Out of memory"));
+                    if (OnTextWork)
+                      OnTextWork();
+                    RunWaitingCommands();
+                  });
+  if (OnTextWork)
+    OnTextWork();
+}
+
+void TVMemo::StopTextWork() {
+  if (!FTextTask.Running())
+    return;
+  FTextTask.Stop();
+  FAfterBuild.clear();
+  if (OnTextWork)
+    OnTextWork();
 }
 
 void TVMemo::ShowNotFound(const QString &extra) {
@@ -158,12 +241,14 @@ void TVMemo::ShowNotFound(const QString &extra) {
               QStringLiteral("не найдена"));
 }
 
-std::string TVMemo::GetSelectedText() const {
+std::string TVMemo::GetSelectedText(const std::stop_token &stop) const {
   if (!FSelection)
     return {};
   const TVTextRange &sel = *FSelection;
   std::string result;
   for (int i = std::max(0, sel.Start.Line); i <= sel.End.Line && i < LineCount(); ++i) {
+    if (i % 4096 == 0 && stop.stop_requested())
+      return {};
     const auto [from, to] = *sel.ColumnsOn(i);
     if (to < from)
       continue;
@@ -187,27 +272,35 @@ std::string TVMemo::GetSelectedText() const {
   return result;
 }
 
-namespace {
-
-// On the clipboard, and where the desktop has one (X11), in the selection a middle click pastes.
-void CopyText(const QString &text) {
-  QClipboard *clipboard = QGuiApplication::clipboard();
-  clipboard->setText(text);
-  if (clipboard->supportsSelection())
-    clipboard->setText(text, QClipboard::Selection);
-}
-
-} // namespace
-
 void TVMemo::CopyToClipboard() {
   if (WaitForLines([this] { CopyToClipboard(); }))
     return;
   if (!FSelection)
     return;
-  const std::string text = GetSelectedText();
-  if (!text.empty())
-    CopyText(FModel.TextForm().Utf8
-                 ? QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
-             : FCodePage == TCodePage::Koi8r ? DecodeFaithfully(text, FCodePage)
-                                             : DecodeWindows1251(text));
+  // Roughly what the copy holds: the digits pane has two characters a byte.
+  const bool hex = FSelection->Pane == paneHexDigits;
+  const std::int64_t bytes =
+      (FModel.PositionToOffset(FSelection->End.Col, FSelection->End.Line, hex) -
+       FModel.PositionToOffset(FSelection->Start.Col, FSelection->Start.Line, hex)) *
+      (hex ? 2 : 1);
+  if (bytes > AskBeforeCopyingBytes && !(ConfirmLargeCopy && ConfirmLargeCopy(bytes)))
+    return;
+  auto text = std::make_shared<QString>();
+  const auto copy = [this, text](const std::stop_token &stop) {
+    const std::string bytes = GetSelectedText(stop);
+    *text = FModel.TextForm().Utf8
+                ? QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()))
+            : FCodePage == TCodePage::Koi8r ? DecodeFaithfully(bytes, FCodePage)
+                                            : DecodeWindows1251(bytes);
+  };
+  const auto done = [text] {
+    if (!text->isEmpty())
+      CopyText(*text);
+  };
+  if (bytes <= kTextWorkInPlaceBytes) {
+    copy({});
+    done();
+    return;
+  }
+  StartTextWork(QStringLiteral("Копирование.."), copy, done);
 }

@@ -1,10 +1,13 @@
 // Stopping a run in each of its phases: the work ends, nothing of it is shown or counted, the
 // window says so and compares again at the next command.
+#include "FindDialog.h"
 #include "MainWindowFixture.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QToolButton>
 
 namespace {
@@ -115,6 +118,21 @@ TEST_F(Stop, ClosingWhileTheLinesAreBuiltEndsCleanly) {
   EXPECT_FALSE(w->isVisible());
   EXPECT_FALSE(w->Busy());
   w.reset(); // and the window goes while nothing runs
+}
+
+TEST_F(Stop, ASearchStopsAndTheTextStays) {
+  Start(a, b);
+  const int lines = w->mm->Model().LineCount();
+  w->mm->OpenFindDialog();
+  w->mm->FindDialog()->edFind->setText("not in the text");
+  w->mm->FindDialog()->btnFind->click();
+  ExpectStoppable();
+  w->mmFileStop->trigger();
+  Settle();
+  EXPECT_EQ(w->Status(), csSimilar) << "a search is not a comparison";
+  EXPECT_EQ(Panel(spStatus), "Файлы более-менее похожи.");
+  EXPECT_EQ(w->mm->Model().LineCount(), lines);
+  EXPECT_FALSE(w->btnStop->isVisible());
 }
 
 TEST_F(Stop, NothingToStopWhenIdle) {

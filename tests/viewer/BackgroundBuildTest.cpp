@@ -1,9 +1,13 @@
 // Large texts get their lines on a thread of their own: the lines around the top show at once,
 // the whole build replaces them when done, and a build under way can be held, restarted by a
 // new width, stopped, or made to wait for by a command over the whole text.
+#include "FindDialog.h"
 #include "MemoFixture.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QScrollBar>
 
 #include <atomic>
@@ -138,6 +142,83 @@ TEST_F(BackgroundBuild, AStoppedBuildShowsNothingAndDropsWhatWaited) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return !memo->Building(); }));
   EXPECT_EQ(LineTexts(), WholeBuild());
   EXPECT_EQ(done, 1);
+}
+
+// Searches and copies of a large text run on a thread of their own and end as they would at once.
+class TextWork : public BackgroundBuild {
+protected:
+  QStringList messages;
+
+  void SetUp() override {
+    BackgroundBuild::SetUp();
+    memo->ShowMessage = [this](const QString &text) { messages << text; };
+    AddLargeText();
+    memo->SetBackgroundBuilds(true);
+    Layout(false);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !memo->Building(); }));
+  }
+
+  void Find(const QString &text) {
+    memo->OpenFindDialog();
+    memo->FindDialog()->edFind->setText(text);
+    memo->FindDialog()->btnFind->click();
+  }
+
+  std::int64_t Offset(TVPosition p) const {
+    return memo->Model().PositionToOffset(p.Col, p.Line, false);
+  }
+};
+
+TEST_F(TextWork, ASearchFindsWhatItWouldAtOnce) {
+  Find("line 59998x");
+  EXPECT_TRUE(memo->TextWorkRunning());
+  EXPECT_EQ(memo->TextWorkTitle(), "Поиск..");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !memo->TextWorkRunning(); }));
+  ASSERT_TRUE(memo->FoundActive()) << messages.join("|").toStdString();
+  const std::string all = [&] {
+    std::string text;
+    for (const std::string &t : texts)
+      text += t;
+    return text;
+  }();
+  EXPECT_EQ(Offset(memo->FoundStart()), static_cast<std::int64_t>(all.find("line 59998x")));
+  memo->FindNext({}); // no more: the message comes when the thread is done
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !memo->TextWorkRunning(); }));
+  EXPECT_EQ(messages, QStringList{"строка 'line 59998x' не найдена"});
+}
+
+TEST_F(TextWork, AStoppedSearchFindsNothingAndSaysNothing) {
+  Find("line 59998x");
+  memo->SelectAll(); // waits for the search, and goes with it
+  memo->StopTextWork();
+  EXPECT_FALSE(memo->TextWorkRunning());
+  QTest::qWait(20);
+  EXPECT_FALSE(memo->FoundActive());
+  EXPECT_FALSE(memo->SelActive());
+  EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(TextWork, ALargeCopyAsksFirstAndCopiesTheSelection) {
+  memo->AskBeforeCopyingBytes = 2 << 20;
+  std::vector<std::int64_t> asked;
+  bool answer = false;
+  memo->ConfirmLargeCopy = [&](std::int64_t bytes) {
+    asked.push_back(bytes);
+    return answer;
+  };
+  QGuiApplication::clipboard()->setText("before");
+  memo->SelectAll();
+  memo->CopyToClipboard();
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_GT(asked[0], 2 << 20);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "before") << "the user said no";
+  answer = true;
+  memo->CopyToClipboard();
+  EXPECT_TRUE(memo->TextWorkRunning());
+  EXPECT_EQ(memo->TextWorkTitle(), "Копирование..");
+  memo->NextDiff(); // waits for the copy
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !memo->TextWorkRunning(); }));
+  EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), memo->GetSelectedText());
 }
 
 TEST_F(BackgroundBuild, SmallTextsAreBuiltAtOnce) {
