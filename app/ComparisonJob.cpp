@@ -35,7 +35,8 @@ void TComparisonJob::Run(const std::stop_token &stop) {
   Enter(jpComparing, stop);
   ActualLength = static_cast<std::int32_t>(actual.Text.size());
   ObsoleteLength = static_cast<std::int32_t>(obsolete.Text.size());
-  // Views of the texts stay valid when the engine takes them: a move keeps a string's buffer.
+  // Views of the texts stay valid when the engine takes them (a move keeps a string's buffer),
+  // and after a stop too: the engine keeps its texts until it is cleared.
   // Small texts are looked through at once: a thread would cost more, and the move of a very
   // short string does not keep its buffer.
   const std::string_view actualView = actual.Text, obsoleteView = obsolete.Text;

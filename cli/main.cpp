@@ -48,7 +48,7 @@ const char kUsage[] =
     "             merged text splits a character; --chunks and --stats do so only when\n"
     "             --encoding=utf-8 is given. Automatic: UTF-8 when either file starts with\n"
     "             its byte order mark, or both are valid UTF-8 with a byte above 127.\n"
-    "Exit status: 0 identical, 1 different, 2 trouble.\n";
+    "Exit status: 0 identical, 1 different, 2 trouble or stopped (SIGINT, SIGTERM).\n";
 
 // How the display lines of --lines and --html are laid out.
 struct LineLayout {

@@ -6,9 +6,13 @@ int TVKindStringList::AddKind(std::string_view text, std::int32_t kind) {
 }
 
 void TVKindStringList::Clear() {
+  ClearEntries();
+  FAdopted.clear();
+}
+
+void TVKindStringList::ClearEntries() {
   FEntries.clear();
   FEntries.shrink_to_fit();
-  FAdopted.clear();
 }
 
 std::string_view TVKindStringList::Adopt(std::string text) {

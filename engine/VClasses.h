@@ -33,6 +33,8 @@ public:
   void Clear();
 
 protected:
+  // Drops the entries but keeps the adopted texts alive until the next Clear.
+  void ClearEntries();
   // Takes ownership of a text and returns a view of it that stays valid until Clear.
   std::string_view Adopt(std::string text);
 

@@ -44,7 +44,9 @@ void TVDiff::DiffGuarded(std::string_view a, std::string_view b, std::stop_token
   try {
     DiffRange(a, b, stop);
   } catch (const TStopUnwind &) {
-    Clear(); // a partial list would read as a result
+    // A partial list would read as a result. The texts stay until the next Clear or Run, as
+    // after a whole run: whoever still reads them (views taken before the run) may go on.
+    ClearEntries();
     ResetCounters();
     FStopped = true;
     return;

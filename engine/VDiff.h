@@ -37,7 +37,8 @@ public:
   //
   // A stop request is looked at between any two steps of the work, a few milliseconds apart
   // at most whatever the texts: the run then returns at once with an empty list, zero counters
-  // and Stopped() true, and reports nothing more.
+  // and Stopped() true, and reports nothing more; the texts it took stay alive until the next
+  // Clear or Run.
   void Run(std::string first, std::string second, std::stop_token stop = {});
 
   // The same on texts the caller keeps alive and unchanged until the next Clear or Run (files
