@@ -7,6 +7,7 @@
 #include "CharacterPieces.h"
 #include "CompareStatus.h"
 #include "ComparisonJob.h"
+#include "Disposer.h"
 #include "FormDorixChartUnit.h"
 #include "HtmlPage.h"
 #include "PlatformServices.h"
@@ -221,6 +222,6 @@ private:
   std::shared_ptr<TComparisonJob> FJob; // the comparison in progress
   int FShownPhase = jpWaiting;          // its phase as the status bar shows it
   QTimer FProgressTimer;
-  TBackgroundTask FJanitor{this}; // frees the texts of the run before
+  TDisposer FJanitor;             // frees the texts of the run before
   TBackgroundTask FRunTask{this}; // last: stopped and joined before the rest goes
 };

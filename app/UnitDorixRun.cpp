@@ -99,8 +99,13 @@ void TfrmDorix::StartComparison() {
   FStartTime = QTime::currentTime();
   FJob = job;
   if (FileBytes(FRunUsed.ActualPFN) + FileBytes(FRunUsed.ObsoletePFN) <= kCompareInPlaceBytes) {
-    job->Run({});
-    ComparisonDone(nullptr);
+    std::exception_ptr failure;
+    try {
+      job->Run({});
+    } catch (...) {
+      failure = std::current_exception();
+    }
+    ComparisonDone(failure);
     return;
   }
   FRunTask.Start([job](std::stop_token stop) { job->Run(stop); },
@@ -114,12 +119,10 @@ void TfrmDorix::DisposeShownText() {
   mm->SetSource(nullptr);
   mm->UpdateScrollBars();
   mm->viewport()->update();
-  std::shared_ptr<TVDiff> diff = std::move(FDiff);
-  std::shared_ptr<TVCharacterPieces> pieces = std::move(FPieces);
+  FJanitor.Dispose(std::move(lines));
+  FJanitor.Dispose(std::shared_ptr<TVCharacterPieces>(std::move(FPieces))); // views the texts
+  FJanitor.Dispose(std::shared_ptr<TVDiff>(std::move(FDiff)));
   FDiff = std::make_unique<TVDiff>();
-  FJanitor.Start([lines, diff,
-                  pieces](std::stop_token) mutable { lines.reset(), pieces.reset(), diff.reset(); },
-                 [](std::exception_ptr) {});
 }
 
 void TfrmDorix::ComparisonDone(std::exception_ptr failure) {

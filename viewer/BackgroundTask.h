@@ -11,6 +11,10 @@
 #include <stop_token>
 #include <thread>
 
+// Lowers the calling thread's priority a little below the process's own, so that background work
+// yields to the window's thread when the cores are all busy (threads it starts inherit it).
+void YieldToTheWindow();
+
 class TBackgroundTask {
 public:
   using TWork = std::function<void(std::stop_token)>;

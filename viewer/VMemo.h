@@ -7,6 +7,7 @@
 #include "CellGeometry.h"
 #include "CodePages.h"
 #include "ColorValue.h"
+#include "Disposer.h"
 #include "LineModel.h"
 #include "TextSearch.h"
 
@@ -400,7 +401,7 @@ private:
   std::exception_ptr FBuildFailure;
   std::vector<std::function<void()>> FAfterBuild;
   std::unique_ptr<TVLineModel> FBuilt; // written by the build's thread until it ends
-  TBackgroundTask FDisposer{this};     // frees lines no longer shown
+  TDisposer FDisposer;                 // frees lines no longer shown
   QString FTextWorkTitle;
   TBackgroundTask FTextTask{this};  // a search or a copy; it reads the lines and search texts
   TBackgroundTask FBuildTask{this}; // last: it stops and joins before the rest goes

@@ -322,7 +322,7 @@ void TVMemo::DisposeLines() {
   }
   auto old = std::make_shared<TVLineModel>();
   old->TakeLines(std::move(FModel));
-  FDisposer.Start([old](std::stop_token) mutable { old.reset(); }, [](std::exception_ptr) {});
+  FDisposer.Dispose(std::move(old));
 }
 
 bool TVMemo::WaitForLines(std::function<void()> command) {
