@@ -290,14 +290,16 @@ void TfrmDorix::ShowBusy() {
     btnStop->hide();
     return;
   }
-  // The bar over the code page and layout panels, the stop button beside it.
+  // Over the code page and layout panels: the bar, and the stop button at its end.
   const int x = StatusBar1->PanelWidth(spMargin) + StatusBar1->PanelWidth(spWrap) + 2;
-  const int width = StatusBar1->PanelWidth(spCodePage) + StatusBar1->PanelWidth(spLayout);
   const int height = StatusBar1->height() - 3;
+  const int button = height + 2;
+  const int width =
+      StatusBar1->PanelWidth(spCodePage) + StatusBar1->PanelWidth(spLayout) - button - 2;
   ProgressBar1->setParent(StatusBar1);
   ProgressBar1->setGeometry(x, 2, width, height);
   btnStop->setParent(StatusBar1);
-  btnStop->setGeometry(x + width + 2, 1, height + 2, height + 2);
+  btnStop->setGeometry(x + width + 2, 1, button, button);
   btnStop->show();
   btnStop->raise();
   if (!FProgressTimer.isActive())

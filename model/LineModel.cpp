@@ -51,6 +51,7 @@ void TVLineModel::Clear() {
   FLines.shrink_to_fit();
   FZoneStore.clear();
   FZoneStore.shrink_to_fit();
+  FMaxLineLength = 0;
 }
 
 TVMemoLine &TVLineModel::AddLine() {
