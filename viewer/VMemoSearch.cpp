@@ -213,12 +213,12 @@ void TVMemo::StartTextWork(const QString &title, std::function<void(const std::s
   FTextWorkTitle = title;
   FTextTask.Start([work](std::stop_token stop) { work(stop); },
                   [this, done](std::exception_ptr failure) {
+                    if (OnTextWork) // the window is no longer busy, also during a message
+                      OnTextWork();
                     if (!failure)
                       done();
                     else
                       ShowMessage(QStringLiteral("Out of memory"));
-                    if (OnTextWork)
-                      OnTextWork();
                     RunWaitingCommands();
                   });
   if (OnTextWork)

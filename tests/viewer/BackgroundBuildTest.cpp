@@ -182,9 +182,12 @@ TEST_F(TextWork, ASearchFindsWhatItWouldAtOnce) {
     return text;
   }();
   EXPECT_EQ(Offset(memo->FoundStart()), static_cast<std::int64_t>(all.find("line 59998x")));
+  QStringList events; // the owner hears of the end before the message: it is no longer busy
+  memo->OnTextWork = [&] { events << (memo->TextWorkRunning() ? "start" : "end"); };
+  memo->ShowMessage = [&](const QString &text) { events << text; };
   memo->FindNext({}); // no more: the message comes when the thread is done
   ASSERT_TRUE(QTest::qWaitFor([&] { return !memo->TextWorkRunning(); }));
-  EXPECT_EQ(messages, QStringList{"строка 'line 59998x' не найдена"});
+  EXPECT_EQ(events, (QStringList{"start", "end", "строка 'line 59998x' не найдена"}));
 }
 
 TEST_F(TextWork, AStoppedSearchFindsNothingAndSaysNothing) {
