@@ -98,7 +98,7 @@ void TfrmDorix::FormCreate() {
   mm->SetBackgroundBuilds(true);
   mm->OnBuildStarted = [this] { ShowBusy(); };
   mm->OnRelayoutDone = [this] { RelayoutDone(); };
-  mm->OnTextWork = [this] { TextWorkChanged(); };
+  mm->OnTextWork = [this] { BusyChanged(); };
   connect(&FProgressTimer, &QTimer::timeout, this, &TfrmDorix::ShowProgress);
   mm->SetAutoRelayout(false);
   mm->BeginUpdate(); // no layout until the window is shown

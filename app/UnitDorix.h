@@ -183,7 +183,7 @@ private:
   void ShowBusy();
   void ShowProgress();
   void RelayoutDone();
-  void TextWorkChanged();
+  void BusyChanged();
   void TakeWantedJump();
   void ForceFullComparison();
   void SetStatusText(int panel, const QString &text);

@@ -178,17 +178,14 @@ void TfrmDorix::RelayoutDone() {
     EndRun(failure);
     return;
   }
-  // A rebuild the viewer started by itself (after a size change) has ended: the commands that
-  // came meanwhile are applied now.
+  // A rebuild the viewer started by itself (after a size change) has ended.
   if (failure)
     ReportFailure(failure);
-  ShowBusy();
-  UpdateStatus();
-  if (!FRunning && FRerunWanted && !FClosing)
-    QTimer::singleShot(0, this, &TfrmDorix::CompareFiles);
+  BusyChanged();
 }
 
-void TfrmDorix::TextWorkChanged() {
+void TfrmDorix::BusyChanged() {
+  // When nothing runs any more, the commands that came meanwhile are applied.
   ShowBusy();
   if (Busy())
     return;
@@ -229,7 +226,6 @@ void TfrmDorix::StopRun() {
   // Nothing of the stopped run is shown or counted, and nothing that waited for it follows.
   FRunning = FAwaitingLines = FRerunWanted = FForcePending = FJumpWanted = false;
   DisposeShownText();
-  FPieces.reset();
   FUsed.reset(); // the next command compares afresh
   FStatus = csStopped;
   FormDorixChart->ClearFigures();

@@ -209,7 +209,7 @@ bool TVLineModel::ReserveLines(std::int32_t width, bool hex, const std::stop_tok
 bool TVLineModel::BuildLines(std::int32_t width, bool hex, std::stop_token stop) {
   width = std::max(width, 1); // a line always takes at least one character
   ReportProgress(0, psStart);
-  if (!ReserveLines(width, hex, stop) || !Build({}, width, hex, {SIZE_MAX, &stop, true})) {
+  if (!ReserveLines(width, hex, stop) || !Build({}, width, hex, {SIZE_MAX, stop, true})) {
     Clear();
     return false;
   }
@@ -220,8 +220,7 @@ bool TVLineModel::BuildLines(std::int32_t width, bool hex, std::stop_token stop)
 void TVLineModel::BuildSomeLines(std::int32_t width, bool hex, std::int64_t offset, int count) {
   width = std::max(width, 1);
   FLines.reserve(static_cast<std::size_t>(std::max(count, 1)));
-  Build(StartAt(offset), width, hex,
-        {static_cast<std::size_t>(std::max(count, 1)), nullptr, false});
+  Build(StartAt(offset), width, hex, {static_cast<std::size_t>(std::max(count, 1)), {}, false});
 }
 
 TVLineModel::TBuildStart TVLineModel::StartAt(std::int64_t offset) const {
@@ -309,7 +308,7 @@ bool TVLineModel::Build(TBuildStart start, std::int32_t width, bool hex,
     else if (acc != kind)
       acc = FUpdatedKind;
   };
-  const auto stopped = [&] { return limits.Stop && limits.Stop->stop_requested(); };
+  const auto stopped = [&] { return limits.Stop.stop_requested(); };
 
   const int count = FSource->Count();
   for (int k = start.Entry; k < count; ++k) {

@@ -133,8 +133,8 @@ private:
   };
   struct TBuildLimits {
     std::size_t MaxLines = SIZE_MAX;
-    const std::stop_token *Stop = nullptr;
-    bool Report = false; // progress reports per entry
+    std::stop_token Stop = {}; // none: never stops
+    bool Report = false;  // progress reports per entry
   };
 
   TBuildStart StartAt(std::int64_t offset) const;

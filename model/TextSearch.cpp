@@ -51,7 +51,7 @@ constexpr std::size_t kSlice = std::size_t{1} << 20; // bytes searched between l
 std::size_t FindFrom(std::string_view text, std::string_view pattern, std::size_t from,
                      const TSearchRequest &r) {
   while (from + pattern.size() <= text.size()) {
-    if (r.Stop && r.Stop->stop_requested())
+    if (r.Stop.stop_requested())
       return std::string_view::npos;
     const std::size_t end = std::min(text.size(), from + kSlice + pattern.size() - 1);
     const std::size_t hit = text.substr(0, end).find(pattern, from);
@@ -66,7 +66,7 @@ std::size_t FindFrom(std::string_view text, std::string_view pattern, std::size_
 std::size_t FindBefore(std::string_view text, std::string_view pattern, std::size_t before,
                        const TSearchRequest &r) {
   while (before > 0) {
-    if (r.Stop && r.Stop->stop_requested())
+    if (r.Stop.stop_requested())
       return std::string_view::npos;
     const std::size_t low = before > kSlice ? before - kSlice : 0;
     const std::string_view part =

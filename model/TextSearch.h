@@ -20,7 +20,7 @@ struct TSearchRequest {
   bool Utf8 = false;      // the text is UTF-8: words are of Unicode letters and digits
   TCodePage CodePage = TCodePage::Windows1251; // else words are of this code page's
   // Looked at between slices of a megabyte; after a stop request nothing is found.
-  const std::stop_token *Stop = nullptr;
+  std::stop_token Stop = {};
 };
 
 // The offset of the occurrence found, or nothing. An upward search finds the last occurrence

@@ -106,7 +106,7 @@ public:
   void SetBackgroundBuilds(bool on) { FBackgroundBuilds = on; }
   // True until the lines a Relayout builds are all shown. Meanwhile whoever owns the control must
   // not change the chunk list or the modes; commands over the whole text wait for the end.
-  bool Building() const { return FBuilding || FBuildTask.Running(); }
+  bool Building() const { return FBuildTask.Running(); }
   // The share of a background build done, in percent.
   int BuildPercent() const { return FBuildPercent; }
   // Ends a background build under way: no lines are shown, the commands that waited for it are
@@ -253,6 +253,10 @@ private:
   struct Column;     // one column of a line being painted
 
   int LineCount() const { return FModel.LineCount(); }
+  // The lines shown are a part of the text while its whole build runs.
+  bool ShowsPart() const { return FPending.has_value(); }
+  // Below this much text a build, a search or a copy takes a few milliseconds: done in place.
+  static constexpr std::int64_t kWorkInPlaceBytes = std::int64_t{1} << 20;
 
   // cells of UTF-8 lines (outside UTF-8 and in the hex layout a cell is a byte column)
   bool CellMode() const;
@@ -385,13 +389,12 @@ private:
   QPoint FMousePos;             // last known pointer position, in client coordinates
   QRect FCaretRect;             // where UpdateCaretPos put the caret
   bool FRelayoutPosted = false; // a relayout for a new width waits in the event queue
-  bool FBuilding = false;       // Relayout is building the lines
   bool FBuiltLfBreaks = false;  // the line-end rule of the lines built last
 
-  // The background build: the lines shown meanwhile are a part (FPartial) laid out around the
-  // top; FPartialShown is where its top and caret were put, to tell whether the user moved.
+  // The background build: the lines shown meanwhile are a part laid out around the top (while
+  // FPending holds the relayout under way); FPartialShown is where its top and caret were put,
+  // to tell whether the user moved.
   bool FBackgroundBuilds = false;
-  bool FPartial = false;
   std::optional<TRelayout> FPending;
   struct {
     int Top = 0;

@@ -158,7 +158,7 @@ void TVMemo::OnVertAction(int action) {
     top += FVisibleLines;
     break;
   case QAbstractSlider::SliderMove:
-    if (FPartial)
+    if (ShowsPart())
       return; // the bar still measures the whole text, the lines are a part of it
     top = bar->sliderPosition();
     break;

@@ -111,8 +111,6 @@ std::int32_t TVMemo::WrapWidth() const {
 
 namespace {
 
-// Below this much text a whole build takes a few milliseconds: it is done at once, in place.
-constexpr std::int64_t kBuildInPlaceBytes = std::int64_t{1} << 20;
 // How far back a view looks for the start of the text line at its top. A longer line is laid out
 // from the top itself until the whole build has placed its wrap points.
 constexpr std::int64_t kLineStartReach = std::int64_t{256} << 10;
@@ -123,7 +121,7 @@ void TVMemo::Relayout() {
   if (FUpdateLock != 0)
     return;
   const std::optional<TRelayout> plan = PlanRelayout();
-  if (plan && FBackgroundBuilds && FModel.TextBytes() > kBuildInPlaceBytes) {
+  if (plan && FBackgroundBuilds && FModel.TextBytes() > kWorkInPlaceBytes) {
     ShowSomeLines(*plan);
     BuildInBackground(*plan);
     return;
@@ -135,12 +133,6 @@ void TVMemo::Relayout() {
 }
 
 void TVMemo::BuildAll(const TRelayout &plan) {
-  // The lock keeps a size message during the build from starting another one.
-  struct Building {
-    TVMemo &memo;
-    Building(TVMemo &m) : memo(m) { ++memo.FUpdateLock, memo.FBuilding = true; }
-    ~Building() { --memo.FUpdateLock, memo.FBuilding = false; }
-  } building{*this};
   TWaitCursor wait;
   FModel.BuildLines(plan.Width, FHexMode);
   ShowLines(plan);
@@ -151,7 +143,7 @@ std::pair<std::int64_t, std::int64_t> TVMemo::TopAndCaretOffsets() const {
   std::int64_t caret =
       FModel.PositionToOffset(FCaretCol, FCaretLine, FLayoutMode == lmHex && FCaretInHex);
   // Over a part of the lines, the places wanted when it was laid out stand until the user moves.
-  if (FPartial && FPending) {
+  if (ShowsPart()) {
     if (FTopLine == FPartialShown.Top)
       top = FPending->TopOffset;
     if (Caret() == FPartialShown.Caret)
@@ -165,12 +157,11 @@ std::optional<TVMemo::TRelayout> TVMemo::PlanRelayout() {
   FTextTask.Stop();  // a search or copy over the lines about to go
   FBuildTask.Stop(); // a build for an older width or mode
   FBuilt.reset();
-  if (!FPartial) // a part's line numbers are its own
+  if (!ShowsPart()) // a part's line numbers are its own
     FSavedTops[FLayoutMode] = {FTopLine, topOffset};
   if (FModel.LfBreaks() != FBuiltLfBreaks)
     ForgetSavedTops(); // their line numbers count the lines of the other rule
   FBuiltLfBreaks = FModel.LfBreaks();
-  FPartial = false;
   FPending.reset();
 
   DisposeLines();
@@ -247,7 +238,6 @@ void TVMemo::ShowSomeLines(const TRelayout &plan) {
   FCaretLine = caretShown ? caret.Line : FTopLine;
   FVisibleLines = screen;
   FLayoutMode = plan.Mode;
-  FPartial = true;
   FPending = plan;
   FPartialShown = {FTopLine, Caret()};
   UpdateScrollBars();
@@ -278,7 +268,6 @@ void TVMemo::BuildInBackground(const TRelayout &plan) {
 void TVMemo::LinesBuilt(std::exception_ptr failure) {
   TRelayout plan = *FPending;
   std::tie(plan.TopOffset, plan.CaretOffset) = TopAndCaretOffsets();
-  FPartial = false;
   FPending.reset();
   FModel.TakeLines(std::move(*FBuilt));
   FBuilt.reset();
@@ -295,7 +284,6 @@ void TVMemo::StopBuilding() {
   FBuildTask.Stop();
   FBuilt.reset();
   FAfterBuild.clear();
-  FPartial = false;
   FPending.reset();
   FModel.Clear();
   ForgetSavedTops();
@@ -316,7 +304,7 @@ void TVMemo::RunWaitingCommands() {
 
 void TVMemo::DisposeLines() {
   // Freeing the lines of a gigabyte takes longer than a resize may: a thread of its own does it.
-  if (FModel.LineStorageBytes() < kBuildInPlaceBytes) {
+  if (FModel.LineStorageBytes() < kWorkInPlaceBytes) {
     FModel.Clear();
     return;
   }
@@ -343,7 +331,7 @@ void TVMemo::UpdateScrollBars() {
     FTopLine = std::max(0, count - FVisibleLines);
     ForgetSavedTops();
   }
-  if (!FPartial) { // over a part the bar keeps the whole text's range until its count is known
+  if (!ShowsPart()) { // over a part the bar keeps the whole text's range until its count is known
     QScrollBar *vert = verticalScrollBar();
     vert->setRange(0, std::max(0, count - page));
     vert->setPageStep(std::max(1, page));

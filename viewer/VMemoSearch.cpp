@@ -14,8 +14,6 @@
 namespace {
 
 constexpr std::size_t kStopEvery = std::size_t{1} << 20; // bytes between looks at a stop
-// Below this much text a search or a copy takes a few milliseconds: it is done at once.
-constexpr std::int64_t kTextWorkInPlaceBytes = std::int64_t{1} << 20;
 
 bool Stopped(const std::stop_token &stop, std::size_t i) {
   return i % kStopEvery == 0 && stop.stop_requested();
@@ -177,10 +175,10 @@ void TVMemo::FindNext(const QString &extra) {
                            : search->Kind == skPlain ? FSearchText
                                                      : FSearchTextUpper;
     search->Request.Pattern = search->Pattern;
-    search->Request.Stop = &stop;
+    search->Request.Stop = stop;
     search->Hit = FindOccurrence(search->Request);
   };
-  if (FModel.TextBytes() <= kTextWorkInPlaceBytes) {
+  if (FModel.TextBytes() <= kWorkInPlaceBytes) {
     TWaitCursor wait;
     find({});
     ShowFound(*search);
@@ -297,7 +295,7 @@ void TVMemo::CopyToClipboard() {
     if (!text->isEmpty())
       CopyText(*text);
   };
-  if (bytes <= kTextWorkInPlaceBytes) {
+  if (bytes <= kWorkInPlaceBytes) {
     copy({});
     done();
     return;

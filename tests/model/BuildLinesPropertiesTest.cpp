@@ -143,8 +143,8 @@ TEST_F(BuildLinesProperties, SomeLinesFromAnyLineStartAreThoseOfTheWholeBuild) {
     const std::vector<RefLine> whole = LinesOf(model);
 
     model.FUpdatedKind = kUpdated;
-    TVLineModel &some = *model.EmptyCopy().release();
-    const std::unique_ptr<TVLineModel> owner(&some);
+    const std::unique_ptr<TVLineModel> copy = model.EmptyCopy();
+    TVLineModel &some = *copy;
     for (std::size_t first = 0; first < whole.size(); ++first) {
       const int count = 1 + static_cast<int>(rng() % 4);
       some.Clear();

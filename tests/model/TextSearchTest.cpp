@@ -40,8 +40,7 @@ TEST(TextSearch, AStopRequestFindsNothing) {
   const std::string text = std::string(3u << 20, 'a') + "needle";
   std::stop_source stop;
   TSearchRequest request{text, "needle", 0, true};
-  const std::stop_token token = stop.get_token();
-  request.Stop = &token;
+  request.Stop = stop.get_token();
   EXPECT_EQ(FindOccurrence(request), text.size() - 6);
   stop.request_stop();
   EXPECT_EQ(FindOccurrence(request), std::nullopt);
