@@ -11,7 +11,7 @@ EXAMPLE      = examples/setup-new.txt examples/setup-old.txt
 # warnings.
 CMAKE_FLAGS  = -G Ninja -DDORIX_WERROR=ON
 
-.PHONY: all deps build run test test-asan fuzz bench screenshots clean
+.PHONY: all deps build run test test-asan fuzz bench screenshots install deb clean
 
 all: build
 
@@ -42,6 +42,16 @@ test: build
 screenshots: build
 	$(BUILD)/tests/screenshots/screenshots $(BUILD)/screenshots
 	scripts/html-screenshot.sh $(BUILD)
+
+# Installs the programs, help file, menu entry, icons, metadata, manual pages and completion
+# under PREFIX (inside DESTDIR when given, for packaging).
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX) --strip
+
+# A Debian package of the same files under /usr, in $(BUILD)/: dorix_VERSION_ARCH.deb.
+deb: build
+	cd $(BUILD) && cpack -G DEB
 
 $(BUILD_ASAN)/build.ninja:
 	cmake -S . -B $(BUILD_ASAN) $(CMAKE_FLAGS) -DDORIX_TESTS=ON -DDORIX_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug

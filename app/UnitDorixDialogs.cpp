@@ -3,6 +3,7 @@
 
 #include "FormDorixCfgUnit.h"
 #include "FormDorixOpenUnit.h"
+#include "HelpFile.h"
 #include "UnitDorixAbout.h"
 
 #include <QCheckBox>
@@ -77,7 +78,7 @@ void TfrmDorix::mmFormatPropClick() {
 }
 
 QStringList TfrmDorix::HelpCommand(const QString &topic, QString &path) const {
-  const QString file = QCoreApplication::applicationDirPath() + QStringLiteral("/dorix.chm");
+  const QString file = FindHelpFile(QCoreApplication::applicationDirPath());
   path = topic.isEmpty() ? file : file + QStringLiteral("::") + topic;
 #ifdef Q_OS_WIN
   return {QStringLiteral("hh.exe"), path};

@@ -43,6 +43,19 @@ void WriteMerged(std::ostream &out, const TVKindStringList &pieces, bool colour)
   }
 }
 
+void WriteGitDiff(std::ostream &out, const TGitFilePair &pair, const TVKindStringList &pieces,
+                  bool colour, std::string_view outcome) {
+  const char *bold = colour ? "\x1b[1m" : "", *plain = colour ? "\x1b[m" : "";
+  out << bold << "diff --dorix a/" << pair.OldPath << " b/" << pair.NewPath << plain << '\n';
+  WriteMerged(out, pieces, colour);
+  std::int32_t last = pieces.Count() - 1;
+  while (last >= 0 && pieces.Text(last).empty())
+    --last;
+  if (last >= 0 && !pieces.Text(last).ends_with('\n'))
+    out << '\n';
+  out << outcome << '\n';
+}
+
 void WriteChunks(std::ostream &out, const TVKindStringList &pieces) {
   for (int i = 0; i < pieces.Count(); ++i)
     out << pieces.GetKind(i) << '\t' << pieces.Text(i).size() << '\n';

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "CharacterPieces.h"
+#include "GitExternalDiff.h"
 #include "LineModel.h"
 
 #include <ostream>
@@ -9,6 +10,11 @@
 // Every entry in order: Inserted and Deleted text either coloured like the viewer's default
 // styles (24-bit terminal colours) or marked {+ +} and [- -].
 void WriteMerged(std::ostream &out, const TVKindStringList &pieces, bool colour);
+
+// The merged text of one file of git's diff, under a header naming it and followed by the
+// verdict, on the output alone so that git's pager shows them together.
+void WriteGitDiff(std::ostream &out, const TGitFilePair &pair, const TVKindStringList &pieces,
+                  bool colour, std::string_view outcome);
 
 // One line per entry: kind, TAB, length in bytes.
 void WriteChunks(std::ostream &out, const TVKindStringList &pieces);

@@ -3,6 +3,7 @@
 #include "CompareStatus.h"
 #include "Encoding.h"
 #include "FileText.h"
+#include "GitExternalDiff.h"
 #include "HtmlPage.h"
 #include "LineModel.h"
 #include "MappedFile.h"
@@ -12,8 +13,10 @@
 
 #include <charconv>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <memory>
 #include <new>
 #include <optional>
 #include <string>
@@ -29,10 +32,14 @@ constexpr int kSame = 0, kDiffer = 1, kTrouble = 2;
 
 const char kUsage[] =
     "usage: dorix-diff [--chunks | --stats] [--color=auto|always|never] [--encoding=E]\n"
-    "                  [--] FIRST SECOND\n"
+    "                  [--old-first] [--] FIRST SECOND\n"
     "       dorix-diff --lines | --html [--width=N] [--hex] [--view=both|new|old]\n"
     "                  [--line-ends=auto|cr|lf] [--] FIRST SECOND\n"
-    "  FIRST is the new version, SECOND the old one.\n"
+    "       dorix-diff PATH OLD-FILE OLD-HEX OLD-MODE NEW-FILE NEW-HEX NEW-MODE\n"
+    "  FIRST is the new version, SECOND the old one; --old-first turns that round.\n"
+    "  Given the seven arguments of git's external diff (GIT_EXTERNAL_DIFF), the merged text\n"
+    "  of NEW-FILE against OLD-FILE under a header naming PATH, with the verdict, on standard\n"
+    "  output; the exit status is then 0 whether or not the files differ.\n"
     "  (default)  the merged text; new-only text {+marked+}, old-only text [-marked-]\n"
     "  --chunks   one line per piece: kind (0 both, 1 only FIRST, 2 only SECOND), TAB, length\n"
     "  --stats    EqualChars FirstChars SecondChars EqualChunks FirstChunks SecondChunks\n"
@@ -50,6 +57,8 @@ const char kUsage[] =
     "             its byte order mark, or both are valid UTF-8 with a byte above 127.\n"
     "Exit status: 0 identical, 1 different, 2 trouble or stopped (SIGINT, SIGTERM).\n";
 
+const char kVersion[] = "dorix-diff " DORIX_VERSION "\n";
+
 // How the display lines of --lines and --html are laid out.
 struct LineLayout {
   std::optional<std::int32_t> width; // none: no wrapping
@@ -64,7 +73,8 @@ struct Options {
   Colour colour = Colour::Auto;
   LineLayout layout;
   TVEncoding encoding = TVEncoding::Auto;
-  std::vector<std::string> files;
+  std::vector<std::string> files;  // the new version first
+  std::optional<TGitFilePair> git; // run by git as its external diff
 };
 
 // A whole positive number that fits a display line's width.
@@ -127,13 +137,15 @@ bool ParseLayoutOption(const std::string &arg, LineLayout &layout) {
 }
 
 bool ParseArguments(int argc, char **argv, Options &options) {
-  bool optionsEnd = false;
+  bool optionsEnd = false, oldFirst = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (optionsEnd || arg.size() < 2 || arg[0] != '-')
       options.files.push_back(arg);
     else if (arg == "--")
       optionsEnd = true;
+    else if (arg == "--old-first")
+      oldFirst = true;
     else if (arg == "--chunks")
       options.format = Format::Chunks;
     else if (arg == "--stats")
@@ -164,10 +176,20 @@ bool ParseArguments(int argc, char **argv, Options &options) {
     std::cerr << "dorix-diff: --width, --hex, --view and --line-ends go with --lines or --html\n";
     return false;
   }
+  options.git = GitExternalDiffPair(options.files);
+  if (options.git) {
+    if (options.format != Format::Merged) {
+      std::cerr << "dorix-diff: as git's external diff only the merged text is written\n";
+      return false;
+    }
+    options.files = {options.git->NewFile, options.git->OldFile};
+  }
   if (options.files.size() != 2) {
     std::cerr << "dorix-diff: expected two files, got " << options.files.size() << '\n';
     return false;
   }
+  if (oldFirst)
+    std::swap(options.files[0], options.files[1]);
   return true;
 }
 
@@ -198,10 +220,25 @@ THtmlPage HtmlPage(const Options &options, const TVPieceCounts &c, std::string_v
   return page;
 }
 
+// Colour on a terminal, and on the pager git starts for its own output.
+bool UseColour(Colour colour) {
+  if (colour != Colour::Auto)
+    return colour == Colour::Always;
+  const char *gitPager = std::getenv("GIT_PAGER_IN_USE");
+  return ::isatty(STDOUT_FILENO) || (gitPager && std::string_view(gitPager) == "true");
+}
+
 // Names a file that could not be read, or changed while it was, on standard error.
 int Trouble(const std::string &name, const TLoadStatus &file) {
   std::cerr << "dorix-diff: " << LoadErrorMessage(name, file) << '\n';
   return kTrouble;
+}
+
+// A compared file; git's /dev/null, the side of an added or deleted file, is an empty text.
+std::unique_ptr<TMappedFile> MapFile(const Options &options, const std::string &name) {
+  if (options.git && name == "/dev/null")
+    return std::make_unique<TMappedFile>();
+  return std::make_unique<TMappedFile>(name);
 }
 
 int Stopped() {
@@ -212,10 +249,12 @@ int Stopped() {
 int Compare(const Options &options, TStopSignals &signals) {
   const std::stop_token stop = signals.Token();
   // The files are mapped, not copied: the comparison is done and written before they close.
-  TMappedFile first(options.files[0]);
+  const auto firstFile = MapFile(options, options.files[0]);
+  TMappedFile &first = *firstFile;
   if (!first.Ok())
     return Trouble(options.files[0], first);
-  TMappedFile second(options.files[1]);
+  const auto secondFile = MapFile(options, options.files[1]);
+  TMappedFile &second = *secondFile;
   if (!second.Ok())
     return Trouble(options.files[1], second);
   const bool firstEmpty = first.Text().empty(), secondEmpty = second.Text().empty();
@@ -270,14 +309,15 @@ int Compare(const Options &options, TStopSignals &signals) {
     WriteCounters(std::cout, counts);
     std::cout << outcome << '\n';
     break;
-  case Format::Merged: {
-    const bool colour = options.colour == Colour::Always ||
-                        (options.colour == Colour::Auto && ::isatty(STDOUT_FILENO));
-    WriteMerged(std::cout, pieces, colour);
-    std::cout.flush();
-    std::cerr << outcome << '\n';
+  case Format::Merged:
+    if (options.git)
+      WriteGitDiff(std::cout, *options.git, pieces, UseColour(options.colour), outcome);
+    else {
+      WriteMerged(std::cout, pieces, UseColour(options.colour));
+      std::cout.flush();
+      std::cerr << outcome << '\n';
+    }
     break;
-  }
   }
   std::cout.flush();
   if (!std::cout) {
@@ -291,7 +331,8 @@ int Compare(const Options &options, TStopSignals &signals) {
     return Trouble(options.files[0], first);
   if (!second.ConfirmUnchanged())
     return Trouble(options.files[1], second);
-  return same ? kSame : kDiffer;
+  // Git stops at the first path whose external diff fails, so a difference is no failure there.
+  return same || options.git ? kSame : kDiffer;
 }
 
 } // namespace
@@ -300,6 +341,10 @@ int main(int argc, char **argv) {
   std::ios::sync_with_stdio(false);
   if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
     std::cout << kUsage;
+    return kSame;
+  }
+  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+    std::cout << kVersion;
     return kSame;
   }
   Options options;

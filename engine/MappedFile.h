@@ -13,6 +13,9 @@ public:
   // Maps the file read-only, after the same checks LoadFileText makes. On failure the status
   // says why and Text is empty.
   explicit TMappedFile(const std::string &fileName);
+  // No file at all, read as an empty text: the side git names /dev/null for a file that is
+  // added or deleted.
+  TMappedFile() = default;
   TMappedFile(const TMappedFile &) = delete;
   TMappedFile &operator=(const TMappedFile &) = delete;
   ~TMappedFile();

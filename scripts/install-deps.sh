@@ -12,6 +12,8 @@ packages=(
   fp-utils
   clang libclang-rt-14-dev
   diffutils git
+  qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n librsvg2-bin
+  desktop-file-utils appstream dpkg-dev
   "$@"
 )
 

@@ -1,0 +1,12 @@
+#include "HelpFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+QString FindHelpFile(const QString &programDir) {
+  const QDir dir(programDir);
+  const QString beside = dir.filePath(QStringLiteral("dorix.chm"));
+  const QString installed =
+      QDir::cleanPath(dir.filePath(QStringLiteral("../share/dorix/dorix.chm")));
+  return !QFileInfo::exists(beside) && QFileInfo::exists(installed) ? installed : beside;
+}

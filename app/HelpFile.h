@@ -1,0 +1,9 @@
+// Where the help file is: beside the program in a build tree, under share/dorix once installed.
+#pragma once
+
+#include <QString>
+
+// The help file for a program in programDir: the first of programDir/dorix.chm and
+// programDir/../share/dorix/dorix.chm that exists, else the first (named in the message that it
+// cannot be opened).
+QString FindHelpFile(const QString &programDir);
