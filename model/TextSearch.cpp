@@ -3,42 +3,17 @@
 #include "Cells.h"
 #include "CodePages.h"
 #include "Encoding.h"
+#include "Words.h"
 
 #include <algorithm>
 
 namespace {
 
-// A letter or digit outside ASCII, as far as words go: everything but the punctuation, symbol
-// and space blocks of the first plane.
-bool IsWordCodePoint(std::uint32_t cp) {
-  if (cp < 0x80)
-    return (cp >= '0' && cp <= '9') || ((cp | 0x20) >= 'a' && (cp | 0x20) <= 'z');
-  const bool punctuation = cp < 0xC0 || cp == 0xD7 || cp == 0xF7 ||
-                           (cp >= 0x2000 && cp <= 0x2BFF) || (cp >= 0x3000 && cp <= 0x303F) ||
-                           (cp >= 0xFE30 && cp <= 0xFE4F) || (cp >= 0xFF00 && cp <= 0xFF0F) ||
-                           cp == 0xFFFD;
-  return !punctuation;
-}
-
-// The character that ends before p, going back over at most three continuation bytes.
-bool WordCharacterBefore(std::string_view text, std::size_t p) {
-  std::size_t start = p - 1;
-  while (start > 0 && p - start < 4 && IsUtf8Continuation(static_cast<unsigned char>(text[start])))
-    --start;
-  const TVCharacter c = Utf8CharacterAt(text, start);
-  return c.Valid && start + c.Bytes == p && IsWordCodePoint(c.CodePoint);
-}
-
 bool WholeWordAt(std::string_view text, std::size_t p, std::size_t n, const TSearchRequest &r) {
-  if (r.Utf8) {
-    const bool before = p > 0 && WordCharacterBefore(text, p);
-    const bool after = p + n < text.size() && Utf8CharacterAt(text, p + n).Valid &&
-                       IsWordCodePoint(Utf8CharacterAt(text, p + n).CodePoint);
-    return !before && !after;
-  }
-  const bool before = p == 0 || !IsAlphaNumericIn(text[p - 1], r.CodePage);
-  const bool after = p + n >= text.size() || !IsAlphaNumericIn(text[p + n], r.CodePage);
-  return before && after;
+  const TVWordRule rule{r.Utf8, r.CodePage};
+  const bool before = p > 0 && WordCharacterBefore(text, p, rule);
+  const bool after = p + n < text.size() && WordCharacterAt(text, p + n, rule);
+  return !before && !after;
 }
 
 } // namespace

@@ -168,6 +168,8 @@ public:
   void ClearSelection() { FSelection.reset(); }
   void SelectAll();
   void DragTo();
+  // A double click's selection: the word under the caret, or the one character there.
+  void SelectWordAtCaret();
 
   // --- difference navigation ---
   void PrevBand() { StepBand(true); }

@@ -2,6 +2,8 @@
 // keyboard focus.
 #include "VMemo.h"
 
+#include "Words.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -234,8 +236,25 @@ void TVMemo::mousePressEvent(QMouseEvent *event) {
 }
 
 void TVMemo::mouseDoubleClickEvent(QMouseEvent *event) {
-  if (event->button() == Qt::LeftButton)
-    MousePress(event->position().toPoint());
+  if (event->button() != Qt::LeftButton)
+    return;
+  MousePress(event->position().toPoint());
+  if (FHexMode || !FDragging || FCaretLine >= LineCount())
+    return; // the hex layout's columns and the gutter keep the single click's behaviour
+  SelectWordAtCaret();
+}
+
+void TVMemo::SelectWordAtCaret() {
+  const std::string text = FModel.GetLineText(FCaretLine);
+  const TVWordRule rule{FModel.TextForm().Utf8, FCodePage};
+  const TVByteSpan word = WordAround(text, static_cast<std::size_t>(FCaretCol), rule);
+  if (word.Start == word.End)
+    return; // past the end of the line: the caret stays where the click put it
+  StartSelection(static_cast<std::int32_t>(word.Start), FCaretLine, CaretPane());
+  FCaretCol = static_cast<std::int32_t>(word.End);
+  ExtendSelection(FCaretCol, FCaretLine);
+  UpdateCaretPos();
+  viewport()->update();
 }
 
 void TVMemo::mouseMoveEvent(QMouseEvent *event) {

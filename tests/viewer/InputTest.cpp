@@ -315,3 +315,49 @@ TEST_F(Input, PointerIsAnIBeamOverTheTextAndAnArrowOverTheGutter) {
 }
 
 } // namespace
+
+// A double click selects the word under the pointer: letters and digits of the code page in
+// force, whole UTF-8 characters; the caret goes to the word's end.
+TEST_F(Input, DoubleClickSelectsTheWordUnderThePointer) {
+  // "счетчик2" in Windows-1251; then "ab" "і" "cd", whose 0xB3 is a box-drawing line in DOS.
+  Add(kEqual, "int \xF1\xF7\xE5\xF2\xF7\xE8\xEA"
+              "2 = 0;\r\nab\xB3"
+              "cd");
+  Layout(false);
+  Focus();
+  auto doubleClick = [&](int column, int line = 0) {
+    const int x = memo->GutterWidth() + memo->HalfCharWidth() + column * memo->CharWidth() + 2;
+    QTest::mouseDClick(memo->viewport(), Qt::LeftButton, {},
+                       QPoint(x, line * memo->LineHeight() + 3));
+  };
+  doubleClick(6);
+  ASSERT_TRUE(memo->SelActive());
+  EXPECT_EQ(memo->SelStart(), (TVPosition{4, 0}));
+  EXPECT_EQ(memo->SelEnd(), (TVPosition{12, 0}));
+  EXPECT_EQ(memo->Caret(), (TVPosition{12, 0}));
+  EXPECT_EQ(memo->GetSelectedText(), "\xF1\xF7\xE5\xF2\xF7\xE8\xEA"
+                                     "2");
+  doubleClick(13); // the "=": that character alone
+  EXPECT_EQ(memo->GetSelectedText(), "=");
+  doubleClick(30); // past the line's end: nothing to select
+  EXPECT_EQ(memo->GetSelectedText(), "");
+
+  doubleClick(0, 1);
+  EXPECT_EQ(memo->GetSelectedText(), "ab\xB3"
+                                     "cd");
+  memo->SetCodePage(TCodePage::Dos866);
+  doubleClick(0, 1);
+  EXPECT_EQ(memo->GetSelectedText(), "ab");
+}
+
+TEST_F(Input, DoubleClickInUtf8SelectsWholeCharacters) {
+  Add(kEqual, "x = счётчик + 1");
+  memo->Model().SetTextForm({true, 8});
+  Layout(false);
+  Focus();
+  const int x = memo->GutterWidth() + memo->HalfCharWidth() + 7 * memo->CharWidth() + 2;
+  QTest::mouseDClick(memo->viewport(), Qt::LeftButton, {}, QPoint(x, 3));
+  EXPECT_EQ(memo->GetSelectedText(), "счётчик");
+  QTest::mouseClick(memo->viewport(), Qt::LeftButton, {}, QPoint(x, 3));
+  EXPECT_EQ(memo->GetSelectedText(), "") << "a single click still only places the caret";
+}
