@@ -42,6 +42,11 @@ void ReadBool(QSettings &store, const char *name, bool &target) {
 
 } // namespace
 
+std::unique_ptr<QSettings> OpenUserStore() {
+  return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, kOrganisation,
+                                     kApplication);
+}
+
 TSettings LoadSettings(QSettings &store, int fontSize, const QRect &placement) {
   TSettings s;
   s.FontSize = fontSize;

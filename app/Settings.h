@@ -6,6 +6,8 @@
 
 #include <QRect>
 
+#include <memory>
+
 class QSettings;
 
 struct TSettings {
@@ -32,6 +34,9 @@ struct TSettings {
 // form (the registry key Software\Morvane\Dorix on Windows, an INI file elsewhere).
 inline constexpr char kOrganisation[] = "Morvane";
 inline constexpr char kApplication[] = "Dorix";
+
+// The per-user store itself.
+std::unique_ptr<QSettings> OpenUserStore();
 
 // Starts from the defaults (font size and placement as given) and reads every value the store
 // holds. A value of the wrong type, or a style string outside the stored form, keeps its default;

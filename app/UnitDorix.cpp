@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -22,11 +23,6 @@
 #include <cmath>
 
 namespace {
-
-std::unique_ptr<QSettings> UserStore() {
-  return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, kOrganisation,
-                                     kApplication);
-}
 
 QVector<QRect> AvailableScreens() {
   QVector<QRect> screens;
@@ -42,15 +38,24 @@ static void InitImages() {
   Q_INIT_RESOURCE(images);
 }
 
+namespace {
+
+QString Caption() {
+  return QStringLiteral("Сравнение содержимого файлов");
+}
+
+} // namespace
+
 TfrmDorix::TfrmDorix(QWidget *parent) : QMainWindow(parent) {
   InitImages();
-  setWindowTitle(QStringLiteral("Сравнение содержимого файлов"));
+  setWindowTitle(Caption());
+  setAcceptDrops(true);
   QFont font(QStringLiteral("MS Sans Serif"));
   font.setPointSize(8);
   setFont(font);
   setGeometry(216, 115, 526, 447);
   ShowMessage = [this](const QString &text, const QString &detail) {
-    QMessageBox box(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Warning, Caption(), text, QMessageBox::Ok, this);
     box.setInformativeText(detail);
     box.exec();
   };
@@ -70,7 +75,7 @@ void TfrmDorix::FormCreate() {
   FCreating = true;
   FormDorixChart = std::make_unique<TFormDorixChart>();
   const int fontSize = static_cast<int>(std::lround(mm->font().pixelSize() * 72.0 / 96.0));
-  FSettings = LoadSettings(*UserStore(), fontSize, geometry());
+  FSettings = LoadSettings(*OpenUserStore(), fontSize, geometry());
   if (FSettings.FontSize < kMinFontSize || FSettings.FontSize > kMaxFontSize)
     FSettings.FontSize = fontSize; // a size no font can be drawn in keeps the default
   ChangeWrapMode(FSettings.WrapMode);
@@ -163,12 +168,24 @@ void TfrmDorix::SetActualCaption(const QString &name) {
   edActualCaption->setText(name);
   edActualCaption->setCursorPosition(0); // a long path shows its start, not its end
   FormDorixChart->SetFileCaptions(name, GetObsoleteCaption());
+  UpdateTitle();
 }
 
 void TfrmDorix::SetObsoleteCaption(const QString &name) {
   edObsoleteCaption->setText(name);
   edObsoleteCaption->setCursorPosition(0);
   FormDorixChart->SetFileCaptions(GetActualCaption(), name);
+  UpdateTitle();
+}
+
+void TfrmDorix::UpdateTitle() {
+  QStringList names;
+  for (const QString &caption : {GetActualCaption(), GetObsoleteCaption()})
+    if (!caption.isEmpty())
+      names << QFileInfo(caption).fileName();
+  setWindowTitle(names.isEmpty() ? Caption()
+                                 : names.join(QStringLiteral(" \u2194 ")) +
+                                       QStringLiteral(" \u2014 ") + Caption());
 }
 
 QString TfrmDorix::GetActualCaption() const {
@@ -337,7 +354,7 @@ void TfrmDorix::SaveSettingsNow() {
   FSettings.FormTop = placement.top();
   FSettings.FormWidth = placement.width();
   FSettings.FormHeight = placement.height();
-  SaveSettings(FSettings, *UserStore());
+  SaveSettings(FSettings, *OpenUserStore());
 }
 
 void TfrmDorix::closeEvent(QCloseEvent *event) {

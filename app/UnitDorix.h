@@ -11,6 +11,7 @@
 #include "FormDorixChartUnit.h"
 #include "HtmlPage.h"
 #include "PlatformServices.h"
+#include "RecentPairs.h"
 #include "RunInputs.h"
 #include "Settings.h"
 #include "VDiff.h"
@@ -29,10 +30,12 @@ class QAction;
 class QCheckBox;
 class QFrame;
 class QLineEdit;
+class QMimeData;
 class QMenu;
 class QProgressBar;
 class QPushButton;
 class QTabBar;
+class TFileChangeBar;
 class QToolBar;
 class QToolButton;
 class TStatusPanels;
@@ -80,6 +83,13 @@ public:
   void LayoutCaptions();
   void tsViewChange(int index);
   void btnOpenClick();
+  // Shows two files' comparison, as the open dialog, a recent pair and a drop do.
+  void OpenPair(const QString &actual, const QString &obsolete);
+  // The recent pair at index of the "Файл" menu; a pair whose file is gone is refused with a
+  // message and stays in the list.
+  void OpenRecentPair(int index);
+  void ClearRecentPairs();
+  const QList<TRecentPair> &RecentPairs() const { return FRecentPairs; }
   void mmFormatPropClick();
   void mmFileSaveHtmlClick();
   void OpenHelp(const QString &topic);
@@ -135,6 +145,9 @@ public:
   TStatusPanels *StatusBar1;
   QMenu *mmFile, *mmEdit, *mmEditGoto, *mmFormat, *mmHelp, *ppmMemo;
   QAction *mmFileOpen, *mmFileSaveHtml, *mmFileStop, *mmFileExit;
+  QAction *mmRecentSeparator, *mmRecentClear;
+  QList<QAction *> mmRecentItems; // one per pair of RecentPairs(), in its order
+  TFileChangeBar *ChangeBar;      // above the text when a compared file has changed on disk
   QAction *mmEditCopy, *mmEditSelectAll, *mmEditFind, *mmEditFindNext;
   QAction *mmDiffUp, *mmDiffDown, *mmDiffLeft, *mmDiffRight, *mmDiffHome, *mmDiffEnd;
   QAction *mmEditRefresh, *mmEditExchangeFiles;
@@ -153,6 +166,9 @@ protected:
   void closeEvent(QCloseEvent *event) override;
   void keyPressEvent(QKeyEvent *event) override;
   bool eventFilter(QObject *watched, QEvent *event) override;
+  void dragEnterEvent(QDragEnterEvent *event) override;
+  void dragMoveEvent(QDragMoveEvent *event) override;
+  void dropEvent(QDropEvent *event) override;
 
 private:
   // building the window
@@ -189,6 +205,14 @@ private:
   void SetStatusText(int panel, const QString &text);
   void StatusDoubleClick(int panel);
   void SaveSettingsNow();
+  // "new.txt ↔ old.txt — Сравнение содержимого файлов", or the caption alone.
+  void UpdateTitle();
+  // the recent pairs of the "Файл" menu
+  void BuildRecentMenu();
+  void FillRecentMenu();
+  void RememberPair();
+  // what a drop of files asks for, or a message that refuses it
+  QString DropRefusal(const QMimeData &data, QWidget *target, QStringList &files) const;
   // The page of what the viewer shows now, in the user's colours and code page.
   THtmlPage HtmlPageOfView() const;
 
@@ -208,6 +232,7 @@ private:
   // Under UTF-8, the comparison's pieces with no character split: what the viewer shows.
   std::unique_ptr<TVCharacterPieces> FPieces;
   TCompareStatus FStatus = csNotRun;
+  QList<TRecentPair> FRecentPairs;
 
   TSettings FSettings;
   bool FStartupPosted = false;

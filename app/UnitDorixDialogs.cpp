@@ -30,9 +30,13 @@ void TfrmDorix::btnOpenClick() {
   dialog.edActualPFN->setText(FRequested.ActualPFN);
   if (dialog.exec() != QDialog::Accepted)
     return;
-  ChangeObsoletePFN(TrimName(dialog.edObsoletePFN->text()));
+  OpenPair(TrimName(dialog.edActualPFN->text()), TrimName(dialog.edObsoletePFN->text()));
+}
+
+void TfrmDorix::OpenPair(const QString &actual, const QString &obsolete) {
+  ChangeObsoletePFN(obsolete);
   SetObsoleteCaption(FRequested.ObsoletePFN);
-  ChangeActualPFN(TrimName(dialog.edActualPFN->text()));
+  ChangeActualPFN(actual);
   SetActualCaption(FRequested.ActualPFN);
   CompareFiles();
   LayoutCaptions();

@@ -1,5 +1,6 @@
 // The comparison run: what changed since the last run, reading both files, the engine, the
 // statistics, the outcome, the viewer's new lines, and the progress and status texts.
+#include "FileChangeBar.h"
 #include "StatusPanels.h"
 #include "UnitDorix.h"
 
@@ -95,6 +96,7 @@ void TfrmDorix::StartComparison() {
   job->SecondKind = FStyleIndexDeleted;
   job->OnPhase = OnWorkPhase;
   FFileReads += !job->ActualName.empty() + !job->ObsoleteName.empty();
+  ChangeBar->Watch({FRunUsed.ActualPFN, FRunUsed.ObsoletePFN});
   DisposeShownText(); // the viewer is empty while the files are compared
   FStartTime = QTime::currentTime();
   FJob = job;
@@ -148,6 +150,8 @@ void TfrmDorix::ComparisonDone(std::exception_ptr failure) {
                            job->ActualLength == 0, job->ObsoleteLength == 0, FDiff->EqualChars,
                            FDiff->FirstChars, FDiff->SecondChars});
   FRunUsed.Utf8 = ActiveEncoding() == TVEncoding::Utf8; // the files decide the automatic choice
+  if (job->Failures.empty())
+    RememberPair();
   ShowRun();
 }
 

@@ -1,4 +1,5 @@
 // The main window's controls: tool bar, menus, top panel, viewer panel and status bar.
+#include "FileChangeBar.h"
 #include "StatusPanels.h"
 #include "UnitDorix.h"
 
@@ -11,6 +12,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyle>
 #include <QTabBar>
 #include <QToolBar>
@@ -106,77 +108,84 @@ void TfrmDorix::BuildToolBar() {
 
 void TfrmDorix::BuildMenus() {
   QMenuBar *bar = menuBar();
-  mmFile = bar->addMenu(QStringLiteral("Файл"));
-  mmFileOpen = Item(mmFile, QStringLiteral("Выбор файлов для сравнения"),
+  mmFile = bar->addMenu(QStringLiteral("&Файл"));
+  mmFileOpen = Item(mmFile, QStringLiteral("&Выбор файлов для сравнения"),
                     QKeySequence(Qt::CTRL | Qt::Key_O));
   mmFileSaveHtml =
-      Item(mmFile, QStringLiteral("Сохранить как HTML…"), QKeySequence(Qt::CTRL | Qt::Key_S));
+      Item(mmFile, QStringLiteral("&Сохранить как HTML…"), QKeySequence(Qt::CTRL | Qt::Key_S));
   // Ctrl+Break: the keyboard's Break is Pause with Ctrl held.
-  mmFileStop = Item(mmFile, QStringLiteral("Остановить"), QKeySequence(Qt::CTRL | Qt::Key_Pause));
+  mmFileStop = Item(mmFile, QStringLiteral("&Остановить"), QKeySequence(Qt::CTRL | Qt::Key_Pause));
   mmFileStop->setIcon(style()->standardIcon(QStyle::SP_BrowserStop));
   mmFileStop->setEnabled(false);
   connect(mmFileStop, &QAction::triggered, this, &TfrmDorix::StopRun);
+  BuildRecentMenu();
   mmFile->addSeparator();
-  mmFileExit = Item(mmFile, QStringLiteral("Выход"), QKeySequence(Qt::Key_Escape));
+  mmFileExit = Item(mmFile, QStringLiteral("В&ыход"), QKeySequence(Qt::Key_Escape));
 
-  mmEdit = bar->addMenu(QStringLiteral("Правка"));
-  mmEditCopy = Item(mmEdit, QStringLiteral("Копировать"), QKeySequence(Qt::CTRL | Qt::Key_C));
+  mmEdit = bar->addMenu(QStringLiteral("&Правка"));
+  mmEditCopy = Item(mmEdit, QStringLiteral("&Копировать"), QKeySequence(Qt::CTRL | Qt::Key_C));
   mmEditSelectAll =
-      Item(mmEdit, QStringLiteral("Выделить все"), QKeySequence(Qt::CTRL | Qt::Key_A));
+      Item(mmEdit, QStringLiteral("&Выделить все"), QKeySequence(Qt::CTRL | Qt::Key_A));
   mmEdit->addSeparator();
-  mmEditFind = Item(mmEdit, QStringLiteral("Найти..."), QKeySequence(Qt::CTRL | Qt::Key_F));
-  mmEditFindNext = Item(mmEdit, QStringLiteral("Найти далее"), QKeySequence(Qt::Key_F3));
-  mmEditGoto = mmEdit->addMenu(QStringLiteral("Переход"));
+  mmEditFind = Item(mmEdit, QStringLiteral("&Найти..."), QKeySequence(Qt::CTRL | Qt::Key_F));
+  mmEditFindNext = Item(mmEdit, QStringLiteral("Найти &далее"), QKeySequence(Qt::Key_F3));
+  mmEditGoto = mmEdit->addMenu(QStringLiteral("&Переход"));
   mmDiffUp =
-      Item(mmEditGoto, QStringLiteral("Предыдущая полоса"), QKeySequence(Qt::ALT | Qt::Key_Up));
+      Item(mmEditGoto, QStringLiteral("&Предыдущая полоса"), QKeySequence(Qt::ALT | Qt::Key_Up));
   mmDiffDown =
-      Item(mmEditGoto, QStringLiteral("Следующая полоса"), QKeySequence(Qt::ALT | Qt::Key_Down));
+      Item(mmEditGoto, QStringLiteral("&Следующая полоса"), QKeySequence(Qt::ALT | Qt::Key_Down));
   mmEditGoto->addSeparator();
-  mmDiffLeft =
-      Item(mmEditGoto, QStringLiteral("Предыдущее различие"), QKeySequence(Qt::ALT | Qt::Key_Left));
-  mmDiffRight =
-      Item(mmEditGoto, QStringLiteral("Следующее различие"), QKeySequence(Qt::ALT | Qt::Key_Right));
+  mmDiffLeft = Item(mmEditGoto, QStringLiteral("П&редыдущее различие"),
+                    QKeySequence(Qt::ALT | Qt::Key_Left));
+  mmDiffRight = Item(mmEditGoto, QStringLiteral("С&ледующее различие"),
+                     QKeySequence(Qt::ALT | Qt::Key_Right));
   mmEditGoto->addSeparator();
-  mmDiffHome = Item(mmEditGoto, QStringLiteral("Крайнее левое различие"),
+  mmDiffHome = Item(mmEditGoto, QStringLiteral("&Крайнее левое различие"),
                     QKeySequence(Qt::ALT | Qt::Key_Home));
-  mmDiffEnd = Item(mmEditGoto, QStringLiteral("Крайнее правое различие"),
+  mmDiffEnd = Item(mmEditGoto, QStringLiteral("Крайнее пра&вое различие"),
                    QKeySequence(Qt::ALT | Qt::Key_End));
   mmEdit->addSeparator();
-  mmEditRefresh = Item(mmEdit, QStringLiteral("Обновить"), QKeySequence(Qt::Key_F5));
-  mmEditExchangeFiles = Item(mmEdit, QStringLiteral("Обменять файлы"), QKeySequence(Qt::Key_F6));
+  mmEditRefresh = Item(mmEdit, QStringLiteral("&Обновить"), QKeySequence(Qt::Key_F5));
+  mmEditExchangeFiles = Item(mmEdit, QStringLiteral("Обменять &файлы"), QKeySequence(Qt::Key_F6));
 
-  mmFormat = bar->addMenu(QStringLiteral("Вид"));
-  mmFormatWrap = Item(mmFormat, QStringLiteral("Автоперенос строк"), QKeySequence(Qt::Key_F2));
-  mmFormatDOS = Item(mmFormat, QStringLiteral("Кодировка DOS"), QKeySequence(Qt::Key_F8));
-  mmFormatHex = Item(mmFormat, QStringLiteral("Шестнадцатеричный вид"), QKeySequence(Qt::Key_F4));
+  mmFormat = bar->addMenu(QStringLiteral("&Вид"));
+  mmFormatWrap = Item(mmFormat, QStringLiteral("&Автоперенос строк"), QKeySequence(Qt::Key_F2));
+  mmFormatDOS = Item(mmFormat, QStringLiteral("Кодировка &DOS"), QKeySequence(Qt::Key_F8));
+  mmFormatHex = Item(mmFormat, QStringLiteral("&Шестнадцатеричный вид"), QKeySequence(Qt::Key_F4));
   for (QAction *a : {mmFormatWrap, mmFormatDOS, mmFormatHex})
     a->setCheckable(true);
-  mmFormatLineEnds = mmFormat->addMenu(QStringLiteral("Концы строк"));
-  mmLineEndsAuto = Item(mmFormatLineEnds, QStringLiteral("Авто"));
-  mmLineEndsCR = Item(mmFormatLineEnds, QStringLiteral("CR и CR LF"));
-  mmLineEndsLF = Item(mmFormatLineEnds, QStringLiteral("LF, CR и CR LF"));
+  mmFormatLineEnds = mmFormat->addMenu(QStringLiteral("&Концы строк"));
+  mmLineEndsAuto = Item(mmFormatLineEnds, QStringLiteral("&Авто"));
+  mmLineEndsCR = Item(mmFormatLineEnds, QStringLiteral("&CR и CR LF"));
+  mmLineEndsLF = Item(mmFormatLineEnds, QStringLiteral("&LF, CR и CR LF"));
   RadioItems({mmLineEndsAuto, mmLineEndsCR, mmLineEndsLF});
-  mmFormatEncoding = mmFormat->addMenu(QStringLiteral("Кодировка"));
-  mmEncodingAuto = Item(mmFormatEncoding, QStringLiteral("Авто"));
-  mmEncodingUtf8 = Item(mmFormatEncoding, QStringLiteral("UTF-8"));
-  mmEncodingWindows = Item(mmFormatEncoding, QStringLiteral("Windows-1251"));
-  mmEncodingDos = Item(mmFormatEncoding, QStringLiteral("DOS (866)"));
-  mmEncodingKoi8 = Item(mmFormatEncoding, QStringLiteral("KOI8-R"));
+  mmFormatEncoding = mmFormat->addMenu(QStringLiteral("К&одировка"));
+  mmEncodingAuto = Item(mmFormatEncoding, QStringLiteral("&Авто"));
+  mmEncodingUtf8 = Item(mmFormatEncoding, QStringLiteral("&UTF-8"));
+  mmEncodingWindows = Item(mmFormatEncoding, QStringLiteral("&Windows-1251"));
+  mmEncodingDos = Item(mmFormatEncoding, QStringLiteral("&DOS (866)"));
+  mmEncodingKoi8 = Item(mmFormatEncoding, QStringLiteral("&KOI8-R"));
   RadioItems({mmEncodingAuto, mmEncodingUtf8, mmEncodingWindows, mmEncodingDos, mmEncodingKoi8});
   mmFormat->addSeparator();
-  mmFormatProp = Item(mmFormat, QStringLiteral("Настройки..."));
+  mmFormatProp = Item(mmFormat, QStringLiteral("&Настройки..."));
 
-  mmHelp = bar->addMenu(QStringLiteral("Справка"));
-  mmHelpIndex = Item(mmHelp, QStringLiteral("Вызов справки"), QKeySequence(Qt::Key_F1));
-  mmHelpMore = Item(mmHelp, QStringLiteral("Хотите большего?"));
-  mmHelpAbout = Item(mmHelp, QStringLiteral("О программе"));
+  mmHelp = bar->addMenu(QStringLiteral("&Справка"));
+  mmHelpIndex = Item(mmHelp, QStringLiteral("&Вызов справки"), QKeySequence(Qt::Key_F1));
+  mmHelpMore = Item(mmHelp, QStringLiteral("&Хотите большего?"));
+  mmHelpAbout = Item(mmHelp, QStringLiteral("&О программе"));
+
+  // F10 opens the menu bar's first menu, as on other desktop programs; Alt with a menu's
+  // underlined letter opens that menu.
+  auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+  connect(f10, &QShortcut::activated, this,
+          [this] { menuBar()->setActiveAction(mmFile->menuAction()); });
 
   // The viewer's pop-up menu shows the same shortcuts; the main menu is the one that takes them.
   ppmMemo = new QMenu(this);
-  ppmMemoCopy = Item(ppmMemo, QStringLiteral("Копировать"), QKeySequence(Qt::CTRL | Qt::Key_C));
+  ppmMemoCopy = Item(ppmMemo, QStringLiteral("&Копировать"), QKeySequence(Qt::CTRL | Qt::Key_C));
   ppmMemo->addSeparator();
   ppmMemoSelectAll =
-      Item(ppmMemo, QStringLiteral("Выделить все"), QKeySequence(Qt::CTRL | Qt::Key_A));
+      Item(ppmMemo, QStringLiteral("&Выделить все"), QKeySequence(Qt::CTRL | Qt::Key_A));
   for (QAction *a : {ppmMemoCopy, ppmMemoSelectAll})
     a->setShortcutContext(Qt::WidgetShortcut);
 
@@ -254,6 +263,7 @@ void TfrmDorix::BuildPanels() {
     e->setReadOnly(true);
     e->setFrame(false);
     e->setFocusPolicy(Qt::NoFocus);
+    e->setAcceptDrops(false); // a file dropped here is the window's to take
     e->setFixedHeight(17);
     e->setToolTip(hint);
     QPalette p = e->palette();
@@ -273,6 +283,9 @@ void TfrmDorix::BuildPanels() {
   auto *result = new QVBoxLayout(pnlResult);
   result->setContentsMargins(0, 0, 0, 0);
   result->setSpacing(0);
+  ChangeBar = new TFileChangeBar(pnlResult);
+  connect(ChangeBar, &TFileChangeBar::RefreshClicked, this, &TfrmDorix::StartupCompare);
+  result->addWidget(ChangeBar);
   mm = new TVMemo(pnlResult);
   QFont font(QStringLiteral("Courier New"));
   font.setPixelSize(13);

@@ -46,7 +46,7 @@ protected:
 TEST_F(SaveHtml, TheViewAsShownInTheFileMenu) {
   StartPair(Cp1251("общая строка\r\nновая строка\r\nконец\r\n"),
             Cp1251("общая строка\r\nконец\r\n"));
-  EXPECT_EQ(w->mmFileSaveHtml->text(), "Сохранить как HTML…");
+  EXPECT_EQ(w->mmFileSaveHtml->text(), "&Сохранить как HTML…") << "with its mnemonic";
   EXPECT_TRUE(w->mmFile->actions().contains(w->mmFileSaveHtml));
   chosen = dir.filePath("page.html");
   const QByteArray page = Save();

@@ -1,0 +1,64 @@
+// Files dropped on the main window: one on a file's caption replaces that file, two on the text
+// are the new and the old version, in the order dropped. Anything else is refused with a
+// message that says what the window takes.
+#include "UnitDorix.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QTimer>
+#include <QUrl>
+
+void TfrmDorix::dragEnterEvent(QDragEnterEvent *event) {
+  // Everything is let in: what the window cannot take is refused on the drop, with a message.
+  if (event->mimeData()->hasUrls() || event->mimeData()->hasText())
+    event->acceptProposedAction();
+}
+
+void TfrmDorix::dragMoveEvent(QDragMoveEvent *event) {
+  event->acceptProposedAction();
+}
+
+QString TfrmDorix::DropRefusal(const QMimeData &data, QWidget *target, QStringList &files) const {
+  const bool onCaption = target == edActualCaption || target == stActual ||
+                         target == edObsoleteCaption || target == stObsolete;
+  const QString what =
+      onCaption ? QStringLiteral("На имя файла можно перетащить один файл.")
+                : QStringLiteral("На текст можно перетащить два файла: сначала новую версию, "
+                                 "затем старую.");
+  for (const QUrl &url : data.urls()) {
+    if (!url.isLocalFile())
+      return what;
+    const QString name = url.toLocalFile();
+    if (QFileInfo(name).isDir())
+      return QStringLiteral("%1 - папка, а не файл.").arg(name);
+    files << name;
+  }
+  if (files.size() != (onCaption ? 1 : 2))
+    return what;
+  return {};
+}
+
+void TfrmDorix::dropEvent(QDropEvent *event) {
+  QWidget *target = childAt(event->position().toPoint());
+  QStringList files;
+  const QString refusal = DropRefusal(*event->mimeData(), target, files);
+  event->acceptProposedAction();
+  // The file manager waits until the drop returns: the message or the comparison come after.
+  QTimer::singleShot(0, this, [this, refusal, files, target] {
+    if (!refusal.isEmpty()) {
+      ShowMessage(refusal, {});
+      return;
+    }
+    ForceFullComparison(); // a file dropped again is read again
+    if (target == edActualCaption || target == stActual)
+      OpenPair(files[0], FRequested.ObsoletePFN);
+    else if (target == edObsoleteCaption || target == stObsolete)
+      OpenPair(FRequested.ActualPFN, files[0]);
+    else
+      OpenPair(files[0], files[1]);
+  });
+}

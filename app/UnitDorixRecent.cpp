@@ -1,0 +1,88 @@
+// The main window's recent pairs: the last eight pairs compared, listed in the "Файл" menu and
+// kept per user.
+#include "UnitDorix.h"
+
+#include "GreyedItems.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QMenu>
+#include <QSettings>
+
+namespace {
+
+// The first file of the pair that is no longer there, or nothing.
+QString MissingFile(const TRecentPair &pair) {
+  for (const QString &name : {pair.Actual, pair.Obsolete})
+    if (!QFileInfo(name).isFile())
+      return name;
+  return {};
+}
+
+} // namespace
+
+void TfrmDorix::BuildRecentMenu() {
+  mmRecentSeparator = mmFile->addSeparator();
+  mmRecentClear = mmFile->addAction(QStringLiteral("О&чистить список"));
+  connect(mmRecentClear, &QAction::triggered, this, &TfrmDorix::ClearRecentPairs);
+  mmFile->setToolTipsVisible(true); // the full names of a pair
+  DrawGreyedItems(*mmFile);
+  // A file can go while the window is open: the menu looks again each time it opens.
+  connect(mmFile, &QMenu::aboutToShow, this, &TfrmDorix::FillRecentMenu);
+  FRecentPairs = LoadRecentPairs(*OpenUserStore());
+  FillRecentMenu();
+}
+
+void TfrmDorix::FillRecentMenu() {
+  qDeleteAll(mmRecentItems);
+  mmRecentItems.clear();
+  for (int i = 0; i < FRecentPairs.size(); ++i) {
+    const TRecentPair &pair = FRecentPairs[i];
+    auto *item = new QAction(QStringLiteral("&%1 ").arg(i + 1) + RecentPairCaption(pair), mmFile);
+    QString tip =
+        QStringLiteral("Новая версия: %1\nСтарая версия: %2").arg(pair.Actual, pair.Obsolete);
+    const QString missing = MissingFile(pair);
+    if (!missing.isEmpty()) // greyed, but it can be chosen: it then says why it does nothing
+      tip += QStringLiteral("\nНет файла %1").arg(missing);
+    MarkGreyed(*item, !missing.isEmpty());
+    item->setToolTip(tip);
+    connect(item, &QAction::triggered, this, [this, i] { OpenRecentPair(i); });
+    mmFile->insertAction(mmRecentClear, item);
+    mmRecentItems.append(item);
+  }
+  mmRecentSeparator->setVisible(!FRecentPairs.isEmpty());
+  mmRecentClear->setVisible(!FRecentPairs.isEmpty());
+}
+
+void TfrmDorix::OpenRecentPair(int index) {
+  if (index < 0 || index >= FRecentPairs.size())
+    return;
+  const TRecentPair pair = FRecentPairs[index];
+  const QString missing = MissingFile(pair);
+  if (!missing.isEmpty()) {
+    ShowMessage(QStringLiteral("Нет файла %1").arg(missing), {});
+    FillRecentMenu();
+    return;
+  }
+  ForceFullComparison(); // chosen again: read afresh
+  OpenPair(pair.Actual, pair.Obsolete);
+}
+
+void TfrmDorix::RememberPair() {
+  if (FRunUsed.ActualPFN.isEmpty() || FRunUsed.ObsoletePFN.isEmpty())
+    return;
+  const TRecentPair pair{QFileInfo(FRunUsed.ActualPFN).absoluteFilePath(),
+                         QFileInfo(FRunUsed.ObsoletePFN).absoluteFilePath()};
+  // Another window may have added pairs since this one read the list: the store's list counts.
+  const std::unique_ptr<QSettings> store = OpenUserStore();
+  FRecentPairs = LoadRecentPairs(*store);
+  AddRecentPair(FRecentPairs, pair);
+  SaveRecentPairs(FRecentPairs, *store);
+  FillRecentMenu();
+}
+
+void TfrmDorix::ClearRecentPairs() {
+  FRecentPairs.clear();
+  SaveRecentPairs(FRecentPairs, *OpenUserStore());
+  FillRecentMenu();
+}
