@@ -31,7 +31,7 @@ TFormDorixOpen::TFormDorixOpen(const TPlatformServices &platform, QWidget *paren
   edObsoletePFN->setGeometry(16, 72, 378, 21);
   btnOpenObsolete = new QToolButton(this);
   for (QToolButton *b : {btnOpenActual, btnOpenObsolete}) {
-    b->setIcon(QIcon(QStringLiteral(":/images/browse.xpm")));
+    b->setIcon(QIcon(QStringLiteral(":/images/browse.svg")));
     b->setFocusPolicy(Qt::NoFocus);
   }
   btnOpenActual->setGeometry(393, 24, 23, 22);

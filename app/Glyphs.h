@@ -1,8 +1,10 @@
 // The 9 by 6 gutter glyphs of the three difference kinds, white where the line shows through.
+// They are drawn from shapes for the screen's scale factor (devicePixelRatio), so that they stay
+// sharp at 1.5 or 2; at 1 they are exactly the classic pixels.
 #pragma once
 
 #include <QImage>
 
-QImage MakeGlyphInserted(); // a red plus
-QImage MakeGlyphDeleted();  // a blue minus
-QImage MakeGlyphUpdated();  // two green arrowheads with a grey stroke between them
+QImage MakeGlyphInserted(qreal scale = 1); // a red plus
+QImage MakeGlyphDeleted(qreal scale = 1);  // a blue minus
+QImage MakeGlyphUpdated(qreal scale = 1);  // two green arrowheads with a grey stroke between them

@@ -88,9 +88,10 @@ void TfrmDorix::FormCreate() {
                AvailableScreens()));
   ApplyStyleColors();
 
-  FGlyphInserted = MakeGlyphInserted();
-  FGlyphDeleted = MakeGlyphDeleted();
-  FGlyphUpdated = MakeGlyphUpdated();
+  // At the scale factor of the screen the window opens on.
+  FGlyphInserted = MakeGlyphInserted(devicePixelRatioF());
+  FGlyphDeleted = MakeGlyphDeleted(devicePixelRatioF());
+  FGlyphUpdated = MakeGlyphUpdated(devicePixelRatioF());
   CreateKindFonts();
   FStyleIndexInserted =
       mm->AddStyle(&FFontInserted, FSettings.StyleInserted.BkgColor, &FGlyphInserted);

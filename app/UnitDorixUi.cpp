@@ -54,7 +54,7 @@ void TfrmDorix::BuildToolBar() {
 
   auto button = [this](const char *image, const QString &hint) {
     auto *b = new QToolButton;
-    b->setIcon(QIcon(QStringLiteral(":/images/%1.xpm").arg(QLatin1String(image))));
+    b->setIcon(QIcon(QStringLiteral(":/images/%1.svg").arg(QLatin1String(image))));
     b->setToolTip(hint);
     b->setAutoRaise(true);
     ToolBar1->addWidget(b);

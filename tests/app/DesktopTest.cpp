@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QToolButton>
 #include <QUrl>
 
 namespace {
@@ -240,6 +241,23 @@ TEST_F(Desktop, MenusOpenFromTheKeyboard) {
   ASSERT_TRUE(QTest::qWaitFor([this] { return w->mmFile->isVisible(); }, 2000));
   EXPECT_EQ(w->menuBar()->activeAction(), w->mmFile->menuAction());
   w->mmFile->close();
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Desktop, ToolBarImagesComeFromScalableDrawings) {
+  Start();
+  for (QToolButton *b :
+       {w->btnOpen, w->btnRefresh, w->btnPrevDiff, w->btnNextDiff, w->btnExch, w->btnChart}) {
+    // A 16-pixel bitmap gives no more than its 16 pixels, whatever size is asked of it.
+    for (const qreal scale : {1.0, 1.5, 2.0}) {
+      const QPixmap pixmap = b->icon().pixmap(QSize(16, 16), scale);
+      EXPECT_EQ(pixmap.size(), QSize(16, 16) * scale) << b->toolTip().toStdString();
+    }
+    EXPECT_EQ(b->icon().pixmap(QSize(64, 64)).size(), QSize(64, 64));
+  }
 }
 
 } // namespace
