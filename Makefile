@@ -11,7 +11,7 @@ EXAMPLE      = examples/setup-new.txt examples/setup-old.txt
 # warnings.
 CMAKE_FLAGS  = -G Ninja -DDORIX_WERROR=ON
 
-.PHONY: all deps build run test test-asan fuzz bench screenshots install deb clean
+.PHONY: all deps build run test test-asan fuzz bench screenshots install deb translations clean
 
 all: build
 
@@ -48,6 +48,11 @@ screenshots: build
 PREFIX ?= /usr/local
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX) --strip
+
+# Gathers new and changed texts of the window into translations/dorix_en.ts (lupdate); their
+# English forms are then written there, and the build compiles them into the program.
+translations: build
+	cmake --build $(BUILD) --target update_translations
 
 # A Debian package of the same files under /usr, in $(BUILD)/: dorix_VERSION_ARCH.deb.
 deb: build

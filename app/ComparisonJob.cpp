@@ -78,9 +78,9 @@ TComparisonJob::TLoaded TComparisonJob::Load(const std::string &name, const std:
   try {
     file = LoadFileText(name, stop);
   } catch (const std::bad_alloc &) {
-    return {{}, TLoadFailure{name, {}, {}, true}}; // the run goes on with an empty text
+    return {{}, TLoadFailure{name, {}, true}}; // the run goes on with an empty text
   }
   if (!file.Ok() && file.Error != TLoadError::Stopped)
-    return {{}, TLoadFailure{name, LoadErrorTitle(name, file), file.Reason, false}};
+    return {{}, TLoadFailure{name, file, false}};
   return {std::move(file.Text), std::nullopt};
 }

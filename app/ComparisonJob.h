@@ -6,6 +6,7 @@
 
 #include "CharacterPieces.h"
 #include "Encoding.h"
+#include "FileText.h"
 #include "VDiff.h"
 
 #include <atomic>
@@ -41,8 +42,7 @@ struct TComparisonJob {
   // --- what it hands back ---
   struct TLoadFailure {
     std::string Name;   // the file's name bytes
-    std::string Title;  // the platform's words for what failed, without the reason
-    std::string Reason; // the system's reason
+    TLoadStatus Status; // what failed, and the system's reason
     bool OutOfMemory = false;
   };
   std::vector<TLoadFailure> Failures; // in the order they happened; the run went on without

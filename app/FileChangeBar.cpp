@@ -1,5 +1,6 @@
 #include "FileChangeBar.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -18,8 +19,8 @@ TFileChangeBar::TFileChangeBar(QWidget *parent) : QFrame(parent) {
   auto *layout = new QHBoxLayout(this);
   layout->setContentsMargins(6, 2, 2, 2);
   lblMessage = new QLabel(this);
-  btnRefresh = new QPushButton(QStringLiteral("Обновить"), this);
-  btnRefresh->setToolTip(QStringLiteral("Обновить  F5"));
+  btnRefresh = new QPushButton(QCoreApplication::translate("Dorix", "Обновить"), this);
+  btnRefresh->setToolTip(QCoreApplication::translate("Dorix", "Обновить  F5"));
   btnRefresh->setFocusPolicy(Qt::NoFocus); // the text keeps the keyboard
   layout->addWidget(lblMessage, 1);
   layout->addWidget(btnRefresh);
@@ -76,10 +77,10 @@ void TFileChangeBar::Check() {
   if (changed.isEmpty())
     return;
   if (changed.size() == 2)
-    lblMessage->setText(QStringLiteral("Оба файла изменились на диске."));
+    lblMessage->setText(QCoreApplication::translate("Dorix", "Оба файла изменились на диске."));
   else
-    lblMessage->setText((gone ? QStringLiteral("Файл %1 удалён с диска.")
-                              : QStringLiteral("Файл %1 изменился на диске."))
+    lblMessage->setText((gone ? QCoreApplication::translate("Dorix", "Файл %1 удалён с диска.")
+                              : QCoreApplication::translate("Dorix", "Файл %1 изменился на диске."))
                             .arg(QFileInfo(changed[0]).fileName()));
   lblMessage->setToolTip(changed.join(QLatin1Char('\n')));
   show();

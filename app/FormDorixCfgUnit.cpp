@@ -5,6 +5,7 @@
 #include "Settings.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,41 +45,47 @@ void TUpDown::Step(int delta) {
 
 TFormDorixCfg::TFormDorixCfg(const TPlatformServices &platform, QWidget *parent)
     : QDialog(parent), FormDorixTextCfg(new TFormDorixTextCfg(platform, this)) {
-  setWindowTitle(QStringLiteral("Настройки:"));
+  setWindowTitle(QCoreApplication::translate("Dorix", "Настройки:"));
   SetDesignFont(*this);
   setGeometry(192, 114, 345, 373);
 
-  gbColor = new QGroupBox(QStringLiteral(" Цвет: "), this);
+  gbColor = new QGroupBox(QCoreApplication::translate("Dorix", " Цвет: "), this);
   gbColor->setGeometry(16, 40, 305, 201);
   auto sample = [this](const QString &text, int y) {
     auto *field = new QLineEdit(text, gbColor);
     field->setReadOnly(true);
     field->setGeometry(16, y, 177, 21);
-    auto *change = PlaceButton(gbColor, QStringLiteral("Изменить..."), 208, y, 83, 25);
+    auto *change =
+        PlaceButton(gbColor, QCoreApplication::translate("Dorix", "Изменить..."), 208, y, 83, 25);
     connect(change, &QPushButton::clicked, this, [this, field] { EditStyle(*field); });
     return std::pair{field, change};
   };
   std::tie(edColorInserted, btnChangeColorInserted) =
-      sample(QStringLiteral(" Добавленный текст"), 24);
-  std::tie(edColorDeleted, btnChangeColorDeleted) = sample(QStringLiteral(" Удаленный текст"), 56);
-  std::tie(edColorEqual, btnChangeColorEqual) = sample(QStringLiteral(" Совпадающий текст"), 88);
+      sample(QCoreApplication::translate("Dorix", " Добавленный текст"), 24);
+  std::tie(edColorDeleted, btnChangeColorDeleted) =
+      sample(QCoreApplication::translate("Dorix", " Удаленный текст"), 56);
+  std::tie(edColorEqual, btnChangeColorEqual) =
+      sample(QCoreApplication::translate("Dorix", " Совпадающий текст"), 88);
   std::tie(edColorUpdated, btnChangeColorUpdated) =
-      sample(QStringLiteral(" Изменившаяся строка"), 120);
-  btnDefaultColors = PlaceButton(gbColor, QStringLiteral("Вернуть стандартные"), 56, 160, 161, 25);
+      sample(QCoreApplication::translate("Dorix", " Изменившаяся строка"), 120);
+  btnDefaultColors = PlaceButton(
+      gbColor, QCoreApplication::translate("Dorix", "Вернуть стандартные"), 56, 160, 161, 25);
   FitChildren(*gbColor);
 
-  chkKeepFormPlace = PlaceCheckBox(this, QStringLiteral("Запоминать координаты окна при выходе"),
-                                   16, 256, 297, 17);
+  chkKeepFormPlace = PlaceCheckBox(
+      this, QCoreApplication::translate("Dorix", "Запоминать координаты окна при выходе"), 16, 256,
+      297, 17);
   chkKeepModes = PlaceCheckBox(
-      this, QStringLiteral("Запоминать режимы (Wrap, OEM, Hex) при выходе"), 16, 280, 297, 17);
+      this, QCoreApplication::translate("Dorix", "Запоминать режимы (Wrap, OEM, Hex) при выходе"),
+      16, 280, 297, 17);
   btnOk = PlaceButton(this, QStringLiteral("Ok"), 64, 304, 75, 25);
-  btnCancel = PlaceButton(this, QStringLiteral("Отказ"), 176, 304, 75, 25);
-  Label1 = PlaceLabel(this, QStringLiteral("Размер шрифта:"), 16, 16);
+  btnCancel = PlaceButton(this, QCoreApplication::translate("Dorix", "Отказ"), 176, 304, 75, 25);
+  Label1 = PlaceLabel(this, QCoreApplication::translate("Dorix", "Размер шрифта:"), 16, 16);
   edFontSize = new QLineEdit(this);
   edFontSize->setGeometry(std::max(112, Label1->geometry().right() + 6), 8, 33, 21);
   UpDownFontSize = new TUpDown(edFontSize, 0, 100, this);
   UpDownFontSize->setGeometry(edFontSize->geometry().right() + 1, 8, 15, 21);
-  lblTabWidth = PlaceLabel(this, QStringLiteral("Табуляция:"), 192, 16);
+  lblTabWidth = PlaceLabel(this, QCoreApplication::translate("Dorix", "Табуляция:"), 192, 16);
   edTabWidth = new QLineEdit(this);
   edTabWidth->setGeometry(lblTabWidth->geometry().right() + 6, 8, 33, 21);
   UpDownTabWidth = new TUpDown(edTabWidth, 1, 16, this);

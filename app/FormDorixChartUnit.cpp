@@ -2,6 +2,7 @@
 
 #include "SizeToText.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -44,7 +45,7 @@ QLabel *Swatch(QWidget *parent, const QString &text, int top) {
 } // namespace
 
 TFormDorixChart::TFormDorixChart(QWidget *parent) : QWidget(parent, Qt::Window) {
-  setWindowTitle(QStringLiteral("Дополнительная информация"));
+  setWindowTitle(QCoreApplication::translate("Dorix", "Дополнительная информация"));
   resize(543, 346);
   QFont font(QStringLiteral("MS Sans Serif"));
   font.setPointSize(8);
@@ -56,8 +57,8 @@ TFormDorixChart::TFormDorixChart(QWidget *parent) : QWidget(parent, Qt::Window) 
   PageControl1 = new QTabWidget(this);
   tsChart = new QWidget;
   tsLegend = new QWidget;
-  PageControl1->addTab(tsChart, QStringLiteral("Диаграмма"));
-  PageControl1->addTab(tsLegend, QStringLiteral("Легенда"));
+  PageControl1->addTab(tsChart, QCoreApplication::translate("Dorix", "Диаграмма"));
+  PageControl1->addTab(tsLegend, QCoreApplication::translate("Dorix", "Легенда"));
   layout->addWidget(PageControl1);
   pnlBottom = new QWidget(this);
   pnlBottom->setFixedHeight(41);
@@ -91,50 +92,60 @@ void TFormDorixChart::BuildChartPage() {
     Block b{};
     b.heading = Label(page, heading, headingX, y, true);
     b.caption = Label(page, QStringLiteral("()"), 424, y);
-    b.equ = Label(page, QStringLiteral(" совпадает "), 347, y + 16);
+    b.equ = Label(page, QCoreApplication::translate("Dorix", " совпадает "), 347, y + 16);
     b.equNumber = number(y + 16);
     Label(page, QStringLiteral("+"), 339, y + 24);
-    b.diff = Label(page, QStringLiteral(" отличается "), 347, y + 32);
+    b.diff = Label(page, QCoreApplication::translate("Dorix", " отличается "), 347, y + 32);
     b.diffNumber = number(y + 32);
     Bevel(page, 344, y + 48);
-    Label(page, QStringLiteral("Итого"), 347, y + 52);
+    Label(page, QCoreApplication::translate("Dorix", "Итого"), 347, y + 52);
     b.totalNumber = number(y + 52);
     return b;
   };
-  const Block first = block(QStringLiteral("Первый файл:"), 332, 0);
+  const Block first = block(QCoreApplication::translate("Dorix", "Первый файл:"), 332, 0);
   Label1 = first.heading, lblFirstCaption = first.caption, lblFirstEqu = first.equ;
   lblEqu1 = first.equNumber, lblFirstDiff = first.diff, lblIns = first.diffNumber;
   lblA = first.totalNumber;
-  const Block second = block(QStringLiteral("Второй файл:"), 336, 80);
+  const Block second = block(QCoreApplication::translate("Dorix", "Второй файл:"), 336, 80);
   Label2 = second.heading, lblSecondCaption = second.caption, lblSecondEqu = second.equ;
   lblEqu2 = second.equNumber, lblSecondDiff = second.diff, lblDel = second.diffNumber;
   lblO = second.totalNumber;
 
-  Label(page, QStringLiteral("Если первый файл - это новая\nверсия, а второй - старая, то:"), 322,
-        163);
-  lblAllEqu = Label(page, QStringLiteral(" совпадает "), 347, 192);
+  Label(page,
+        QCoreApplication::translate("Dorix",
+                                    "Если первый файл - это новая\nверсия, а второй - старая, то:"),
+        322, 163);
+  lblAllEqu = Label(page, QCoreApplication::translate("Dorix", " совпадает "), 347, 192);
   lblEqual = number(192);
-  lblAllIns = Label(page, QStringLiteral(" добавлено "), 347, 208);
+  lblAllIns = Label(page, QCoreApplication::translate("Dorix", " добавлено "), 347, 208);
   lblInserted = number(208);
-  lblAllDel = Label(page, QStringLiteral(" удалено "), 347, 224);
+  lblAllDel = Label(page, QCoreApplication::translate("Dorix", " удалено "), 347, 224);
   lblDeleted = number(224);
 }
 
 void TFormDorixChart::BuildLegendPage() {
   QWidget *page = tsLegend;
-  pnlIns = Swatch(page, QStringLiteral("добавлено"), 16);
-  Label(page, QStringLiteral("- текст, который встречается только в первом файле"), 88, 19);
-  pnlDel = Swatch(page, QStringLiteral("удалено"), 40);
-  Label(page, QStringLiteral("- текст, который встречается только во втором файле"), 88, 43);
-  pnlEqu = Swatch(page, QStringLiteral("совпадает"), 72);
-  Label(page, QStringLiteral("- текст, одинаковый в обоих файлах"), 88, 75);
-  pnlDiff = Swatch(page, QStringLiteral("отличается"), 96);
-  Label(page, QStringLiteral("- строки, содержащие и совпадающий, и отличающийся текст"), 88, 99);
+  pnlIns = Swatch(page, QCoreApplication::translate("Dorix", "добавлено"), 16);
   Label(page,
-        QStringLiteral("Если первый файл представляет собой новую версию, а второй - старую,\n"
-                       "то цвет показывает изменения (что добавлено и что удалено)\n\n"
-                       "Если файлы заданы в обратном порядке, и цвета не соответствуют, то \n"
-                       "их можно обменять нажатием F6"),
+        QCoreApplication::translate("Dorix", "- текст, который встречается только в первом файле"),
+        88, 19);
+  pnlDel = Swatch(page, QCoreApplication::translate("Dorix", "удалено"), 40);
+  Label(page,
+        QCoreApplication::translate("Dorix", "- текст, который встречается только во втором файле"),
+        88, 43);
+  pnlEqu = Swatch(page, QCoreApplication::translate("Dorix", "совпадает"), 72);
+  Label(page, QCoreApplication::translate("Dorix", "- текст, одинаковый в обоих файлах"), 88, 75);
+  pnlDiff = Swatch(page, QCoreApplication::translate("Dorix", "отличается"), 96);
+  Label(page,
+        QCoreApplication::translate("Dorix",
+                                    "- строки, содержащие и совпадающий, и отличающийся текст"),
+        88, 99);
+  Label(page,
+        QCoreApplication::translate(
+            "Dorix", "Если первый файл представляет собой новую версию, а второй - старую,\n"
+                     "то цвет показывает изменения (что добавлено и что удалено)\n\n"
+                     "Если файлы заданы в обратном порядке, и цвета не соответствуют, то \n"
+                     "их можно обменять нажатием F6"),
         8, 128);
 }
 
@@ -171,16 +182,17 @@ void TFormDorixChart::FillPie(std::int32_t equalChars, std::int32_t firstChars,
   Chart1->Clear();
   const QPalette pal = palette();
   if (std::int64_t{equalChars} + firstChars + secondChars <= 0) {
-    Chart1->Add(QStringLiteral("Совпадает"), 100, Qt::white);
+    Chart1->Add(QCoreApplication::translate("Dorix", "Совпадает"), 100, Qt::white);
     return;
   }
   if (equalChars > 0)
-    Chart1->Add(QStringLiteral("Совпадает"), equalChars, ToQColor(equal.BkgColor, pal));
+    Chart1->Add(QCoreApplication::translate("Dorix", "Совпадает"), equalChars,
+                ToQColor(equal.BkgColor, pal));
   if (firstChars > 0)
-    Chart1->Add(QStringLiteral("Есть только в первом"), firstChars,
+    Chart1->Add(QCoreApplication::translate("Dorix", "Есть только в первом"), firstChars,
                 ToQColor(inserted.BkgColor, pal));
   if (secondChars > 0)
-    Chart1->Add(QStringLiteral("Есть только во втором"), secondChars,
+    Chart1->Add(QCoreApplication::translate("Dorix", "Есть только во втором"), secondChars,
                 ToQColor(deleted.BkgColor, pal));
 }
 

@@ -2,6 +2,7 @@
 
 #include "DialogLayout.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,15 +19,17 @@ constexpr int kButtonRightMargin = kDesignWidth - 393;       // the browse butto
 
 TFormDorixOpen::TFormDorixOpen(const TPlatformServices &platform, QWidget *parent)
     : QDialog(parent), FPlatform(platform) {
-  setWindowTitle(QStringLiteral("Выбор файлов для сравнения"));
+  setWindowTitle(QCoreApplication::translate("Dorix", "Выбор файлов для сравнения"));
   SetDesignFont(*this);
   setGeometry(197, 129, kDesignWidth, 187);
 
-  Label1 = PlaceLabel(this, QStringLiteral("Первый файл (новая версия):"), 16, 8);
+  Label1 =
+      PlaceLabel(this, QCoreApplication::translate("Dorix", "Первый файл (новая версия):"), 16, 8);
   edActualPFN = new QLineEdit(this);
   edActualPFN->setGeometry(16, 24, 378, 21);
   btnOpenActual = new QToolButton(this);
-  Label2 = PlaceLabel(this, QStringLiteral("Второй файл (старая версия):"), 16, 56);
+  Label2 = PlaceLabel(this, QCoreApplication::translate("Dorix", "Второй файл (старая версия):"),
+                      16, 56);
   edObsoletePFN = new QLineEdit(this);
   edObsoletePFN->setGeometry(16, 72, 378, 21);
   btnOpenObsolete = new QToolButton(this);
@@ -38,7 +41,7 @@ TFormDorixOpen::TFormDorixOpen(const TPlatformServices &platform, QWidget *paren
   btnOpenObsolete->setGeometry(393, 72, 23, 22);
   btnOk = PlaceButton(this, QStringLiteral("Ok"), 120, 112, 75, 25);
   btnOk->setDefault(true);
-  btnCancel = PlaceButton(this, QStringLiteral("Отказ"), 256, 112, 75, 25);
+  btnCancel = PlaceButton(this, QCoreApplication::translate("Dorix", "Отказ"), 256, 112, 75, 25);
   setTabOrder(edActualPFN, edObsoletePFN);
   setTabOrder(edObsoletePFN, btnOk);
   setTabOrder(btnOk, btnCancel);
@@ -52,11 +55,11 @@ TFormDorixOpen::TFormDorixOpen(const TPlatformServices &platform, QWidget *paren
 }
 
 void TFormDorixOpen::btnOpenActualClick() {
-  Browse(edActualPFN, QStringLiteral("Выбор первого (нового) файла"));
+  Browse(edActualPFN, QCoreApplication::translate("Dorix", "Выбор первого (нового) файла"));
 }
 
 void TFormDorixOpen::btnOpenObsoleteClick() {
-  Browse(edObsoletePFN, QStringLiteral("Выбор второго (старого) файла"));
+  Browse(edObsoletePFN, QCoreApplication::translate("Dorix", "Выбор второго (старого) файла"));
 }
 
 void TFormDorixOpen::Browse(QLineEdit *field, const QString &title) {

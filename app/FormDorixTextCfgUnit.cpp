@@ -4,6 +4,7 @@
 #include "TextStyle.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,25 +12,31 @@
 
 TFormDorixTextCfg::TFormDorixTextCfg(const TPlatformServices &platform, QWidget *parent)
     : QDialog(parent), FPlatform(platform) {
-  setWindowTitle(QStringLiteral("Настройка стиля"));
+  setWindowTitle(QCoreApplication::translate("Dorix", "Настройка стиля"));
   SetDesignFont(*this);
   setGeometry(208, 194, 282, 281);
 
-  Label1 = PlaceLabel(this, QStringLiteral("Образец:"), 16, 8);
+  Label1 = PlaceLabel(this, QCoreApplication::translate("Dorix", "Образец:"), 16, 8);
   edPreview = new QLineEdit(this);
   edPreview->setGeometry(16, 24, 241, 21);
   edPreview->setReadOnly(true);
   edPreview->setFocusPolicy(Qt::NoFocus);
-  gbProp = new QGroupBox(QStringLiteral(" Свойства: "), this);
+  gbProp = new QGroupBox(QCoreApplication::translate("Dorix", " Свойства: "), this);
   gbProp->setGeometry(16, 56, 241, 137);
-  chkBold = PlaceCheckBox(gbProp, QStringLiteral("Полужирный"), 16, 24, 113, 17);
-  chkItalic = PlaceCheckBox(gbProp, QStringLiteral("Курсив"), 16, 48, 113, 17);
-  chkUnderline = PlaceCheckBox(gbProp, QStringLiteral("Подчеркнутый"), 16, 72, 113, 17);
-  chkStrikeOut = PlaceCheckBox(gbProp, QStringLiteral("Зачеркнутый"), 16, 96, 113, 17);
-  btnBkgColor = PlaceButton(gbProp, QStringLiteral("Цвет фона"), 136, 24, 89, 25);
-  btnFontColor = PlaceButton(gbProp, QStringLiteral("Цвет текста"), 136, 64, 89, 25);
+  chkBold =
+      PlaceCheckBox(gbProp, QCoreApplication::translate("Dorix", "Полужирный"), 16, 24, 113, 17);
+  chkItalic =
+      PlaceCheckBox(gbProp, QCoreApplication::translate("Dorix", "Курсив"), 16, 48, 113, 17);
+  chkUnderline =
+      PlaceCheckBox(gbProp, QCoreApplication::translate("Dorix", "Подчеркнутый"), 16, 72, 113, 17);
+  chkStrikeOut =
+      PlaceCheckBox(gbProp, QCoreApplication::translate("Dorix", "Зачеркнутый"), 16, 96, 113, 17);
+  btnBkgColor =
+      PlaceButton(gbProp, QCoreApplication::translate("Dorix", "Цвет фона"), 136, 24, 89, 25);
+  btnFontColor =
+      PlaceButton(gbProp, QCoreApplication::translate("Dorix", "Цвет текста"), 136, 64, 89, 25);
   btnOk = PlaceButton(this, QStringLiteral("Ok"), 56, 208, 75, 25);
-  btnCancel = PlaceButton(this, QStringLiteral("Отказ"), 160, 208, 75, 25);
+  btnCancel = PlaceButton(this, QCoreApplication::translate("Dorix", "Отказ"), 160, 208, 75, 25);
   FitChildren(*gbProp);
   FitChildren(*this);
 

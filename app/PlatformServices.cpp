@@ -1,6 +1,9 @@
 #include "PlatformServices.h"
 
+#include "SystemMessages.h"
+
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QProcess>
@@ -13,8 +16,8 @@ TPlatformServices TPlatformServices::Real() {
   TPlatformServices s;
   s.OpenFile = [](QWidget *parent, const QString &title,
                   const QString &preset) -> std::optional<QString> {
-    const QString name =
-        QFileDialog::getOpenFileName(parent, title, preset, QStringLiteral("Все файлы (*)"));
+    const QString name = QFileDialog::getOpenFileName(
+        parent, title, preset, QCoreApplication::translate("Dorix", "Все файлы (*)"));
     if (name.isEmpty())
       return std::nullopt;
     return name;
@@ -22,7 +25,8 @@ TPlatformServices TPlatformServices::Real() {
   s.SaveFile = [](QWidget *parent, const QString &title,
                   const QString &preset) -> std::optional<QString> {
     const QString name = QFileDialog::getSaveFileName(
-        parent, title, preset, QStringLiteral("Страницы HTML (*.html *.htm)"));
+        parent, title, preset,
+        QCoreApplication::translate("Dorix", "Страницы HTML (*.html *.htm)"));
     if (name.isEmpty())
       return std::nullopt;
     return name;
@@ -35,7 +39,7 @@ TPlatformServices TPlatformServices::Real() {
   };
   s.StartProgram = [](const QString &program, const QStringList &arguments, QString &error) {
     if (QStandardPaths::findExecutable(program).isEmpty()) {
-      error = QString::fromLocal8Bit(std::strerror(ENOENT));
+      error = SystemReason(ENOENT, std::strerror(ENOENT));
       return false;
     }
     QProcess process;

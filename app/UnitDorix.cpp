@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
@@ -41,7 +42,7 @@ static void InitImages() {
 namespace {
 
 QString Caption() {
-  return QStringLiteral("Сравнение содержимого файлов");
+  return QCoreApplication::translate("Dorix", "Сравнение содержимого файлов");
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "DialogLayout.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
@@ -9,7 +10,7 @@
 
 TFormDorixAbout::TFormDorixAbout(const TPlatformServices &platform, QWidget *parent)
     : QDialog(parent), FPlatform(platform) {
-  setWindowTitle(QStringLiteral("О программе:"));
+  setWindowTitle(QCoreApplication::translate("Dorix", "О программе:"));
   SetDesignFont(*this);
   setGeometry(246, 141, 243, 211);
 

@@ -102,7 +102,9 @@ void TfrmDorix::OpenHelp(const QString &topic) {
   QString path, error;
   const QStringList command = HelpCommand(topic, path);
   if (!Platform.StartProgram(command[0], command.mid(1), error))
-    ShowMessage(QStringLiteral("Не могу открыть ") + path + QStringLiteral(":\r\n") + error, {});
+    ShowMessage(QCoreApplication::translate("Dorix", "Не могу открыть ") + path +
+                    QStringLiteral(":\r\n") + error,
+                {});
 }
 
 void TfrmDorix::mmHelpAboutClick() {

@@ -3,6 +3,7 @@
 // message that says what the window takes.
 #include "UnitDorix.h"
 
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -26,15 +27,16 @@ QString TfrmDorix::DropRefusal(const QMimeData &data, QWidget *target, QStringLi
   const bool onCaption = target == edActualCaption || target == stActual ||
                          target == edObsoleteCaption || target == stObsolete;
   const QString what =
-      onCaption ? QStringLiteral("На имя файла можно перетащить один файл.")
-                : QStringLiteral("На текст можно перетащить два файла: сначала новую версию, "
-                                 "затем старую.");
+      onCaption ? QCoreApplication::translate("Dorix", "На имя файла можно перетащить один файл.")
+                : QCoreApplication::translate(
+                      "Dorix", "На текст можно перетащить два файла: сначала новую версию, "
+                               "затем старую.");
   for (const QUrl &url : data.urls()) {
     if (!url.isLocalFile())
       return what;
     const QString name = url.toLocalFile();
     if (QFileInfo(name).isDir())
-      return QStringLiteral("%1 - папка, а не файл.").arg(name);
+      return QCoreApplication::translate("Dorix", "%1 - папка, а не файл.").arg(name);
     files << name;
   }
   if (files.size() != (onCaption ? 1 : 2))

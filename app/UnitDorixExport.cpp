@@ -6,6 +6,7 @@
 #include "FileNames.h"
 #include "HtmlPage.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -81,12 +82,14 @@ void TfrmDorix::mmFileSaveHtmlClick() {
   if (Busy())
     return; // the lines are being made: there is no view to save yet
   const std::optional<QString> name =
-      Platform.SaveFile(this, QStringLiteral("Сохранить как HTML"),
+      Platform.SaveFile(this, QCoreApplication::translate("Dorix", "Сохранить как HTML"),
                         SuggestedPageName(FUsed.value_or(FRequested).ActualPFN));
   if (!name || Busy())
     return;
   if (SameFile(*name, FRequested.ActualPFN) || SameFile(*name, FRequested.ObsoletePFN)) {
-    ShowMessage(QStringLiteral("Сравниваемый файл не может быть заменён страницей HTML."), *name);
+    ShowMessage(QCoreApplication::translate(
+                    "Dorix", "Сравниваемый файл не может быть заменён страницей HTML."),
+                *name);
     return;
   }
   QSaveFile file(*name);
@@ -98,5 +101,6 @@ void TfrmDorix::mmFileSaveHtmlClick() {
     written = out.good() && file.commit();
   }
   if (!written)
-    ShowMessage(QStringLiteral("Не удалось сохранить ") + *name, file.errorString());
+    ShowMessage(QCoreApplication::translate("Dorix", "Не удалось сохранить ") + *name,
+                file.errorString());
 }

@@ -5,6 +5,7 @@
 #include "GreyedItems.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMenu>
 #include <QSettings>
@@ -23,7 +24,7 @@ QString MissingFile(const TRecentPair &pair) {
 
 void TfrmDorix::BuildRecentMenu() {
   mmRecentSeparator = mmFile->addSeparator();
-  mmRecentClear = mmFile->addAction(QStringLiteral("О&чистить список"));
+  mmRecentClear = mmFile->addAction(QCoreApplication::translate("Dorix", "О&чистить список"));
   connect(mmRecentClear, &QAction::triggered, this, &TfrmDorix::ClearRecentPairs);
   mmFile->setToolTipsVisible(true); // the full names of a pair
   DrawGreyedItems(*mmFile);
@@ -39,11 +40,11 @@ void TfrmDorix::FillRecentMenu() {
   for (int i = 0; i < FRecentPairs.size(); ++i) {
     const TRecentPair &pair = FRecentPairs[i];
     auto *item = new QAction(QStringLiteral("&%1 ").arg(i + 1) + RecentPairCaption(pair), mmFile);
-    QString tip =
-        QStringLiteral("Новая версия: %1\nСтарая версия: %2").arg(pair.Actual, pair.Obsolete);
+    QString tip = QCoreApplication::translate("Dorix", "Новая версия: %1\nСтарая версия: %2")
+                      .arg(pair.Actual, pair.Obsolete);
     const QString missing = MissingFile(pair);
     if (!missing.isEmpty()) // greyed, but it can be chosen: it then says why it does nothing
-      tip += QStringLiteral("\nНет файла %1").arg(missing);
+      tip += QCoreApplication::translate("Dorix", "\nНет файла %1").arg(missing);
     MarkGreyed(*item, !missing.isEmpty());
     item->setToolTip(tip);
     connect(item, &QAction::triggered, this, [this, i] { OpenRecentPair(i); });
@@ -60,7 +61,7 @@ void TfrmDorix::OpenRecentPair(int index) {
   const TRecentPair pair = FRecentPairs[index];
   const QString missing = MissingFile(pair);
   if (!missing.isEmpty()) {
-    ShowMessage(QStringLiteral("Нет файла %1").arg(missing), {});
+    ShowMessage(QCoreApplication::translate("Dorix", "Нет файла %1").arg(missing), {});
     FillRecentMenu();
     return;
   }

@@ -6,8 +6,10 @@
 
 #include "FileNames.h"
 #include "FileText.h"
+#include "SystemMessages.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
 #include <QProgressBar>
@@ -17,8 +19,7 @@
 namespace {
 
 QString Text(TCompareStatus status) {
-  const std::string_view text = StatusText(status);
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  return QCoreApplication::translate("Dorix", StatusText(status).data()); // one of its literals
 }
 
 // The time since start as a time of day, hours to seconds.
@@ -132,10 +133,9 @@ void TfrmDorix::ComparisonDone(std::exception_ptr failure) {
   for (const TComparisonJob::TLoadFailure &f : job->Failures) {
     const QString name = DecodeFileName(QByteArray::fromStdString(f.Name));
     if (f.OutOfMemory)
-      ShowMessage(QStringLiteral("Out of memory"), name);
-    else // the platform's words for the failure; the reason comes underneath
-      ShowMessage(DecodeFileName(QByteArray::fromStdString(f.Title)),
-                  QString::fromLocal8Bit(f.Reason.c_str()));
+      ShowMessage(OutOfMemoryText(), name);
+    else // what failed, with the system's reason underneath
+      ShowMessage(LoadFailureTitle(name, f.Status), LoadFailureReason(f.Status));
   }
   if (failure) {
     EndRun(failure);
@@ -255,11 +255,11 @@ void TfrmDorix::ReportFailure(const std::exception_ptr &failure) {
   try {
     std::rethrow_exception(failure);
   } catch (const std::bad_alloc &) {
-    ShowMessage(QStringLiteral("Out of memory"), {});
+    ShowMessage(OutOfMemoryText(), {});
   } catch (const std::exception &e) {
     ShowMessage(QString::fromLocal8Bit(e.what()), {});
   } catch (...) {
-    ShowMessage(QStringLiteral("Unknown failure"), {});
+    ShowMessage(QCoreApplication::translate("Dorix", "Неизвестная ошибка"), {});
   }
 }
 
@@ -314,12 +314,12 @@ void TfrmDorix::ShowProgress() {
     if (phase == jpReadingActual || phase == jpReadingObsolete) {
       FStatus = phase == jpReadingActual ? csReadingActual : csReadingObsolete;
       SetStatusText(spStatus,
-                    QStringLiteral("Загрузка ") +
+                    QCoreApplication::translate("Dorix", "Загрузка ") +
                         (phase == jpReadingActual ? FRunUsed.ActualPFN : FRunUsed.ObsoletePFN));
     } else if (phase == jpComparing) {
       ProgressBar1->setValue(0);
       ProgressBar1->show();
-      SetStatusText(spStatus, QStringLiteral("Сравнение.."));
+      SetStatusText(spStatus, QCoreApplication::translate("Dorix", "Сравнение.."));
     } else {
       ProgressBar1->hide();
     }
@@ -328,7 +328,8 @@ void TfrmDorix::ShowProgress() {
     ProgressBar1->setValue(FJob->Percent);
     SetStatusText(spWrap, Elapsed(FStartTime));
   } else if (mm->Building()) {
-    SetStatusText(spStatus, QStringLiteral("Разбиение.. %1%").arg(mm->BuildPercent()));
+    SetStatusText(spStatus,
+                  QCoreApplication::translate("Dorix", "Разбиение.. %1%").arg(mm->BuildPercent()));
   } else if (mm->TextWorkRunning()) {
     SetStatusText(spStatus, mm->TextWorkTitle());
   }

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLineEdit>
 #include <QMenu>
@@ -68,21 +69,26 @@ void TfrmDorix::BuildToolBar() {
     ToolBar1->addWidget(box);
     return box;
   };
-  btnOpen = button("open-folder", QStringLiteral("Выбор файлов  Ctrl+O"));
-  btnRefresh = button("refresh-page", QStringLiteral("Обновить  F5"));
+  btnOpen = button("open-folder", QCoreApplication::translate("Dorix", "Выбор файлов  Ctrl+O"));
+  btnRefresh = button("refresh-page", QCoreApplication::translate("Dorix", "Обновить  F5"));
   ToolBar1->addWidget(Spacer(8));
-  btnPrevDiff = button("arrow-up", QStringLiteral("Предыдущее изменение  Alt+Up"));
-  btnNextDiff = button("arrow-down", QStringLiteral("Следующее изменение  Alt+Down"));
+  btnPrevDiff =
+      button("arrow-up", QCoreApplication::translate("Dorix", "Предыдущее изменение  Alt+Up"));
+  btnNextDiff =
+      button("arrow-down", QCoreApplication::translate("Dorix", "Следующее изменение  Alt+Down"));
   ToolBar1->addWidget(Spacer(8));
-  btnExch = button("swap", QStringLiteral("Обменять файлы   F6"));
+  btnExch = button("swap", QCoreApplication::translate("Dorix", "Обменять файлы   F6"));
   ToolBar1->addWidget(Spacer(7));
-  btnChart = button("pie", QStringLiteral("Диаграмма, легенда"));
+  btnChart = button("pie", QCoreApplication::translate("Dorix", "Диаграмма, легенда"));
   ToolBar1->addWidget(Spacer(23));
-  chkWrapMode = check(QStringLiteral("Wrap"), QStringLiteral("Автоперенос строк"), 48);
+  chkWrapMode =
+      check(QStringLiteral("Wrap"), QCoreApplication::translate("Dorix", "Автоперенос строк"), 48);
   ToolBar1->addWidget(Spacer(8));
-  chkDosMode = check(QStringLiteral("OEM"), QStringLiteral("Кодировка DOS"), 48);
+  chkDosMode =
+      check(QStringLiteral("OEM"), QCoreApplication::translate("Dorix", "Кодировка DOS"), 48);
   ToolBar1->addWidget(Spacer(8));
-  chkHexMode = check(QStringLiteral("Hex"), QStringLiteral("Шестнадцатеричный вид"), 40);
+  chkHexMode = check(QStringLiteral("Hex"),
+                     QCoreApplication::translate("Dorix", "Шестнадцатеричный вид"), 40);
 
   connect(btnOpen, &QToolButton::clicked, this, &TfrmDorix::btnOpenClick);
   connect(btnRefresh, &QToolButton::clicked, this, &TfrmDorix::StartupCompare);
@@ -108,71 +114,82 @@ void TfrmDorix::BuildToolBar() {
 
 void TfrmDorix::BuildMenus() {
   QMenuBar *bar = menuBar();
-  mmFile = bar->addMenu(QStringLiteral("&Файл"));
-  mmFileOpen = Item(mmFile, QStringLiteral("&Выбор файлов для сравнения"),
+  mmFile = bar->addMenu(QCoreApplication::translate("Dorix", "&Файл"));
+  mmFileOpen = Item(mmFile, QCoreApplication::translate("Dorix", "&Выбор файлов для сравнения"),
                     QKeySequence(Qt::CTRL | Qt::Key_O));
-  mmFileSaveHtml =
-      Item(mmFile, QStringLiteral("&Сохранить как HTML…"), QKeySequence(Qt::CTRL | Qt::Key_S));
+  mmFileSaveHtml = Item(mmFile, QCoreApplication::translate("Dorix", "&Сохранить как HTML…"),
+                        QKeySequence(Qt::CTRL | Qt::Key_S));
   // Ctrl+Break: the keyboard's Break is Pause with Ctrl held.
-  mmFileStop = Item(mmFile, QStringLiteral("&Остановить"), QKeySequence(Qt::CTRL | Qt::Key_Pause));
+  mmFileStop = Item(mmFile, QCoreApplication::translate("Dorix", "&Остановить"),
+                    QKeySequence(Qt::CTRL | Qt::Key_Pause));
   mmFileStop->setIcon(style()->standardIcon(QStyle::SP_BrowserStop));
   mmFileStop->setEnabled(false);
   connect(mmFileStop, &QAction::triggered, this, &TfrmDorix::StopRun);
   BuildRecentMenu();
   mmFile->addSeparator();
-  mmFileExit = Item(mmFile, QStringLiteral("В&ыход"), QKeySequence(Qt::Key_Escape));
+  mmFileExit =
+      Item(mmFile, QCoreApplication::translate("Dorix", "В&ыход"), QKeySequence(Qt::Key_Escape));
 
-  mmEdit = bar->addMenu(QStringLiteral("&Правка"));
-  mmEditCopy = Item(mmEdit, QStringLiteral("&Копировать"), QKeySequence(Qt::CTRL | Qt::Key_C));
-  mmEditSelectAll =
-      Item(mmEdit, QStringLiteral("&Выделить все"), QKeySequence(Qt::CTRL | Qt::Key_A));
+  mmEdit = bar->addMenu(QCoreApplication::translate("Dorix", "&Правка"));
+  mmEditCopy = Item(mmEdit, QCoreApplication::translate("Dorix", "&Копировать"),
+                    QKeySequence(Qt::CTRL | Qt::Key_C));
+  mmEditSelectAll = Item(mmEdit, QCoreApplication::translate("Dorix", "&Выделить все"),
+                         QKeySequence(Qt::CTRL | Qt::Key_A));
   mmEdit->addSeparator();
-  mmEditFind = Item(mmEdit, QStringLiteral("&Найти..."), QKeySequence(Qt::CTRL | Qt::Key_F));
-  mmEditFindNext = Item(mmEdit, QStringLiteral("Найти &далее"), QKeySequence(Qt::Key_F3));
-  mmEditGoto = mmEdit->addMenu(QStringLiteral("&Переход"));
-  mmDiffUp =
-      Item(mmEditGoto, QStringLiteral("&Предыдущая полоса"), QKeySequence(Qt::ALT | Qt::Key_Up));
-  mmDiffDown =
-      Item(mmEditGoto, QStringLiteral("&Следующая полоса"), QKeySequence(Qt::ALT | Qt::Key_Down));
+  mmEditFind = Item(mmEdit, QCoreApplication::translate("Dorix", "&Найти..."),
+                    QKeySequence(Qt::CTRL | Qt::Key_F));
+  mmEditFindNext =
+      Item(mmEdit, QCoreApplication::translate("Dorix", "Найти &далее"), QKeySequence(Qt::Key_F3));
+  mmEditGoto = mmEdit->addMenu(QCoreApplication::translate("Dorix", "&Переход"));
+  mmDiffUp = Item(mmEditGoto, QCoreApplication::translate("Dorix", "&Предыдущая полоса"),
+                  QKeySequence(Qt::ALT | Qt::Key_Up));
+  mmDiffDown = Item(mmEditGoto, QCoreApplication::translate("Dorix", "&Следующая полоса"),
+                    QKeySequence(Qt::ALT | Qt::Key_Down));
   mmEditGoto->addSeparator();
-  mmDiffLeft = Item(mmEditGoto, QStringLiteral("П&редыдущее различие"),
+  mmDiffLeft = Item(mmEditGoto, QCoreApplication::translate("Dorix", "П&редыдущее различие"),
                     QKeySequence(Qt::ALT | Qt::Key_Left));
-  mmDiffRight = Item(mmEditGoto, QStringLiteral("С&ледующее различие"),
+  mmDiffRight = Item(mmEditGoto, QCoreApplication::translate("Dorix", "С&ледующее различие"),
                      QKeySequence(Qt::ALT | Qt::Key_Right));
   mmEditGoto->addSeparator();
-  mmDiffHome = Item(mmEditGoto, QStringLiteral("&Крайнее левое различие"),
+  mmDiffHome = Item(mmEditGoto, QCoreApplication::translate("Dorix", "&Крайнее левое различие"),
                     QKeySequence(Qt::ALT | Qt::Key_Home));
-  mmDiffEnd = Item(mmEditGoto, QStringLiteral("Крайнее пра&вое различие"),
+  mmDiffEnd = Item(mmEditGoto, QCoreApplication::translate("Dorix", "Крайнее пра&вое различие"),
                    QKeySequence(Qt::ALT | Qt::Key_End));
   mmEdit->addSeparator();
-  mmEditRefresh = Item(mmEdit, QStringLiteral("&Обновить"), QKeySequence(Qt::Key_F5));
-  mmEditExchangeFiles = Item(mmEdit, QStringLiteral("Обменять &файлы"), QKeySequence(Qt::Key_F6));
+  mmEditRefresh =
+      Item(mmEdit, QCoreApplication::translate("Dorix", "&Обновить"), QKeySequence(Qt::Key_F5));
+  mmEditExchangeFiles = Item(mmEdit, QCoreApplication::translate("Dorix", "Обменять &файлы"),
+                             QKeySequence(Qt::Key_F6));
 
-  mmFormat = bar->addMenu(QStringLiteral("&Вид"));
-  mmFormatWrap = Item(mmFormat, QStringLiteral("&Автоперенос строк"), QKeySequence(Qt::Key_F2));
-  mmFormatDOS = Item(mmFormat, QStringLiteral("Кодировка &DOS"), QKeySequence(Qt::Key_F8));
-  mmFormatHex = Item(mmFormat, QStringLiteral("&Шестнадцатеричный вид"), QKeySequence(Qt::Key_F4));
+  mmFormat = bar->addMenu(QCoreApplication::translate("Dorix", "&Вид"));
+  mmFormatWrap = Item(mmFormat, QCoreApplication::translate("Dorix", "&Автоперенос строк"),
+                      QKeySequence(Qt::Key_F2));
+  mmFormatDOS = Item(mmFormat, QCoreApplication::translate("Dorix", "Кодировка &DOS"),
+                     QKeySequence(Qt::Key_F8));
+  mmFormatHex = Item(mmFormat, QCoreApplication::translate("Dorix", "&Шестнадцатеричный вид"),
+                     QKeySequence(Qt::Key_F4));
   for (QAction *a : {mmFormatWrap, mmFormatDOS, mmFormatHex})
     a->setCheckable(true);
-  mmFormatLineEnds = mmFormat->addMenu(QStringLiteral("&Концы строк"));
-  mmLineEndsAuto = Item(mmFormatLineEnds, QStringLiteral("&Авто"));
-  mmLineEndsCR = Item(mmFormatLineEnds, QStringLiteral("&CR и CR LF"));
-  mmLineEndsLF = Item(mmFormatLineEnds, QStringLiteral("&LF, CR и CR LF"));
+  mmFormatLineEnds = mmFormat->addMenu(QCoreApplication::translate("Dorix", "&Концы строк"));
+  mmLineEndsAuto = Item(mmFormatLineEnds, QCoreApplication::translate("Dorix", "&Авто"));
+  mmLineEndsCR = Item(mmFormatLineEnds, QCoreApplication::translate("Dorix", "&CR и CR LF"));
+  mmLineEndsLF = Item(mmFormatLineEnds, QCoreApplication::translate("Dorix", "&LF, CR и CR LF"));
   RadioItems({mmLineEndsAuto, mmLineEndsCR, mmLineEndsLF});
-  mmFormatEncoding = mmFormat->addMenu(QStringLiteral("К&одировка"));
-  mmEncodingAuto = Item(mmFormatEncoding, QStringLiteral("&Авто"));
+  mmFormatEncoding = mmFormat->addMenu(QCoreApplication::translate("Dorix", "К&одировка"));
+  mmEncodingAuto = Item(mmFormatEncoding, QCoreApplication::translate("Dorix", "&Авто"));
   mmEncodingUtf8 = Item(mmFormatEncoding, QStringLiteral("&UTF-8"));
   mmEncodingWindows = Item(mmFormatEncoding, QStringLiteral("&Windows-1251"));
   mmEncodingDos = Item(mmFormatEncoding, QStringLiteral("&DOS (866)"));
   mmEncodingKoi8 = Item(mmFormatEncoding, QStringLiteral("&KOI8-R"));
   RadioItems({mmEncodingAuto, mmEncodingUtf8, mmEncodingWindows, mmEncodingDos, mmEncodingKoi8});
   mmFormat->addSeparator();
-  mmFormatProp = Item(mmFormat, QStringLiteral("&Настройки..."));
+  mmFormatProp = Item(mmFormat, QCoreApplication::translate("Dorix", "&Настройки..."));
 
-  mmHelp = bar->addMenu(QStringLiteral("&Справка"));
-  mmHelpIndex = Item(mmHelp, QStringLiteral("&Вызов справки"), QKeySequence(Qt::Key_F1));
-  mmHelpMore = Item(mmHelp, QStringLiteral("&Хотите большего?"));
-  mmHelpAbout = Item(mmHelp, QStringLiteral("&О программе"));
+  mmHelp = bar->addMenu(QCoreApplication::translate("Dorix", "&Справка"));
+  mmHelpIndex = Item(mmHelp, QCoreApplication::translate("Dorix", "&Вызов справки"),
+                     QKeySequence(Qt::Key_F1));
+  mmHelpMore = Item(mmHelp, QCoreApplication::translate("Dorix", "&Хотите большего?"));
+  mmHelpAbout = Item(mmHelp, QCoreApplication::translate("Dorix", "&О программе"));
 
   // F10 opens the menu bar's first menu, as on other desktop programs; Alt with a menu's
   // underlined letter opens that menu.
@@ -182,10 +199,11 @@ void TfrmDorix::BuildMenus() {
 
   // The viewer's pop-up menu shows the same shortcuts; the main menu is the one that takes them.
   ppmMemo = new QMenu(this);
-  ppmMemoCopy = Item(ppmMemo, QStringLiteral("&Копировать"), QKeySequence(Qt::CTRL | Qt::Key_C));
+  ppmMemoCopy = Item(ppmMemo, QCoreApplication::translate("Dorix", "&Копировать"),
+                     QKeySequence(Qt::CTRL | Qt::Key_C));
   ppmMemo->addSeparator();
-  ppmMemoSelectAll =
-      Item(ppmMemo, QStringLiteral("&Выделить все"), QKeySequence(Qt::CTRL | Qt::Key_A));
+  ppmMemoSelectAll = Item(ppmMemo, QCoreApplication::translate("Dorix", "&Выделить все"),
+                          QKeySequence(Qt::CTRL | Qt::Key_A));
   for (QAction *a : {ppmMemoCopy, ppmMemoSelectAll})
     a->setShortcutContext(Qt::WidgetShortcut);
 
@@ -271,12 +289,15 @@ void TfrmDorix::BuildPanels() {
     e->setPalette(p);
     return e;
   };
-  stActual = swatch(QStringLiteral("Цвет текста, который уникален для первого файла\n(цвет "
-                                   "добавленного текста, если первый файл - новая версия)"));
-  stObsolete = swatch(QStringLiteral("Цвет текста, который уникален для второго файла\n(цвет "
-                                     "удаленного текста, если второй файл - старая версия)"));
-  edActualCaption = caption(QStringLiteral("Первый из сравниваемых файлов"));
-  edObsoleteCaption = caption(QStringLiteral("Второй из сравниваемых файлов"));
+  stActual = swatch(QCoreApplication::translate(
+      "Dorix", "Цвет текста, который уникален для первого файла\n(цвет "
+               "добавленного текста, если первый файл - новая версия)"));
+  stObsolete = swatch(
+      QCoreApplication::translate("Dorix", "Цвет текста, который уникален для второго файла\n(цвет "
+                                           "удаленного текста, если второй файл - старая версия)"));
+  edActualCaption = caption(QCoreApplication::translate("Dorix", "Первый из сравниваемых файлов"));
+  edObsoleteCaption =
+      caption(QCoreApplication::translate("Dorix", "Второй из сравниваемых файлов"));
   layout->addWidget(pnlTop);
 
   pnlResult = new QWidget(central);
@@ -298,8 +319,10 @@ void TfrmDorix::BuildPanels() {
   result->addWidget(mm);
   tsView = new QTabBar(pnlResult);
   tsView->setShape(QTabBar::RoundedSouth);
-  for (const char *tab : {"обе версии", "новая", "старая"})
-    tsView->addTab(QString::fromUtf8(tab));
+  for (const char *tab :
+       {QT_TRANSLATE_NOOP("Dorix", "обе версии"), QT_TRANSLATE_NOOP("Dorix", "новая"),
+        QT_TRANSLATE_NOOP("Dorix", "старая")})
+    tsView->addTab(QCoreApplication::translate("Dorix", tab));
   tsView->setFixedHeight(21);
   tsView->hide(); // nothing shows it: the view filter stays on both versions
   connect(tsView, &QTabBar::currentChanged, this, &TfrmDorix::tsViewChange);
@@ -310,7 +333,7 @@ void TfrmDorix::BuildPanels() {
   ProgressBar1->hide();
   btnStop = new QToolButton(pnlResult);
   btnStop->setDefaultAction(mmFileStop);
-  btnStop->setToolTip(QStringLiteral("Остановить (Ctrl+Break)"));
+  btnStop->setToolTip(QCoreApplication::translate("Dorix", "Остановить (Ctrl+Break)"));
   btnStop->setAutoRaise(true);
   btnStop->hide();
   btnStartup = new QPushButton(pnlResult);

@@ -1,5 +1,6 @@
 // dorix FIRST SECOND: compares the first (new) file with the second (old) one in a window.
 #include "FileNames.h"
+#include "Language.h"
 #include "UnitDorix.h"
 
 #include <QApplication>
@@ -36,6 +37,7 @@ int main(int argc, char **argv) {
   // like one of its own options stays a name.
   int qtArgc = 1;
   QApplication app(qtArgc, argv);
+  InstallLanguage(app, LanguageFor(QLocale::system()));
   auto argument = [&](int i) { return i < argc ? DecodeFileName(argv[i]) : QString(); };
 
   TfrmDorix frmDorix;

@@ -2,21 +2,27 @@
 
 #include <array>
 
+// Marks a text for Qt's translation tools, which find it by this name, so that the window can
+// show it in the user's language; the engine itself stays free of Qt.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
+
 std::string_view StatusText(TCompareStatus status) {
   static constexpr std::array<std::string_view, 13> texts = {
-      "Сравнение еще не проводилось.",
-      "Ошибка чтения актуального.",
-      "Ошибка чтения устаревшего.",
-      "Оба файла пусты.",
-      "Актуальный пуст.",
-      "Устаревший пуст.",
-      "Оба файла не заданы.",
-      "Актуальный файл не задан.",
-      "Устаревший файл не задан.",
-      "Файлы совершенно одинаковы.",
-      "Файлы более-менее похожи.",
-      "Файлы абсолютно не похожи.",
-      "Сравнение прервано.",
+      QT_TRANSLATE_NOOP("Dorix", "Сравнение еще не проводилось."),
+      QT_TRANSLATE_NOOP("Dorix", "Ошибка чтения актуального."),
+      QT_TRANSLATE_NOOP("Dorix", "Ошибка чтения устаревшего."),
+      QT_TRANSLATE_NOOP("Dorix", "Оба файла пусты."),
+      QT_TRANSLATE_NOOP("Dorix", "Актуальный пуст."),
+      QT_TRANSLATE_NOOP("Dorix", "Устаревший пуст."),
+      QT_TRANSLATE_NOOP("Dorix", "Оба файла не заданы."),
+      QT_TRANSLATE_NOOP("Dorix", "Актуальный файл не задан."),
+      QT_TRANSLATE_NOOP("Dorix", "Устаревший файл не задан."),
+      QT_TRANSLATE_NOOP("Dorix", "Файлы совершенно одинаковы."),
+      QT_TRANSLATE_NOOP("Dorix", "Файлы более-менее похожи."),
+      QT_TRANSLATE_NOOP("Dorix", "Файлы абсолютно не похожи."),
+      QT_TRANSLATE_NOOP("Dorix", "Сравнение прервано."),
   };
   return status < texts.size() ? texts[status] : std::string_view{};
 }

@@ -35,6 +35,7 @@ void Fail(TLoadStatus &status, TLoadError error, std::string reason) {
 
 void Fail(TLoadStatus &status, TLoadError error, int errnum) {
   Fail(status, error, std::strerror(errnum));
+  status.ErrorNumber = errnum;
 }
 
 constexpr std::int64_t kReadSlice = std::int64_t{8} << 20; // bytes between looks at a stop request

@@ -17,7 +17,8 @@ enum class TLoadError : std::uint8_t {
 
 struct TLoadStatus {
   TLoadError Error = TLoadError::None;
-  std::string Reason; // the system's words for the failure, if it gave any
+  std::string Reason;  // the system's words for the failure, if it gave any
+  int ErrorNumber = 0; // the system's code for it (errno), 0 when the reason is our own
 
   bool Ok() const { return Error == TLoadError::None; }
 };

@@ -1,6 +1,7 @@
 #include "FindDialog.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,22 +12,22 @@
 #include <QVBoxLayout>
 
 TFindDialog::TFindDialog(QWidget *parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Найти"));
+  setWindowTitle(QCoreApplication::translate("Dorix", "Найти"));
   edFind = new QLineEdit;
-  auto *label = new QLabel(QStringLiteral("&Что:"));
+  auto *label = new QLabel(QCoreApplication::translate("Dorix", "&Что:"));
   label->setBuddy(edFind);
-  chkWholeWord = new QCheckBox(QStringLiteral("Только слово &целиком"));
-  chkMatchCase = new QCheckBox(QStringLiteral("С учетом &регистра"));
-  rbUp = new QRadioButton(QStringLiteral("&Вверх"));
-  rbDown = new QRadioButton(QStringLiteral("В&низ"));
+  chkWholeWord = new QCheckBox(QCoreApplication::translate("Dorix", "Только слово &целиком"));
+  chkMatchCase = new QCheckBox(QCoreApplication::translate("Dorix", "С учетом &регистра"));
+  rbUp = new QRadioButton(QCoreApplication::translate("Dorix", "&Вверх"));
+  rbDown = new QRadioButton(QCoreApplication::translate("Dorix", "В&низ"));
   rbDown->setChecked(true);
-  auto *direction = new QGroupBox(QStringLiteral("Направление"));
+  auto *direction = new QGroupBox(QCoreApplication::translate("Dorix", "Направление"));
   auto *directionLayout = new QHBoxLayout(direction);
   directionLayout->addWidget(rbUp);
   directionLayout->addWidget(rbDown);
-  btnFind = new QPushButton(QStringLiteral("&Найти далее"));
+  btnFind = new QPushButton(QCoreApplication::translate("Dorix", "&Найти далее"));
   btnFind->setDefault(true);
-  btnCancel = new QPushButton(QStringLiteral("Отмена"));
+  btnCancel = new QPushButton(QCoreApplication::translate("Dorix", "Отмена"));
 
   auto *grid = new QGridLayout(this);
   grid->addWidget(label, 0, 0);

@@ -4,6 +4,7 @@
 #include "FindDialog.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QStyleHints>
@@ -24,7 +25,8 @@ TVMemo::TVMemo(QWidget *parent) : QAbstractScrollArea(parent) {
   };
   ConfirmLargeCopy = [this](std::int64_t bytes) {
     const QString text =
-        QStringLiteral("Скопировать в буфер обмена %1 МБ текста?").arg(bytes >> 20);
+        QCoreApplication::translate("Dorix", "Скопировать в буфер обмена %1 МБ текста?")
+            .arg(bytes >> 20);
     return QMessageBox::question(window(), window()->windowTitle(), text) == QMessageBox::Yes;
   };
 

@@ -5,6 +5,7 @@
 #include "Words.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -111,7 +112,7 @@ bool TVMemo::KeyDown(int key, Qt::KeyboardModifiers shift) {
     SwitchPane();
     return true;
   case Qt::Key_F3:
-    FindNext(QStringLiteral("больше "));
+    FindNext(QCoreApplication::translate("Dorix", "больше "));
     return true;
   default:
     return false;

@@ -7,6 +7,7 @@
 
 #include <QChar>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 
 #include <memory>
@@ -109,7 +110,7 @@ void TVMemo::FindDialogFind() {
   FFindString = FFindDialog->FindText();
   FFindDialog->close();
   if (FFindString.isEmpty())
-    ShowMessage(QStringLiteral("Строка поиска не может быть пустой"));
+    ShowMessage(QCoreApplication::translate("Dorix", "Строка поиска не может быть пустой"));
   else
     FindNext({});
 }
@@ -184,7 +185,8 @@ void TVMemo::FindNext(const QString &extra) {
     ShowFound(*search);
     return;
   }
-  StartTextWork(QStringLiteral("Поиск.."), find, [this, search] { ShowFound(*search); });
+  StartTextWork(QCoreApplication::translate("Dorix", "Поиск.."), find,
+                [this, search] { ShowFound(*search); });
 }
 
 void TVMemo::ShowFound(const TSearch &search) {
@@ -216,7 +218,7 @@ void TVMemo::StartTextWork(const QString &title, std::function<void(const std::s
                     if (!failure)
                       done();
                     else
-                      ShowMessage(QStringLiteral("Out of memory"));
+                      ShowMessage(QCoreApplication::translate("Dorix", "Недостаточно памяти"));
                     RunWaitingCommands();
                   });
   if (OnTextWork)
@@ -235,8 +237,11 @@ void TVMemo::StopTextWork() {
 void TVMemo::ShowNotFound(const QString &extra) {
   FFound.reset();
   viewport()->update();
-  ShowMessage(QStringLiteral("строка '") + FFindString + QStringLiteral("' ") + extra +
-              QStringLiteral("не найдена"));
+  // extra is a word the message takes before its verb, "больше " when F3 found no further one.
+  ShowMessage(extra.isEmpty()
+                  ? QCoreApplication::translate("Dorix", "строка '%1' не найдена").arg(FFindString)
+                  : QCoreApplication::translate("Dorix", "строка '%1' %2не найдена")
+                        .arg(FFindString, extra));
 }
 
 std::string TVMemo::GetSelectedText(const std::stop_token &stop) const {
@@ -300,5 +305,5 @@ void TVMemo::CopyToClipboard() {
     done();
     return;
   }
-  StartTextWork(QStringLiteral("Копирование.."), copy, done);
+  StartTextWork(QCoreApplication::translate("Dorix", "Копирование.."), copy, done);
 }

@@ -37,11 +37,11 @@ TEST_F(BadInput, NamesThatAreNotFilesGiveAMessageAndCountAsEmpty) {
   for (const QString &bad :
        {dir.path(), fifo, QStringLiteral("/dev/zero"), sparse, QStringLiteral("/proc/self/mem")}) {
     Compare(bad, good);
-    EXPECT_EQ(messages, QStringList{"Cannot read file " + bad}) << bad.toStdString();
+    EXPECT_EQ(messages, QStringList{"Не удаётся прочитать файл " + bad}) << bad.toStdString();
     EXPECT_EQ(Panel(spStatus), "Актуальный пуст.") << bad.toStdString();
   }
   Compare(good, dir.filePath("missing"));
-  EXPECT_EQ(messages, QStringList{"Cannot open file " + dir.filePath("missing")});
+  EXPECT_EQ(messages, QStringList{"Не удаётся открыть файл " + dir.filePath("missing")});
   EXPECT_EQ(Panel(spStatus), "Устаревший пуст.");
 }
 

@@ -35,7 +35,7 @@ TEST_F(MainWindow, OneArgumentNamesTheMissingSecondFile) {
 TEST_F(MainWindow, MissingFileIsReportedAndCountsAsEmpty) {
   const QString missing = dir.filePath("missing.txt");
   Start(missing, Write("b.txt", "text"));
-  EXPECT_EQ(messages, QStringList{"Cannot open file " + missing});
+  EXPECT_EQ(messages, QStringList{"Не удаётся открыть файл " + missing});
   EXPECT_EQ(Panel(spStatus), "Актуальный пуст.");
 }
 

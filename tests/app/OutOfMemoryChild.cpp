@@ -45,7 +45,7 @@ int main(int argc, char **argv) {
   if (!QTest::qWaitFor([&] { return w.Idle(); }, 60'000))
     return 4;
 
-  const bool reported = messages.contains(QStringLiteral("Out of memory"));
+  const bool reported = messages.contains(QStringLiteral("Недостаточно памяти"));
   const bool cleanedUp =
       !w.ProgressBar1->isVisible() && QGuiApplication::overrideCursor() == nullptr;
   const bool statusShown =
