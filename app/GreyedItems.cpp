@@ -11,8 +11,6 @@ constexpr char kGreyed[] = "dorixGreyed";
 
 class TGreyedItemStyle : public QProxyStyle {
 public:
-  explicit TGreyedItemStyle(QStyle *base) : QProxyStyle(base->name()) {}
-
   void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
                    const QWidget *widget) const override {
     const auto *menu = qobject_cast<const QMenu *>(widget);
@@ -33,8 +31,8 @@ public:
 } // namespace
 
 void DrawGreyedItems(QMenu &menu) {
-  auto *style = new TGreyedItemStyle(menu.style());
-  style->setParent(&menu); // goes with the menu
+  auto *style = new TGreyedItemStyle; // over a style of the application's kind
+  style->setParent(&menu);            // goes with the menu
   menu.setStyle(style);
 }
 

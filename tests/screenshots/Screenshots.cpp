@@ -1,5 +1,6 @@
 // Renders the viewer, offscreen, on a sample comparison to PNG files, so that a person can look
 // at every layout without a display: screenshots OUTPUT_DIR
+#include "FileChangeBar.h"
 #include "FindDialog.h"
 #include "FormDorixCfgUnit.h"
 #include "FormDorixChartUnit.h"
@@ -14,11 +15,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #include <cstdio>
 #include <string>
@@ -204,6 +208,46 @@ void Utf8Shots(const QString &dir) {
   SaveWindow(window, dir, "utf8-hex");
 }
 
+// What a desktop user meets besides the comparison: the bar after a compared file changed on
+// disk, the recent pairs of the "Файл" menu (one of them gone, greyed), and the window in English.
+void DesktopShots(const QString &dir) {
+  const QString examples = QStringLiteral(DORIX_EXAMPLES_DIR);
+  QTemporaryDir files;
+  const QString gone = files.filePath("gone.txt");
+  for (const char *name : {"greet-new.py", "greet-old.py"})
+    QFile::copy(examples + "/" + name, files.filePath(name));
+  QFile::copy(examples + "/setup-new.txt", gone);
+  MainWindow m(gone, examples + "/setup-old.txt");
+  TfrmDorix &window = *m.window;
+  window.OpenPair(files.filePath("greet-new.py"), files.filePath("greet-old.py"));
+  m.Settle();
+  QFile::remove(gone);
+  QFile file(files.filePath("greet-new.py"));
+  file.open(QIODevice::Append);
+  file.write("# edited\n");
+  file.close();
+  if (!QTest::qWaitFor([&] { return window.ChangeBar->isVisible(); }))
+    std::fprintf(stderr, "the change bar did not show\n");
+  window.resize(640, 447);
+  QApplication::processEvents();
+  SaveWindow(window, dir, "main-window-changed");
+  window.mmFile->popup(window.mapToGlobal(QPoint(0, 20)));
+  if (!QTest::qWaitForWindowExposed(window.mmFile))
+    std::fprintf(stderr, "the File menu was not shown\n");
+  SaveWindow(*window.mmFile, dir, "menu-file-recent");
+  window.mmFile->close();
+
+  QTranslator english;
+  if (!english.load(":/i18n/dorix_en.qm"))
+    std::fprintf(stderr, "the English translation is missing\n");
+  QCoreApplication::installTranslator(&english);
+  MainWindow e(examples + "/setup-new.txt", files.filePath("missing.txt"));
+  e.window->resize(640, 300);
+  QApplication::processEvents();
+  SaveWindow(*e.window, dir, "main-window-english");
+  QCoreApplication::removeTranslator(&english);
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -266,5 +310,6 @@ int main(int argc, char **argv) {
 
   MainWindowShots(dir);
   Utf8Shots(dir);
+  DesktopShots(dir);
   return 0;
 }
