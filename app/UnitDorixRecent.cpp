@@ -10,6 +10,8 @@
 #include <QMenu>
 #include <QSettings>
 
+#include <utility>
+
 namespace {
 
 // The first file of the pair that is no longer there, or nothing.
@@ -18,6 +20,10 @@ QString MissingFile(const TRecentPair &pair) {
     if (!QFileInfo(name).isFile())
       return name;
   return {};
+}
+
+QString MissingFileText(const QString &name) {
+  return QCoreApplication::translate("Dorix", "Нет файла %1").arg(name);
 }
 
 } // namespace
@@ -35,8 +41,11 @@ void TfrmDorix::BuildRecentMenu() {
 }
 
 void TfrmDorix::FillRecentMenu() {
-  qDeleteAll(mmRecentItems);
-  mmRecentItems.clear();
+  // An item may be the one whose choice got here: it goes once its signal has returned.
+  for (QAction *item : std::exchange(mmRecentItems, {})) {
+    mmFile->removeAction(item);
+    item->deleteLater();
+  }
   for (int i = 0; i < FRecentPairs.size(); ++i) {
     const TRecentPair &pair = FRecentPairs[i];
     auto *item = new QAction(QStringLiteral("&%1 ").arg(i + 1) + RecentPairCaption(pair), mmFile);
@@ -44,7 +53,7 @@ void TfrmDorix::FillRecentMenu() {
                       .arg(pair.Actual, pair.Obsolete);
     const QString missing = MissingFile(pair);
     if (!missing.isEmpty()) // greyed, but it can be chosen: it then says why it does nothing
-      tip += QCoreApplication::translate("Dorix", "\nНет файла %1").arg(missing);
+      tip += QLatin1Char('\n') + MissingFileText(missing);
     MarkGreyed(*item, !missing.isEmpty());
     item->setToolTip(tip);
     connect(item, &QAction::triggered, this, [this, i] { OpenRecentPair(i); });
@@ -61,7 +70,7 @@ void TfrmDorix::OpenRecentPair(int index) {
   const TRecentPair pair = FRecentPairs[index];
   const QString missing = MissingFile(pair);
   if (!missing.isEmpty()) {
-    ShowMessage(QCoreApplication::translate("Dorix", "Нет файла %1").arg(missing), {});
+    ShowMessage(MissingFileText(missing), {});
     FillRecentMenu();
     return;
   }

@@ -356,12 +356,6 @@ swap them with F6</translation>
 Old version: %2</translation>
     </message>
     <message>
-        <source>
-Нет файла %1</source>
-        <translation>
-No file %1</translation>
-    </message>
-    <message>
         <source>Нет файла %1</source>
         <translation>No file %1</translation>
     </message>
