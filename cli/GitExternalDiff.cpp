@@ -1,6 +1,7 @@
 #include "GitExternalDiff.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <string_view>
 
 namespace {
@@ -29,4 +30,10 @@ std::optional<TGitFilePair> GitExternalDiffPair(const std::vector<std::string> &
     return std::nullopt;
   const std::string &newPath = names.size() == 9 ? names[7] : names[0];
   return TGitFilePair{names[0], newPath, names[4], names[1]};
+}
+
+std::optional<std::string> GitUnmergedPath(const std::vector<std::string> &names) {
+  if (names.size() != 1 || !std::getenv("GIT_DIFF_PATH_TOTAL"))
+    return std::nullopt;
+  return names[0];
 }

@@ -17,3 +17,7 @@ struct TGitFilePair {
 
 // The pair when the names given have the shape git passes; nothing otherwise.
 std::optional<TGitFilePair> GitExternalDiffPair(const std::vector<std::string> &names);
+
+// For a path with a merge conflict git passes the path alone; it is one of git's when git runs
+// the program as its external diff (GIT_DIFF_PATH_TOTAL is set then).
+std::optional<std::string> GitUnmergedPath(const std::vector<std::string> &names);

@@ -73,8 +73,9 @@ struct Options {
   Colour colour = Colour::Auto;
   LineLayout layout;
   TVEncoding encoding = TVEncoding::Auto;
-  std::vector<std::string> files;  // the new version first
-  std::optional<TGitFilePair> git; // run by git as its external diff
+  std::vector<std::string> files;      // the new version first
+  std::optional<TGitFilePair> git;     // run by git as its external diff
+  std::optional<std::string> unmerged; // ... for a path with a merge conflict
 };
 
 // A whole positive number that fits a display line's width.
@@ -176,6 +177,9 @@ bool ParseArguments(int argc, char **argv, Options &options) {
     std::cerr << "dorix-diff: --width, --hex, --view and --line-ends go with --lines or --html\n";
     return false;
   }
+  options.unmerged = GitUnmergedPath(options.files);
+  if (options.unmerged)
+    return true;
   options.git = GitExternalDiffPair(options.files);
   if (options.git) {
     if (options.format != Format::Merged) {
@@ -351,6 +355,10 @@ int main(int argc, char **argv) {
   if (!ParseArguments(argc, argv, options)) {
     std::cerr << kUsage;
     return kTrouble;
+  }
+  if (options.unmerged) { // nothing to compare: git's own words for it
+    std::cout << "* Unmerged path " << *options.unmerged << '\n';
+    return kSame;
   }
   TStopSignals signals;
   try {

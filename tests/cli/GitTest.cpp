@@ -98,6 +98,29 @@ TEST_F(GitTest, DifftoolExtraCommandComparesTheWorkingTreeAsTheNewVersion) {
   EXPECT_EQ(o.out, "one\nTWO[-\n-]{+!\n+}three\nФайлы более-менее похожи.\n");
 }
 
+TEST_F(GitTest, ExternalDiffNamesAnUnmergedPathAndLetsGitGoOn) {
+  Git("init -q -b main .");
+  Put("file.txt", "base\n");
+  Put("other.txt", "one\n");
+  Git("add .");
+  Git("commit -q -m base");
+  Git("checkout -q -b side");
+  Put("file.txt", "side\n");
+  Git("commit -q -a -m side");
+  Git("checkout -q main");
+  Put("file.txt", "main\n");
+  Git("commit -q -a -m main");
+  EXPECT_NE(Shell("git -c user.name=T -c user.email=t@example.org merge -q side").status, 0);
+  Put("other.txt", "two\n");
+  Git("add other.txt");
+  // Against the index git passes the conflicted path alone.
+  const Outcome o = Shell("GIT_EXTERNAL_DIFF=\"$DORIX_DIFF --color=never\" git diff --cached");
+  EXPECT_EQ(o.status, 0) << o.out;
+  EXPECT_EQ(o.out, "* Unmerged path file.txt\n"
+                   "diff --dorix a/other.txt b/other.txt\n"
+                   "[-one\n-]{+two\n+}Файлы абсолютно не похожи.\n");
+}
+
 TEST_F(GitTest, SevenArgumentsOfAnotherShapeAreNoGitPair) {
   const std::string a = Write("a", "x"), b = Write("b", "y");
   const Outcome notGit = Run({"path", a, "not-hex", "100644", b, "abcdef12", "100644"});
