@@ -1,7 +1,6 @@
 #include "FileChangeBar.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>

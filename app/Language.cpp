@@ -8,7 +8,7 @@ TLanguage LanguageFor(const QLocale &locale) {
   return locale.language() == QLocale::Russian ? TLanguage::Russian : TLanguage::English;
 }
 
-bool InstallLanguage(QCoreApplication &app, TLanguage language) {
+void InstallLanguage(QCoreApplication &app, TLanguage language) {
   auto *translator = new QTranslator(&app);
   const bool loaded = language == TLanguage::English
                           ? translator->load(QStringLiteral(":/i18n/dorix_en.qm"))
@@ -18,5 +18,4 @@ bool InstallLanguage(QCoreApplication &app, TLanguage language) {
     QCoreApplication::installTranslator(translator);
   else
     delete translator;
-  return loaded;
 }

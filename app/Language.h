@@ -12,5 +12,5 @@ TLanguage LanguageFor(const QLocale &locale);
 
 // Installs the translations of the language into the application: the program's English form
 // (compiled into it), or Qt's Russian texts (Debian's qt6-translations-l10n; without them Qt's
-// dialogs stay English). Returns false when a translation could not be loaded.
-bool InstallLanguage(QCoreApplication &app, TLanguage language);
+// dialogs stay English).
+void InstallLanguage(QCoreApplication &app, TLanguage language);

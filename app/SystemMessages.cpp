@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include <cerrno>
+#include <utility>
 
 namespace {
 
@@ -10,36 +11,29 @@ QString Tr(const char *text) {
   return QCoreApplication::translate("Dorix", text);
 }
 
+// The system error codes a compared file or a started program commonly fails with.
+constexpr std::pair<int, const char *> kReasons[] = {
+    {ENOENT, QT_TRANSLATE_NOOP("Dorix", "Нет такого файла или каталога")},
+    {EACCES, QT_TRANSLATE_NOOP("Dorix", "Отказано в доступе")},
+    {EPERM, QT_TRANSLATE_NOOP("Dorix", "Операция не позволена")},
+    {EISDIR, QT_TRANSLATE_NOOP("Dorix", "Это каталог")},
+    {ENOTDIR, QT_TRANSLATE_NOOP("Dorix", "Это не каталог")},
+    {ELOOP, QT_TRANSLATE_NOOP("Dorix", "Слишком много уровней символьных ссылок")},
+    {ENAMETOOLONG, QT_TRANSLATE_NOOP("Dorix", "Слишком длинное имя файла")},
+    {EIO, QT_TRANSLATE_NOOP("Dorix", "Ошибка ввода/вывода")},
+    {EMFILE, QT_TRANSLATE_NOOP("Dorix", "Слишком много открытых файлов")},
+    {ENFILE, QT_TRANSLATE_NOOP("Dorix", "Слишком много открытых файлов")},
+    {ENOMEM, QT_TRANSLATE_NOOP("Dorix", "Невозможно выделить память")},
+    {ENXIO, QT_TRANSLATE_NOOP("Dorix", "Нет такого устройства или адреса")},
+};
+
 } // namespace
 
 QString SystemReason(int errorNumber, const std::string &fallback) {
-  switch (errorNumber) {
-  case ENOENT:
-    return Tr(QT_TRANSLATE_NOOP("Dorix", "Нет такого файла или каталога"));
-  case EACCES:
-    return Tr(QT_TRANSLATE_NOOP("Dorix", "Отказано в доступе"));
-  case EPERM:
-    return Tr(QT_TRANSLATE_NOOP("Dorix", "Операция не позволена"));
-  case EISDIR:
-    return Tr(QT_TRANSLATE_NOOP("Dorix", "Это каталог"));
-  case ENOTDIR:
-    return Tr(QT_TRANSLATE_NOOP("Dorix", "Это не каталог"));
-  case ELOOP:
-    return Tr(QT_TRANSLATE_NOOP("Dorix", "Слишком много уровней символьных ссылок"));
-  case ENAMETOOLONG:
-    return Tr(QT_TRANSLATE_NOOP("Dorix", "Слишком длинное имя файла"));
-  case EIO:
-    return Tr(QT_TRANSLATE_NOOP("Dorix", "Ошибка ввода/вывода"));
-  case EMFILE:
-  case ENFILE:
-    return Tr(QT_TRANSLATE_NOOP("Dorix", "Слишком много открытых файлов"));
-  case ENOMEM:
-    return Tr(QT_TRANSLATE_NOOP("Dorix", "Невозможно выделить память"));
-  case ENXIO:
-    return Tr(QT_TRANSLATE_NOOP("Dorix", "Нет такого устройства или адреса"));
-  default:
-    return QString::fromLocal8Bit(fallback.c_str());
-  }
+  for (const auto &[code, reason] : kReasons)
+    if (code == errorNumber)
+      return Tr(reason);
+  return QString::fromLocal8Bit(fallback.c_str());
 }
 
 QString LoadFailureTitle(const QString &name, const TLoadStatus &status) {

@@ -30,7 +30,6 @@ class QAction;
 class QCheckBox;
 class QFrame;
 class QLineEdit;
-class QMimeData;
 class QMenu;
 class QProgressBar;
 class QPushButton;
@@ -211,8 +210,6 @@ private:
   void BuildRecentMenu();
   void FillRecentMenu();
   void RememberPair();
-  // what a drop of files asks for, or a message that refuses it
-  QString DropRefusal(const QMimeData &data, QWidget *target, QStringList &files) const;
   // The page of what the viewer shows now, in the user's colours and code page.
   THtmlPage HtmlPageOfView() const;
 

@@ -13,19 +13,10 @@
 #include <QTimer>
 #include <QUrl>
 
-void TfrmDorix::dragEnterEvent(QDragEnterEvent *event) {
-  // Everything is let in: what the window cannot take is refused on the drop, with a message.
-  if (event->mimeData()->hasUrls() || event->mimeData()->hasText())
-    event->acceptProposedAction();
-}
+namespace {
 
-void TfrmDorix::dragMoveEvent(QDragMoveEvent *event) {
-  event->acceptProposedAction();
-}
-
-QString TfrmDorix::DropRefusal(const QMimeData &data, QWidget *target, QStringList &files) const {
-  const bool onCaption = target == edActualCaption || target == stActual ||
-                         target == edObsoleteCaption || target == stObsolete;
+// What a drop on a caption or on the text asks for: its files, or a message that refuses it.
+QString DropRefusal(const QMimeData &data, bool onCaption, QStringList &files) {
   const QString what =
       onCaption ? QCoreApplication::translate("Dorix", "На имя файла можно перетащить один файл.")
                 : QCoreApplication::translate(
@@ -44,21 +35,36 @@ QString TfrmDorix::DropRefusal(const QMimeData &data, QWidget *target, QStringLi
   return {};
 }
 
+} // namespace
+
+void TfrmDorix::dragEnterEvent(QDragEnterEvent *event) {
+  // Everything is let in: what the window cannot take is refused on the drop, with a message.
+  if (event->mimeData()->hasUrls() || event->mimeData()->hasText())
+    event->acceptProposedAction();
+}
+
+void TfrmDorix::dragMoveEvent(QDragMoveEvent *event) {
+  event->acceptProposedAction();
+}
+
 void TfrmDorix::dropEvent(QDropEvent *event) {
-  QWidget *target = childAt(event->position().toPoint());
+  // A caption's colour swatch belongs to it.
+  const QWidget *target = childAt(event->position().toPoint());
+  const bool onActual = target == edActualCaption || target == stActual;
+  const bool onObsolete = target == edObsoleteCaption || target == stObsolete;
   QStringList files;
-  const QString refusal = DropRefusal(*event->mimeData(), target, files);
+  const QString refusal = DropRefusal(*event->mimeData(), onActual || onObsolete, files);
   event->acceptProposedAction();
   // The file manager waits until the drop returns: the message or the comparison come after.
-  QTimer::singleShot(0, this, [this, refusal, files, target] {
+  QTimer::singleShot(0, this, [this, refusal, files, onActual, onObsolete] {
     if (!refusal.isEmpty()) {
       ShowMessage(refusal, {});
       return;
     }
     ForceFullComparison(); // a file dropped again is read again
-    if (target == edActualCaption || target == stActual)
+    if (onActual)
       OpenPair(files[0], FRequested.ObsoletePFN);
-    else if (target == edObsoleteCaption || target == stObsolete)
+    else if (onObsolete)
       OpenPair(FRequested.ActualPFN, files[0]);
     else
       OpenPair(files[0], files[1]);

@@ -70,8 +70,7 @@ void TfrmDorix::OpenRecentPair(int index) {
   const TRecentPair pair = FRecentPairs[index];
   const QString missing = MissingFile(pair);
   if (!missing.isEmpty()) {
-    ShowMessage(MissingFileText(missing), {});
-    FillRecentMenu();
+    ShowMessage(MissingFileText(missing), {}); // the menu greys it the next time it opens
     return;
   }
   ForceFullComparison(); // chosen again: read afresh

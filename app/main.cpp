@@ -15,7 +15,7 @@ const char kUsage[] = "usage: dorix [NEW [OLD]]\n"
                       "  chosen there instead. dorix-diff does the same in a terminal.\n";
 
 // --help and --version are answered before any window system is asked for, so that they work
-// in a terminal without a display (and for the manual page's generator).
+// in a terminal without a display.
 bool AnswerInfoOption(int argc, char **argv) {
   if (argc != 2)
     return false;

@@ -17,23 +17,20 @@ bool IsWordCodePoint(std::uint32_t cp) {
   return !punctuation;
 }
 
-// Where the UTF-8 character that ends before p begins, going back over at most three
-// continuation bytes; p itself when no well-formed character ends there.
-std::size_t Utf8CharacterStartBefore(std::string_view text, std::size_t p) {
-  std::size_t start = p - 1;
-  while (start > 0 && p - start < 4 && IsUtf8Continuation(static_cast<unsigned char>(text[start])))
-    --start;
-  const TVCharacter c = Utf8CharacterAt(text, start);
-  return c.Valid && start + c.Bytes == p ? start : p - 1;
-}
-
-// Where the UTF-8 character that holds byte p begins; p when it begins none.
+// Where the UTF-8 character that holds byte p begins, going back over at most three
+// continuation bytes; p when it begins none.
 std::size_t Utf8CharacterHolding(std::string_view text, std::size_t p) {
   std::size_t start = p;
   while (start > 0 && p - start < 3 && IsUtf8Continuation(static_cast<unsigned char>(text[start])))
     --start;
   const TVCharacter c = Utf8CharacterAt(text, start);
   return c.Valid && start + c.Bytes > p ? start : p;
+}
+
+// Where the UTF-8 character that ends just before p begins; p - 1 when no character ends there.
+std::size_t Utf8CharacterStartBefore(std::string_view text, std::size_t p) {
+  const std::size_t start = Utf8CharacterHolding(text, p - 1);
+  return start + Utf8CharacterAt(text, start).Bytes == p ? start : p - 1;
 }
 
 std::size_t CharacterBytes(std::string_view text, std::size_t p, const TVWordRule &rule) {
