@@ -68,22 +68,22 @@ TfrmDorix::TfrmDorix(QWidget *parent) : QMainWindow(parent) {
 }
 
 TfrmDorix::~TfrmDorix() {
-  StopRun();           // the threads go before what they read
-  mm->Model().Clear(); // the lines are views into the engine's texts
+  StopRun(); // the threads go before what they read
 }
 
 void TfrmDorix::FormCreate() {
-  FCreating = true;
   FormDorixChart = std::make_unique<TFormDorixChart>();
   const int fontSize = static_cast<int>(std::lround(mm->font().pixelSize() * 72.0 / 96.0));
   FSettings = LoadSettings(*OpenUserStore(), fontSize, geometry());
   if (FSettings.FontSize < kMinFontSize || FSettings.FontSize > kMaxFontSize)
     FSettings.FontSize = fontSize; // a size no font can be drawn in keeps the default
   ChangeWrapMode(FSettings.WrapMode);
-  ChangeOEMMode(FSettings.OEMMode);
   ChangeHexMode(FSettings.HexMode);
   ChangeLineEnds(static_cast<TVLineEnds>(FSettings.LineEnds));
+  // The choice first: choosing an encoding turns the DOS mode off, which the stored mode
+  // then turns on again.
   ChangeEncoding(EncodingNamed(FSettings.Encoding.toStdString()).value_or(TVEncoding::Auto));
+  ChangeOEMMode(FSettings.OEMMode);
   setGeometry(
       OnScreen({FSettings.FormLeft, FSettings.FormTop, FSettings.FormWidth, FSettings.FormHeight},
                AvailableScreens()));
@@ -101,13 +101,11 @@ void TfrmDorix::FormCreate() {
   ApplyViewerFont();
   mm->Model().FUpdatedKind = FStyleIndexUpdated;
 
-  mm->SetSource(FDiff.get());
   mm->SetBackgroundBuilds(true);
   mm->OnBuildStarted = [this] { ShowBusy(); };
   mm->OnRelayoutDone = [this] { RelayoutDone(); };
   mm->OnTextWork = [this] { BusyChanged(); };
   connect(&FProgressTimer, &QTimer::timeout, this, &TfrmDorix::ShowProgress);
-  mm->SetAutoRelayout(false);
   mm->BeginUpdate(); // no layout until the window is shown
 
   ChangeActualPFN({});
@@ -156,13 +154,13 @@ void TfrmDorix::ApplyStyleColors() {
 
 void TfrmDorix::ChangeActualPFN(const QString &name) {
   FRequested.ActualPFN = name;
-  if (FCreating)
+  if (FRun.Creating())
     FUsed = Requested();
 }
 
 void TfrmDorix::ChangeObsoletePFN(const QString &name) {
   FRequested.ObsoletePFN = name;
-  if (FCreating)
+  if (FRun.Creating())
     FUsed = Requested();
 }
 
@@ -201,10 +199,10 @@ QString TfrmDorix::GetObsoleteCaption() const {
 // --- display modes ---
 
 void TfrmDorix::ChangeLayoutMode(bool on, bool &requested, QCheckBox *box) {
-  if (!FCreating && on == requested)
+  if (!FRun.Creating() && on == requested)
     return; // the echo of the check box, or nothing new
   requested = on;
-  if (FCreating)
+  if (FRun.Creating())
     FUsed = Requested();
   box->setChecked(on);
   CompareFiles();
@@ -218,17 +216,19 @@ void TfrmDorix::ChangeHexMode(bool on) {
   ChangeLayoutMode(on, FRequested.HexMode, chkHexMode);
 }
 
-void TfrmDorix::ChangeOEMMode(bool on) {
-  if (!FCreating && on == FOEMMode)
-    return;
-  FOEMMode = on;
-  chkDosMode->setChecked(on);
+void TfrmDorix::ChangeChoices(const TComparisonChoices &choices) {
+  FRequested.Choices = choices;
+  chkDosMode->setChecked(choices.OemMode); // its echo finds the mode already set
+  if (FRun.Creating())
+    FUsed = Requested();
   ApplyCodePage();
-  // Between single-byte code pages only the drawing changes; to or from UTF-8 the lines do.
-  if (!FCreating && FUsed && Requested().Utf8 != FUsed->Utf8)
-    CompareFiles();
-  else
-    UpdateStatus();
+  CompareFiles(); // between single-byte code pages only the drawing changes
+}
+
+void TfrmDorix::ChangeOEMMode(bool on) {
+  if (!FRun.Creating() && on == FRequested.Choices.OemMode)
+    return;
+  ChangeChoices({FRequested.Choices.Encoding, on});
 }
 
 void TfrmDorix::ChangeEncoding(TVEncoding encoding) {
@@ -236,13 +236,7 @@ void TfrmDorix::ChangeEncoding(TVEncoding encoding) {
     ChangeOEMMode(true); // the choice before it stays, for F8 to go back to
     return;
   }
-  FRequested.Encoding = encoding;
-  FOEMMode = false;
-  chkDosMode->setChecked(false);
-  if (FCreating)
-    FUsed = Requested();
-  ApplyCodePage();
-  CompareFiles();
+  ChangeChoices({encoding, false});
 }
 
 void TfrmDorix::ApplyCodePage() {
@@ -251,7 +245,7 @@ void TfrmDorix::ApplyCodePage() {
 
 void TfrmDorix::ChangeLineEnds(TVLineEnds setting) {
   FRequested.LineEnds = setting;
-  if (FCreating)
+  if (FRun.Creating())
     FUsed = Requested();
   CompareFiles(); // the lines are built again; the files are not read
 }
@@ -263,18 +257,16 @@ void TfrmDorix::StartupCompare() {
   font.setFamily(QStringLiteral("Courier New"));
   mm->setFont(font);
   ForceFullComparison();
-  if (!(FRequested.ActualPFN + FRequested.ObsoletePFN).isEmpty()) {
-    mm->SetAutoRelayout(true);
+  if (!(FRequested.ActualPFN + FRequested.ObsoletePFN).isEmpty())
     mm->setFocus();
-  }
   CompareFiles();
   GoToFirstDiffIfSimilar();
 }
 
 void TfrmDorix::ForceFullComparison() {
   FUsed.reset();
-  if (FRunning)
-    FForcePending = true; // the run in progress would set what it used when it ends
+  if (FRun.Running())
+    FRun.Want(rwReadAfresh); // the run in progress would set what it used when it ends
 }
 
 void TfrmDorix::btnExchClick() {
@@ -329,28 +321,26 @@ void TfrmDorix::LayoutCaptions() {
 
 bool TfrmDorix::event(QEvent *event) {
   // The start-up comparison runs from the event loop once the window has been painted.
-  if (event->type() == QEvent::Paint && !FCreating && !FStartupPosted) {
-    FStartupPosted = true;
+  if (event->type() == QEvent::Paint && FRun.StartupDue())
     QTimer::singleShot(0, btnStartup, &QPushButton::click);
-  }
   return QMainWindow::event(event);
 }
 
 void TfrmDorix::showEvent(QShowEvent *event) {
   QMainWindow::showEvent(event);
-  if (!FCreating)
+  if (!FRun.Creating())
     return;
-  FCreating = false;
+  FRun.Show();
   mm->EndUpdate();
   update(); // make sure a paint comes, which posts the start-up comparison
 }
 
 void TfrmDorix::SaveSettingsNow() {
   FSettings.WrapMode = FRequested.WrapMode;
-  FSettings.OEMMode = FOEMMode;
+  FSettings.OEMMode = FRequested.Choices.OemMode;
   FSettings.HexMode = FRequested.HexMode;
   FSettings.LineEnds = FRequested.LineEnds;
-  FSettings.Encoding = QString::fromUtf8(EncodingName(FRequested.Encoding).data());
+  FSettings.Encoding = QString::fromUtf8(EncodingName(FRequested.Choices.Encoding).data());
   const QRect placement = geometry();
   FSettings.FormLeft = placement.left();
   FSettings.FormTop = placement.top();
@@ -361,8 +351,8 @@ void TfrmDorix::SaveSettingsNow() {
 
 void TfrmDorix::closeEvent(QCloseEvent *event) {
   SaveSettingsNow();
-  FClosing = true;
   StopRun();
+  FRun.Close();
   FormDorixChart->hide();
   event->accept();
 }

@@ -4,17 +4,16 @@
 #pragma once
 
 #include "BackgroundTask.h"
-#include "CharacterPieces.h"
 #include "CompareStatus.h"
-#include "ComparisonJob.h"
+#include "Comparison.h"
 #include "Disposer.h"
 #include "FormDorixChartUnit.h"
 #include "HtmlPage.h"
 #include "PlatformServices.h"
 #include "RecentPairs.h"
 #include "RunInputs.h"
+#include "RunState.h"
 #include "Settings.h"
-#include "VDiff.h"
 #include "VMemo.h"
 
 #include <QImage>
@@ -106,7 +105,7 @@ public:
   void StopRun();
   void UpdateStatus();
   // Called on the comparison's thread as each of its phases begins; a test holds a run there.
-  std::function<void(TJobPhase, const std::stop_token &)> OnWorkPhase;
+  std::function<void(TComparisonPhase, const std::stop_token &)> OnWorkPhase;
 
   // --- what a person sees, for tests ---
   TCompareStatus Status() const { return FStatus; }
@@ -115,12 +114,13 @@ public:
   bool WrapMode() const { return FRequested.WrapMode; }
   bool HexMode() const { return FRequested.HexMode; }
   TVLineEnds LineEnds() const { return FRequested.LineEnds; }
-  bool OEMMode() const { return FOEMMode; }
+  bool OEMMode() const { return FRequested.Choices.OemMode; }
   const TSettings &Settings() const { return FSettings; }
-  const TVDiff &Diff() const { return *FDiff; }
+  // The comparison shown; none while a comparison runs, after a stop or before the first.
+  const TComparison *Comparison() const { return FComparison.get(); }
   int FileReads() const { return FFileReads; }
   // Nothing runs and no command waits for a run.
-  bool Idle() const { return !Busy() && !FRerunWanted; }
+  bool Idle() const { return !Busy() && !FRun.Wants(rwCompare); }
 
   // The platform's dialogs and programs; tests put their own here.
   TPlatformServices Platform = TPlatformServices::Real();
@@ -182,19 +182,24 @@ private:
 
   // wrap and hex: both change the layout through CompareFiles
   void ChangeLayoutMode(bool on, bool &requested, QCheckBox *box);
+  // Requests other choices of the pieces; the next run applies them.
+  void ChangeChoices(const TComparisonChoices &choices);
 
   // the run: the comparison on a thread of its own, then the lines (the viewer builds them on
   // one of its own), then the end; the window only shows how far it is meanwhile
+  struct TRunJob; // one comparison, or the pieces of the last one under other choices
   TRunInputs Requested() const;
   void ApplyCodePage();
   void StartComparison();
+  void StartDerivation();
+  void StartJob(std::shared_ptr<TRunJob> job, qint64 bytes);
   void DisposeShownText();
-  void ComparisonDone(std::exception_ptr failure);
+  void ComparisonDone(const std::shared_ptr<TRunJob> &job, std::exception_ptr failure);
   void ShowRun();
-  void ShowPieces(bool utf8);
   void EndRun(std::exception_ptr failure);
   void ReportFailure(const std::exception_ptr &failure);
-  void FillStatistics(std::int32_t actualLength, std::int32_t obsoleteLength);
+  void ReportReadFailures(const TComparison &comparison);
+  void FillStatistics();
   void ShowBusy();
   void ShowProgress();
   void RelayoutDone();
@@ -202,6 +207,9 @@ private:
   void TakeWantedJump();
   void ForceFullComparison();
   void SetStatusText(int panel, const QString &text);
+  QString WrapText() const;
+  QString EncodingText() const;
+  QString LineEndsText() const;
   void StatusDoubleClick(int panel);
   void SaveSettingsNow();
   // "new.txt ↔ old.txt — Сравнение содержимого файлов", or the caption alone.
@@ -216,33 +224,22 @@ private:
   QImage FGlyphInserted, FGlyphDeleted, FGlyphUpdated;
   int FStyleIndexInserted = 0, FStyleIndexDeleted = 0, FStyleIndexUpdated = 0;
   TVFont FFontInserted, FFontDeleted, FFontUpdated;
-  std::unique_ptr<TVDiff> FDiff = std::make_unique<TVDiff>();
-  QTime FStartTime;
-  bool FCreating = true;
+  // The comparison whose pieces the viewer shows; shared with the threads that read them.
+  std::shared_ptr<const TComparison> FComparison;
+  QTime FStartTime; // when the engine began, for the elapsed time in the status bar
+  TRunState FRun;
   TRunInputs FRequested; // what the commands asked for
   // What the lines shown were made from; none when the files must be read again whatever
   // is requested. While the window is built it follows the requests: nothing is shown yet.
   std::optional<TRunInputs> FUsed = TRunInputs{};
-  bool FOEMMode = false;
-  bool FLoneLineFeed = false; // either file of the last comparison holds an LF without a CR
-  bool FDetectedUtf8 = false; // the automatic choice found the last compared files UTF-8
-  // Under UTF-8, the comparison's pieces with no character split: what the viewer shows.
-  std::unique_ptr<TVCharacterPieces> FPieces;
   TCompareStatus FStatus = csNotRun;
   QList<TRecentPair> FRecentPairs;
 
   TSettings FSettings;
-  bool FStartupPosted = false;
-  bool FRunning = false;       // a comparison is in progress
-  bool FAwaitingLines = false; // ... and waits for the viewer's lines
-  bool FRerunWanted = false;   // a command asked for one meanwhile: run again when it ends
-  bool FForcePending = false;  // ... and it asked for the files to be read afresh
-  bool FClosing = false;       // the window has closed: nothing follows a run
-  bool FJumpWanted = false;    // a command asked for the jump to the first difference
   int FFileReads = 0;
-  TRunInputs FRunUsed;                  // the inputs of the run in progress
-  std::shared_ptr<TComparisonJob> FJob; // the comparison in progress
-  int FShownPhase = jpWaiting;          // its phase as the status bar shows it
+  TRunInputs FRunUsed;           // the inputs of the run in progress
+  std::shared_ptr<TRunJob> FJob; // the comparison in progress
+  int FShownPhase = cpWaiting;   // its phase as the status bar shows it
   QTimer FProgressTimer;
   TDisposer FJanitor;             // frees the texts of the run before
   TBackgroundTask FRunTask{this}; // last: stopped and joined before the rest goes

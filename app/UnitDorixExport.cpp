@@ -67,8 +67,9 @@ THtmlPage TfrmDorix::HtmlPageOfView() const {
   page.FirstName = EncodeFileName(shown.ActualPFN).toStdString();
   page.SecondName = EncodeFileName(shown.ObsoletePFN).toStdString();
   page.Outcome = StatusText(FStatus);
-  page.Counters = {FDiff->EqualChars,  FDiff->FirstChars,  FDiff->SecondChars,
-                   FDiff->EqualChunks, FDiff->FirstChunks, FDiff->SecondChunks};
+  const TVPieceCounts c = FComparison ? FComparison->Counts() : TVPieceCounts{};
+  page.Counters = {c.EqualChars,  c.FirstChars,  c.SecondChars,
+                   c.EqualChunks, c.FirstChunks, c.SecondChunks};
   const QPalette pal = mm->palette();
   page.Looks = {Look(FSettings.StyleEqual, pal), Look(FSettings.StyleInserted, pal),
                 Look(FSettings.StyleDeleted, pal), Look(FSettings.StyleUpdated, pal)};

@@ -18,6 +18,11 @@
 
 namespace {
 
+// Shown for what the files decide until they have been looked at.
+QString Unknown() {
+  return QStringLiteral("\u2026");
+}
+
 QString Text(TCompareStatus status) {
   return QCoreApplication::translate("Dorix", StatusText(status).data()); // one of its literals
 }
@@ -30,10 +35,6 @@ QString Elapsed(const QTime &start) {
   return elapsed.toString(format.trimmed());
 }
 
-} // namespace
-
-namespace {
-
 // Below this much text in both files a comparison takes a few milliseconds: it runs at once, in
 // place, and the window shows its outcome in the same turn.
 constexpr qint64 kCompareInPlaceBytes = qint64{1} << 20;
@@ -45,6 +46,17 @@ qint64 FileBytes(const QString &name) {
 
 } // namespace
 
+// One piece of the run's work on the comparison's thread: the files read and compared, or the
+// pieces of the comparison shown made again for other choices. It shares nothing the window
+// changes: it reads what it was given and hands back a new comparison.
+struct TfrmDorix::TRunJob {
+  std::function<std::shared_ptr<const TComparison>(const std::stop_token &, TComparisonProgress &)>
+      Work;
+  bool Reads = false; // the files are read: what failed is told, and they count as compared
+  TComparisonProgress Progress;
+  std::shared_ptr<const TComparison> Result; // null after a stop
+};
+
 TRunInputs TfrmDorix::Requested() const {
   TRunInputs requested = FRequested;
   requested.Utf8 = ActiveEncoding() == TVEncoding::Utf8;
@@ -52,7 +64,8 @@ TRunInputs TfrmDorix::Requested() const {
 }
 
 TVEncoding TfrmDorix::ActiveEncoding() const {
-  return EncodingInForce(FRequested.Encoding, FOEMMode, FDetectedUtf8);
+  return EncodingInForce(FRequested.Choices.Encoding, FRequested.Choices.OemMode,
+                         FComparison && FComparison->Facts().Utf8);
 }
 
 bool TfrmDorix::NeedsUpdate() const {
@@ -60,59 +73,78 @@ bool TfrmDorix::NeedsUpdate() const {
 }
 
 bool TfrmDorix::Busy() const {
-  return FRunning || mm->Building() || mm->TextWorkRunning();
+  return FRun.Running() || mm->Building() || mm->TextWorkRunning();
 }
 
 void TfrmDorix::CompareFiles() {
+  if (FRun.Closed())
+    return;
   if (Busy()) {
     // Never a run inside a run or a rebuild of the lines: a run would replace the chunk list
     // the lines are built from. This one follows when they end.
-    FRerunWanted = true;
+    FRun.Want(rwCompare);
     return;
   }
-  FRerunWanted = false;
-  if (FCreating || !NeedsUpdate()) {
+  FRun.Take(rwCompare);
+  if (FRun.Creating() || FRun.Phase() == TRunPhase::Shown || !NeedsUpdate()) {
     UpdateStatus();
     TakeWantedJump();
     return;
   }
   // The inputs this run uses; commands that arrive meanwhile change only the requested ones.
   FRunUsed = Requested();
-  const bool full = !FUsed || FRunUsed.NeedsComparisonAfter(*FUsed);
-  FRunning = true;
+  FRun.Begin();
   ShowBusy();
-  if (full)
+  if (!FUsed || !FComparison || FRunUsed.NeedsComparisonAfter(*FUsed))
     StartComparison();
+  else if (FComparison->Choices() != FRunUsed.Choices)
+    StartDerivation();
   else
     ShowRun();
 }
 
 void TfrmDorix::StartComparison() {
-  auto job = std::make_shared<TComparisonJob>();
-  job->ActualName = EncodeFileName(FRunUsed.ActualPFN).toStdString();
-  job->ObsoleteName = EncodeFileName(FRunUsed.ObsoletePFN).toStdString();
-  job->Encoding = FRequested.Encoding;
-  job->OemMode = FOEMMode;
-  job->FirstKind = FStyleIndexInserted;
-  job->SecondKind = FStyleIndexDeleted;
-  job->OnPhase = OnWorkPhase;
-  FFileReads += !job->ActualName.empty() + !job->ObsoleteName.empty();
+  auto job = std::make_shared<TRunJob>();
+  const TComparisonFiles files{EncodeFileName(FRunUsed.ActualPFN).toStdString(),
+                               EncodeFileName(FRunUsed.ObsoletePFN).toStdString(), TReadMode::Copy};
+  job->Work = [files, choices = FRunUsed.Choices](const std::stop_token &stop,
+                                                  TComparisonProgress &progress) {
+    return TComparison::Run(files, choices, stop, &progress);
+  };
+  job->Reads = true;
+  job->Progress.OnPhase = OnWorkPhase;
+  FFileReads += !files.ActualName.empty() + !files.ObsoleteName.empty();
   ChangeBar->Watch({FRunUsed.ActualPFN, FRunUsed.ObsoletePFN});
   DisposeShownText(); // the viewer is empty while the files are compared
-  FStartTime = QTime::currentTime();
+  StartJob(job, FileBytes(FRunUsed.ActualPFN) + FileBytes(FRunUsed.ObsoletePFN));
+}
+
+void TfrmDorix::StartDerivation() {
+  auto job = std::make_shared<TRunJob>();
+  job->Work = [before = FComparison, choices = FRunUsed.Choices](const std::stop_token &,
+                                                                 TComparisonProgress &) {
+    return before->WithChoices(choices);
+  };
+  StartJob(job, static_cast<qint64>(FComparison->Actual().Text().size() +
+                                    FComparison->Obsolete().Text().size()));
+}
+
+void TfrmDorix::StartJob(std::shared_ptr<TRunJob> job, qint64 bytes) {
   FJob = job;
-  if (FileBytes(FRunUsed.ActualPFN) + FileBytes(FRunUsed.ObsoletePFN) <= kCompareInPlaceBytes) {
+  const auto work = [job](const std::stop_token &stop) {
+    job->Result = job->Work(stop, job->Progress);
+  };
+  if (bytes <= kCompareInPlaceBytes) {
     std::exception_ptr failure;
     try {
-      job->Run({});
+      work({});
     } catch (...) {
       failure = std::current_exception();
     }
-    ComparisonDone(failure);
+    ComparisonDone(job, failure);
     return;
   }
-  FRunTask.Start([job](std::stop_token stop) { job->Run(stop); },
-                 [this](std::exception_ptr failure) { ComparisonDone(failure); });
+  FRunTask.Start(work, [this, job](std::exception_ptr failure) { ComparisonDone(job, failure); });
 }
 
 void TfrmDorix::DisposeShownText() {
@@ -123,62 +155,67 @@ void TfrmDorix::DisposeShownText() {
   mm->UpdateScrollBars();
   mm->viewport()->update();
   FJanitor.Dispose(std::move(lines));
-  FJanitor.Dispose(std::shared_ptr<TVCharacterPieces>(std::move(FPieces))); // views the texts
-  FJanitor.Dispose(std::shared_ptr<TVDiff>(std::move(FDiff)));
-  FDiff = std::make_unique<TVDiff>();
+  FJanitor.Dispose(std::exchange(FComparison, nullptr));
 }
 
-void TfrmDorix::ComparisonDone(std::exception_ptr failure) {
-  const std::shared_ptr<TComparisonJob> job = std::exchange(FJob, nullptr);
-  for (const TComparisonJob::TLoadFailure &f : job->Failures) {
-    const QString name = DecodeFileName(QByteArray::fromStdString(f.Name));
-    if (f.OutOfMemory)
-      ShowMessage(OutOfMemoryText(), name);
-    else // what failed, with the system's reason underneath
-      ShowMessage(LoadFailureTitle(name, f.Status), LoadFailureReason(f.Status));
-  }
-  if (failure) {
+void TfrmDorix::ComparisonDone(const std::shared_ptr<TRunJob> &job, std::exception_ptr failure) {
+  FJob.reset();
+  if (job->Result && job->Reads)
+    ReportReadFailures(*job->Result);
+  if (failure || !job->Result) {
     EndRun(failure);
     return;
   }
-  FDiff = std::move(job->Diff);
-  FPieces = std::move(job->Pieces);
-  FLoneLineFeed = job->LoneLineFeed;
-  FDetectedUtf8 = job->DetectedUtf8;
-  FillStatistics(job->ActualLength, job->ObsoleteLength);
-  FStatus = DecideOutcome({!FRunUsed.ActualPFN.isEmpty(), !FRunUsed.ObsoletePFN.isEmpty(),
-                           job->ActualLength == 0, job->ObsoleteLength == 0, FDiff->EqualChars,
-                           FDiff->FirstChars, FDiff->SecondChars});
-  FRunUsed.Utf8 = ActiveEncoding() == TVEncoding::Utf8; // the files decide the automatic choice
-  if (job->Failures.empty())
+  if (job->Reads && !job->Result->Actual().Failed() && !job->Result->Obsolete().Failed())
     RememberPair();
+  FJanitor.Dispose(std::exchange(FComparison, job->Result));
+  FStatus = FComparison->Outcome();
+  FillStatistics();
+  FRunUsed.Utf8 = ActiveEncoding() == TVEncoding::Utf8; // the files decide the automatic choice
   ShowRun();
 }
 
+void TfrmDorix::ReportReadFailures(const TComparison &comparison) {
+  for (const TComparedFile *file : {&comparison.Actual(), &comparison.Obsolete()}) {
+    if (!file->Failed())
+      continue;
+    const QString name = DecodeFileName(QByteArray::fromStdString(file->Name()));
+    if (file->OutOfMemory())
+      ShowMessage(OutOfMemoryText(), name);
+    else // what failed, with the system's reason underneath
+      ShowMessage(LoadFailureTitle(name, file->Status()), LoadFailureReason(file->Status()));
+  }
+}
+
 void TfrmDorix::ShowRun() {
+  ApplyCodePage();
+  const bool samePieces = FComparison && mm->Model().SharedSource().get() == &FComparison->Pieces();
+  if (samePieces && FUsed && FRunUsed.SameLinesAs(*FUsed) && !mm->LayoutWidthChanged()) {
+    EndRun(nullptr); // other choices with the same pieces: only the drawing changes
+    return;
+  }
   try {
-    ShowPieces(FRunUsed.Utf8);
-    ApplyCodePage();
+    if (!samePieces)
+      mm->SetSource(FComparison ? FComparison->SharedPieces() : nullptr);
+    mm->Model().SetTextForm({FRunUsed.Utf8, FSettings.TabWidth});
     mm->SetHexMode(FRunUsed.HexMode);
     mm->SetWrapMode(FRunUsed.WrapMode);
     mm->SetViewFilter(FRunUsed.View);
-    mm->Model().SetLfBreaks(LfBreaksFor(FRunUsed.LineEnds, FLoneLineFeed));
-    FAwaitingLines = true;
+    mm->Model().SetLfBreaks(
+        LfBreaksFor(FRunUsed.LineEnds, FComparison && FComparison->Facts().LoneLineFeed));
+    FRun.AwaitLines();
     mm->Relayout(); // ends the run through RelayoutDone, now or when the lines are built
   } catch (...) {
-    FAwaitingLines = false;
     EndRun(std::current_exception());
     return;
   }
-  if (FAwaitingLines && !mm->Building()) { // nothing was laid out
-    FAwaitingLines = false;
+  if (FRun.Phase() == TRunPhase::Laying && !mm->Building()) // nothing was laid out
     EndRun(nullptr);
-  }
 }
 
 void TfrmDorix::RelayoutDone() {
   const std::exception_ptr failure = mm->TakeBuildFailure();
-  if (std::exchange(FAwaitingLines, false)) {
+  if (FRun.Phase() == TRunPhase::Laying) {
     EndRun(failure);
     return;
   }
@@ -194,23 +231,23 @@ void TfrmDorix::BusyChanged() {
   if (Busy())
     return;
   UpdateStatus();
-  if (FRerunWanted && !FClosing)
+  if (FRun.Wants(rwCompare) && !FRun.Closed())
     QTimer::singleShot(0, this, &TfrmDorix::CompareFiles);
 }
 
 void TfrmDorix::EndRun(std::exception_ptr failure) {
   // Whatever happened: the inputs count as used, the busy signs go, the status tells.
-  FRunning = false;
+  FRun.End();
   FUsed = FRunUsed;
-  if (std::exchange(FForcePending, false))
+  if (FRun.Take(rwReadAfresh))
     FUsed.reset();
   ShowBusy();
   UpdateStatus();
   if (failure)
     ReportFailure(failure); // after the clean-up, as the toolkit's own handler would
-  if (FClosing)
+  if (FRun.Closed())
     return;
-  if (FRerunWanted)
+  if (FRun.Wants(rwCompare))
     QTimer::singleShot(0, this, &TfrmDorix::CompareFiles);
   else
     TakeWantedJump();
@@ -219,7 +256,7 @@ void TfrmDorix::EndRun(std::exception_ptr failure) {
 void TfrmDorix::StopRun() {
   if (!Busy())
     return;
-  if (!FRunning && !mm->Building()) { // a search or a copy: the text stays as it is
+  if (!FRun.Running() && !mm->Building()) { // a search or a copy: the text stays as it is
     mm->StopTextWork();
     return;
   }
@@ -228,7 +265,8 @@ void TfrmDorix::StopRun() {
   mm->StopTextWork();
   mm->StopBuilding();
   // Nothing of the stopped run is shown or counted, and nothing that waited for it follows.
-  FRunning = FAwaitingLines = FRerunWanted = FForcePending = FJumpWanted = false;
+  FRun.End();
+  FRun.ForgetWishes();
   DisposeShownText();
   FUsed.reset(); // the next command compares afresh
   FStatus = csStopped;
@@ -238,16 +276,13 @@ void TfrmDorix::StopRun() {
 }
 
 void TfrmDorix::GoToFirstDiffIfSimilar() {
-  FJumpWanted = true;
-  if (!Busy() && !FRerunWanted)
+  FRun.Want(rwJump);
+  if (!Busy() && !FRun.Wants(rwCompare))
     TakeWantedJump();
 }
 
 void TfrmDorix::TakeWantedJump() {
-  if (!FJumpWanted)
-    return;
-  FJumpWanted = false;
-  if (FStatus == csSimilar)
+  if (FRun.Take(rwJump) && FStatus == csSimilar)
     mm->GoToFirstDiff();
 }
 
@@ -263,21 +298,13 @@ void TfrmDorix::ReportFailure(const std::exception_ptr &failure) {
   }
 }
 
-void TfrmDorix::ShowPieces(bool utf8) {
-  // A comparison drops the pieces of the one before, and makes its own under UTF-8.
-  if (utf8 && !FPieces)
-    FPieces = std::make_unique<TVCharacterPieces>(*FDiff);
-  else if (!utf8)
-    FPieces.reset();
-  mm->SetSource(FPieces ? static_cast<const TVKindStringList *>(FPieces.get()) : FDiff.get());
-  mm->Model().SetTextForm({utf8, FSettings.TabWidth});
-}
-
-void TfrmDorix::FillStatistics(std::int32_t actualLength, std::int32_t obsoleteLength) {
-  FormDorixChart->FillNumbers(FDiff->EqualChars, FDiff->FirstChars, FDiff->SecondChars,
-                              actualLength, obsoleteLength);
-  FormDorixChart->FillPie(FDiff->EqualChars, FDiff->FirstChars, FDiff->SecondChars,
-                          FSettings.StyleEqual, FSettings.StyleInserted, FSettings.StyleDeleted);
+void TfrmDorix::FillStatistics() {
+  const TVPieceCounts &c = FComparison->Counts();
+  FormDorixChart->FillNumbers(c.EqualChars, c.FirstChars, c.SecondChars,
+                              static_cast<std::int32_t>(FComparison->Actual().Text().size()),
+                              static_cast<std::int32_t>(FComparison->Obsolete().Text().size()));
+  FormDorixChart->FillPie(c.EqualChars, c.FirstChars, c.SecondChars, FSettings.StyleEqual,
+                          FSettings.StyleInserted, FSettings.StyleDeleted);
 }
 
 void TfrmDorix::ShowBusy() {
@@ -285,7 +312,7 @@ void TfrmDorix::ShowBusy() {
   mmFileStop->setEnabled(busy);
   if (!busy) {
     FProgressTimer.stop();
-    FShownPhase = jpWaiting;
+    FShownPhase = cpWaiting;
     ProgressBar1->hide();
     btnStop->hide();
     return;
@@ -308,24 +335,26 @@ void TfrmDorix::ShowBusy() {
 }
 
 void TfrmDorix::ShowProgress() {
-  const int phase = FJob ? FJob->Phase.load() : jpDone;
+  const int phase = FJob ? FJob->Progress.Phase.load() : cpDone;
   if (phase != FShownPhase) {
     FShownPhase = phase;
-    if (phase == jpReadingActual || phase == jpReadingObsolete) {
-      FStatus = phase == jpReadingActual ? csReadingActual : csReadingObsolete;
+    if (phase == cpReadingActual || phase == cpReadingObsolete) {
+      FStatus = phase == cpReadingActual ? csReadingActual : csReadingObsolete;
       SetStatusText(spStatus,
                     QCoreApplication::translate("Dorix", "Загрузка ") +
-                        (phase == jpReadingActual ? FRunUsed.ActualPFN : FRunUsed.ObsoletePFN));
-    } else if (phase == jpComparing) {
+                        (phase == cpReadingActual ? FRunUsed.ActualPFN : FRunUsed.ObsoletePFN));
+    } else if (phase == cpComparing) {
+      FStartTime = QTime::currentTime(); // the files are loaded: the engine's time begins
       ProgressBar1->setValue(0);
       ProgressBar1->show();
       SetStatusText(spStatus, QCoreApplication::translate("Dorix", "Сравнение.."));
     } else {
       ProgressBar1->hide();
+      SetStatusText(spWrap, WrapText()); // the elapsed time is the engine's only
     }
   }
-  if (phase == jpComparing) {
-    ProgressBar1->setValue(FJob->Percent);
+  if (phase == cpComparing) {
+    ProgressBar1->setValue(FJob->Progress.Percent);
     SetStatusText(spWrap, Elapsed(FStartTime));
   } else if (mm->Building()) {
     SetStatusText(spStatus,
@@ -339,25 +368,46 @@ void TfrmDorix::SetStatusText(int panel, const QString &text) {
   StatusBar1->SetText(panel, text);
 }
 
-void TfrmDorix::UpdateStatus() {
-  SetStatusText(spWrap, FRequested.WrapMode ? QStringLiteral("Wrap") : QStringLiteral("UnWrap"));
-  mmFormatWrap->setChecked(FRequested.WrapMode);
+QString TfrmDorix::WrapText() const {
+  return FRequested.WrapMode ? QStringLiteral("Wrap") : QStringLiteral("UnWrap");
+}
+
+// The encoding and the line ends in force, or "…" while the files that decide the automatic
+// choice are still being looked at.
+QString TfrmDorix::EncodingText() const {
+  const TComparisonChoices &c = FRequested.Choices;
+  if (!FComparison && c.Encoding == TVEncoding::Auto && !c.OemMode)
+    return Unknown();
   static const QString names[] = {{},
                                   QStringLiteral("UTF-8"),
                                   QStringLiteral("WIN"),
                                   QStringLiteral("DOS"),
                                   QStringLiteral("KOI8")};
-  SetStatusText(spCodePage, names[static_cast<int>(ActiveEncoding())]);
-  mmFormatDOS->setChecked(FOEMMode);
+  return names[static_cast<int>(ActiveEncoding())];
+}
+
+QString TfrmDorix::LineEndsText() const {
+  if (!FComparison && FRequested.LineEnds == leAuto)
+    return Unknown();
+  return LfBreaksFor(FRequested.LineEnds, FComparison && FComparison->Facts().LoneLineFeed)
+             ? QStringLiteral("LF")
+             : QStringLiteral("CR LF");
+}
+
+void TfrmDorix::UpdateStatus() {
+  SetStatusText(spWrap, WrapText());
+  mmFormatWrap->setChecked(FRequested.WrapMode);
+  SetStatusText(spCodePage, EncodingText());
+  mmFormatDOS->setChecked(FRequested.Choices.OemMode);
   QAction *const encodings[] = {mmEncodingAuto, mmEncodingUtf8, mmEncodingWindows, mmEncodingDos,
                                 mmEncodingKoi8};
   // Radio items: checking one unchecks the others.
-  encodings[static_cast<int>(FOEMMode ? TVEncoding::Dos866 : FRequested.Encoding)]->setChecked(
-      true);
+  encodings[static_cast<int>(FRequested.Choices.OemMode ? TVEncoding::Dos866
+                                                        : FRequested.Choices.Encoding)]
+      ->setChecked(true);
   SetStatusText(spLayout, FRequested.HexMode ? QStringLiteral("Hex") : QStringLiteral("Text"));
   mmFormatHex->setChecked(FRequested.HexMode);
-  SetStatusText(spLineEnds,
-                mm->Model().LfBreaks() ? QStringLiteral("LF") : QStringLiteral("CR LF"));
+  SetStatusText(spLineEnds, LineEndsText());
   QAction *const lineEnds[] = {mmLineEndsAuto, mmLineEndsCR, mmLineEndsLF};
   lineEnds[FRequested.LineEnds]->setChecked(true);
   SetStatusText(spStatus, Text(FStatus));

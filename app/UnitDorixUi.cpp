@@ -236,7 +236,7 @@ void TfrmDorix::BuildMenus() {
   connect(mmEditExchangeFiles, &QAction::triggered, this, &TfrmDorix::btnExchClick);
   connect(mmFormatWrap, &QAction::triggered, this,
           [this] { ChangeWrapMode(!FRequested.WrapMode); });
-  connect(mmFormatDOS, &QAction::triggered, this, [this] { ChangeOEMMode(!FOEMMode); });
+  connect(mmFormatDOS, &QAction::triggered, this, [this] { ChangeOEMMode(!OEMMode()); });
   connect(mmFormatHex, &QAction::triggered, this, [this] { ChangeHexMode(!FRequested.HexMode); });
   connect(mmLineEndsAuto, &QAction::triggered, this, [this] { ChangeLineEnds(leAuto); });
   connect(mmLineEndsCR, &QAction::triggered, this, [this] { ChangeLineEnds(leCR); });
@@ -359,7 +359,7 @@ void TfrmDorix::StatusDoubleClick(int panel) {
   if (panel == spWrap)
     ChangeWrapMode(!FRequested.WrapMode);
   else if (panel == spCodePage)
-    ChangeOEMMode(!FOEMMode);
+    ChangeOEMMode(!OEMMode());
   else if (panel == spLayout)
     ChangeHexMode(!FRequested.HexMode);
   else if (panel == spLineEnds) // the other rule, chosen explicitly

@@ -1,15 +1,10 @@
 // dorix-diff: the comparison engine from a terminal.
-#include "CharacterPieces.h"
-#include "CompareStatus.h"
-#include "Encoding.h"
-#include "FileText.h"
+#include "Comparison.h"
 #include "GitExternalDiff.h"
 #include "HtmlPage.h"
 #include "LineModel.h"
-#include "MappedFile.h"
 #include "Render.h"
 #include "StopSignals.h"
-#include "VDiff.h"
 
 #include <charconv>
 #include <cstdio>
@@ -51,10 +46,9 @@ const char kUsage[] =
     "  --view     both files (default), or the new or the old one with the shared text\n"
     "  --line-ends  cr: CR and CR LF end lines; lf: an LF alone too; auto (default): lf when\n"
     "             either file holds an LF without a CR before it\n"
-    "  --encoding auto (default), utf-8, cp1251, cp866 or koi8-r. Under UTF-8 no piece of the\n"
-    "             merged text splits a character; --chunks and --stats do so only when\n"
-    "             --encoding=utf-8 is given. Automatic: UTF-8 when either file starts with\n"
-    "             its byte order mark, or both are valid UTF-8 with a byte above 127.\n"
+    "  --encoding auto (default), utf-8, cp1251, cp866 or koi8-r. Under UTF-8 no piece\n"
+    "             splits a character. Automatic: UTF-8 when either file starts with its\n"
+    "             byte order mark or both are valid UTF-8, else cp1251.\n"
     "Exit status: 0 identical, 1 different, 2 trouble or stopped (SIGINT, SIGTERM).\n";
 
 const char kVersion[] = "dorix-diff " DORIX_VERSION "\n";
@@ -210,17 +204,17 @@ TVLineModel BuildLines(const TVKindStringList &pieces, const LineLayout &layout,
   return model;
 }
 
-THtmlPage HtmlPage(const Options &options, const TVPieceCounts &c, std::string_view outcome,
-                   TVEncoding encoding) {
+THtmlPage HtmlPage(const Options &options, const TComparison &comparison) {
   THtmlPage page;
   page.FirstName = options.files[0];
   page.SecondName = options.files[1];
-  page.Outcome = outcome;
+  page.Outcome = StatusText(comparison.Outcome());
+  const TVPieceCounts &c = comparison.Counts();
   page.Counters = {c.EqualChars,  c.FirstChars,  c.SecondChars,
                    c.EqualChunks, c.FirstChunks, c.SecondChunks};
   page.Hex = options.layout.hex;
-  page.Utf8 = encoding == TVEncoding::Utf8;
-  page.CodePage = CodePageOf(encoding);
+  page.Utf8 = comparison.Encoding() == TVEncoding::Utf8;
+  page.CodePage = CodePageOf(comparison.Encoding());
   return page;
 }
 
@@ -233,16 +227,9 @@ bool UseColour(Colour colour) {
 }
 
 // Names a file that could not be read, or changed while it was, on standard error.
-int Trouble(const std::string &name, const TLoadStatus &file) {
-  std::cerr << "dorix-diff: " << LoadErrorMessage(name, file) << '\n';
+int Trouble(const TComparedFile &file, const TLoadStatus &status) {
+  std::cerr << "dorix-diff: " << LoadErrorMessage(file.Name(), status) << '\n';
   return kTrouble;
-}
-
-// A compared file; git's /dev/null, the side of an added or deleted file, is an empty text.
-std::unique_ptr<TMappedFile> MapFile(const Options &options, const std::string &name) {
-  if (options.git && name == "/dev/null")
-    return std::make_unique<TMappedFile>();
-  return std::make_unique<TMappedFile>(name);
 }
 
 int Stopped() {
@@ -253,48 +240,21 @@ int Stopped() {
 int Compare(const Options &options, TStopSignals &signals) {
   const std::stop_token stop = signals.Token();
   // The files are mapped, not copied: the comparison is done and written before they close.
-  const auto firstFile = MapFile(options, options.files[0]);
-  TMappedFile &first = *firstFile;
-  if (!first.Ok())
-    return Trouble(options.files[0], first);
-  const auto secondFile = MapFile(options, options.files[1]);
-  TMappedFile &second = *secondFile;
-  if (!second.Ok())
-    return Trouble(options.files[1], second);
-  const bool firstEmpty = first.Text().empty(), secondEmpty = second.Text().empty();
-
-  // Only the display lines ask what ends a line: the other outputs read the files no further.
-  const bool lines = options.format == Format::Lines || options.format == Format::Html;
-  const bool loneLineFeed =
-      lines && (HasLoneLineFeed(first.Text(), stop) || HasLoneLineFeed(second.Text(), stop));
-  TVDiff diff;
-  diff.RunOn(first.Text(), second.Text(), stop);
-  if (diff.Stopped())
+  const std::shared_ptr<const TComparison> comparison = TComparison::Run(
+      {options.files[0], options.files[1], TReadMode::Map}, {options.encoding, false}, stop);
+  if (!comparison)
     return Stopped();
-  // The bytes decide, not the chunks: the engine can split identical texts (one byte, a lone
-  // line break), but when it found nothing apart the texts are the same without a comparison.
-  const bool same =
-      (diff.FirstChars == 0 && diff.SecondChars == 0) || first.Text() == second.Text();
+  const TComparedFile *const files[] = {&comparison->Actual(), &comparison->Obsolete()};
+  for (const TComparedFile *file : files)
+    if (file->Failed())
+      return Trouble(*file, file->Status());
 
-  // Under UTF-8 the merged text and the display lines show whole characters. --chunks and
-  // --stats give the engine's exact pieces unless UTF-8 is named, so they never look.
-  const bool exact = options.format == Format::Chunks || options.format == Format::Stats;
-  const TVEncoding encoding = options.encoding != TVEncoding::Auto ? options.encoding
-                              : exact                              ? TVEncoding::Windows1251
-                                      : DetectEncoding(first.Text(), second.Text(), false, stop);
-  const bool utf8 = encoding == TVEncoding::Utf8;
-  std::optional<TVCharacterPieces> snapped;
-  if (utf8)
-    snapped.emplace(diff);
-  const TVKindStringList &pieces = snapped ? *snapped : static_cast<const TVKindStringList &>(diff);
-  const TVPieceCounts counts = CountPieces(pieces);
-  const std::string_view outcome =
-      StatusText(DecideOutcome({true, true, firstEmpty, secondEmpty, counts.EqualChars,
-                                counts.FirstChars, counts.SecondChars}));
-
+  const TVKindStringList &pieces = comparison->Pieces();
+  const std::string_view outcome = StatusText(comparison->Outcome());
   std::optional<TVLineModel> model;
-  if (lines)
-    model.emplace(BuildLines(pieces, options.layout, loneLineFeed, utf8, stop));
+  if (options.format == Format::Lines || options.format == Format::Html)
+    model.emplace(BuildLines(pieces, options.layout, comparison->Facts().LoneLineFeed,
+                             comparison->Encoding() == TVEncoding::Utf8, stop));
   if (stop.stop_requested())
     return Stopped();
   signals.OutputBegins();
@@ -304,13 +264,13 @@ int Compare(const Options &options, TStopSignals &signals) {
     WriteLines(std::cout, *model);
     break;
   case Format::Html:
-    WriteHtml(std::cout, *model, HtmlPage(options, counts, outcome, encoding));
+    WriteHtml(std::cout, *model, HtmlPage(options, *comparison));
     break;
   case Format::Chunks:
     WriteChunks(std::cout, pieces);
     break;
   case Format::Stats:
-    WriteCounters(std::cout, counts);
+    WriteCounters(std::cout, comparison->Counts());
     std::cout << outcome << '\n';
     break;
   case Format::Merged:
@@ -331,12 +291,11 @@ int Compare(const Options &options, TStopSignals &signals) {
   if (stop.stop_requested()) // it came as the output began: the output is whole, but asked off
     return Stopped();
   // What was written is only worth its exit status if neither file changed meanwhile.
-  if (!first.ConfirmUnchanged())
-    return Trouble(options.files[0], first);
-  if (!second.ConfirmUnchanged())
-    return Trouble(options.files[1], second);
+  for (const TComparedFile *file : files)
+    if (const TLoadStatus now = file->ConfirmUnchanged(); !now.Ok())
+      return Trouble(*file, now);
   // Git stops at the first path whose external diff fails, so a difference is no failure there.
-  return same || options.git ? kSame : kDiffer;
+  return comparison->Identical() || options.git ? kSame : kDiffer;
 }
 
 } // namespace

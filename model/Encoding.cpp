@@ -16,9 +16,8 @@ constexpr std::array<std::pair<TVEncoding, std::string_view>, 5> kNames = {{
 
 constexpr std::size_t kStopEvery = std::size_t{1} << 20; // bytes between looks at a stop request
 
-// Whether text is well-formed UTF-8, and whether it holds a byte above 127 on the way. False
-// also when a stop request comes first.
-bool ScanUtf8(std::string_view text, bool &highByte, const std::stop_token &stop) {
+// Whether text is well-formed UTF-8. False also when a stop request comes first.
+bool ScanUtf8(std::string_view text, const std::stop_token &stop) {
   const auto *p = reinterpret_cast<const unsigned char *>(text.data());
   std::size_t n = text.size();
   std::size_t nextLook = n;
@@ -37,7 +36,6 @@ bool ScanUtf8(std::string_view text, bool &highByte, const std::stop_token &stop
     const std::size_t length = WellFormedUtf8Length({reinterpret_cast<const char *>(p), n});
     if (length == 0)
       return false;
-    highByte |= *p > 127;
     p += length, n -= length;
   }
   return true;
@@ -107,8 +105,7 @@ bool StartsWithUtf8Bom(std::string_view text) {
 }
 
 bool IsValidUtf8(std::string_view text) {
-  bool highByte = false;
-  return ScanUtf8(text, highByte, {});
+  return ScanUtf8(text, {});
 }
 
 TCodePage CodePageOf(TVEncoding encoding) {
@@ -122,14 +119,12 @@ TCodePage CodePageOf(TVEncoding encoding) {
   }
 }
 
-TVEncoding DetectEncoding(std::string_view first, std::string_view second, bool oem,
+TVEncoding DetectEncoding(std::string_view first, std::string_view second,
                           const std::stop_token &stop) {
   if (StartsWithUtf8Bom(first) || StartsWithUtf8Bom(second))
     return TVEncoding::Utf8;
-  bool highByte = false;
-  if (ScanUtf8(first, highByte, stop) && ScanUtf8(second, highByte, stop) && highByte)
-    return TVEncoding::Utf8;
-  return oem ? TVEncoding::Dos866 : TVEncoding::Windows1251;
+  return ScanUtf8(first, stop) && ScanUtf8(second, stop) ? TVEncoding::Utf8
+                                                         : TVEncoding::Windows1251;
 }
 
 TVEncoding EncodingInForce(TVEncoding chosen, bool oem, bool detectedUtf8) {

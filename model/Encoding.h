@@ -30,10 +30,10 @@ bool IsValidUtf8(std::string_view text);
 // The single-byte code page of an encoding; Windows-1251 for the others.
 TCodePage CodePageOf(TVEncoding encoding);
 
-// Automatic: a UTF-8 byte order mark in either text, or both texts valid UTF-8 with a byte above
-// 127 in either, gives UTF-8; otherwise Windows-1251, or DOS (866) when the OEM mode is on. A
-// stop request is looked at every megabyte; the answer after one means nothing.
-TVEncoding DetectEncoding(std::string_view first, std::string_view second, bool oem,
+// Automatic: a UTF-8 byte order mark in either text, or both texts valid UTF-8 (plain ASCII is),
+// gives UTF-8, so that tabs expand and characters stay whole; otherwise Windows-1251. A stop
+// request is looked at every megabyte; the answer after one means nothing.
+TVEncoding DetectEncoding(std::string_view first, std::string_view second,
                           const std::stop_token &stop = {});
 // What text is read as: DOS (866) in the OEM mode, else the choice, the automatic one by what
 // the files were found to be.

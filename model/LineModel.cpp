@@ -9,14 +9,14 @@ TVLineModel::TVLineModel() {
   SetSource(nullptr);
 }
 
+void TVLineModel::SetSource(std::shared_ptr<const TVKindStringList> list) {
+  FSource = list ? std::move(list) : std::make_shared<const TVKindStringList>();
+}
+
 void TVLineModel::SetSource(const TVKindStringList *list) {
-  if (list) {
-    FOwnedSource.reset();
-    FSource = list;
-  } else if (!FOwnedSource) {
-    FOwnedSource = std::make_unique<TVKindStringList>();
-    FSource = FOwnedSource.get();
-  }
+  // Shared with no one: the caller keeps the list alive.
+  SetSource(list ? std::shared_ptr<const TVKindStringList>(std::shared_ptr<const void>(), list)
+                 : nullptr);
 }
 
 bool TVLineModel::KindVisible(std::int32_t kind) const {
@@ -246,7 +246,7 @@ void TVLineModel::TakeLines(TVLineModel &&built) {
 
 std::unique_ptr<TVLineModel> TVLineModel::EmptyCopy() const {
   auto copy = std::make_unique<TVLineModel>();
-  copy->SetSource(FOwnedSource ? nullptr : FSource);
+  copy->FSource = FSource;
   copy->FViewFilter = FViewFilter;
   copy->FLfBreaks = FLfBreaks;
   copy->FForm = FForm;

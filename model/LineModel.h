@@ -59,9 +59,13 @@ class TVLineModel {
 public:
   TVLineModel();
 
-  // The chunk list the lines are built from; none: an empty list of the model's own.
+  // The chunk list the lines are built from, shared with whoever made it: a build or a search on
+  // another thread holds it for as long as it reads it.
+  void SetSource(std::shared_ptr<const TVKindStringList> list);
+  // A list the caller keeps alive and unchanged while the model reads it; none: an empty list.
   void SetSource(const TVKindStringList *list);
   const TVKindStringList &Source() const { return *FSource; }
+  const std::shared_ptr<const TVKindStringList> &SharedSource() const { return FSource; }
   void SetViewFilter(std::int32_t filter) { FViewFilter = filter; }
   std::int32_t ViewFilter() const { return FViewFilter; }
   bool KindVisible(std::int32_t kind) const;
@@ -134,7 +138,7 @@ private:
   struct TBuildLimits {
     std::size_t MaxLines = SIZE_MAX;
     std::stop_token Stop = {}; // none: never stops
-    bool Report = false;  // progress reports per entry
+    bool Report = false;       // progress reports per entry
   };
 
   TBuildStart StartAt(std::int64_t offset) const;
@@ -143,8 +147,7 @@ private:
   void FinishLine(TVMemoLine &line);
   void ReportProgress(std::int32_t percent, TVProgressStage stage);
 
-  const TVKindStringList *FSource = nullptr;
-  std::unique_ptr<const TVKindStringList> FOwnedSource; // set while the model owns FSource
+  std::shared_ptr<const TVKindStringList> FSource;
   std::int32_t FViewFilter = viewBoth;
   bool FLfBreaks = false;
   TVTextForm FForm;

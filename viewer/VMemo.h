@@ -76,6 +76,9 @@ public:
   // model for the chunk list, the kind of mixed lines and the build's progress reports.
   TVLineModel &Model() { return FModel; }
   const TVLineModel &Model() const { return FModel; }
+  void SetSource(std::shared_ptr<const TVKindStringList> list) {
+    FModel.SetSource(std::move(list));
+  }
   void SetSource(const TVKindStringList *list) { FModel.SetSource(list); }
   int AddStyle(const TVFont *font, TColorValue color, const QImage *glyph);
   void SetStyle(int index, const TVFont *font, TColorValue color);

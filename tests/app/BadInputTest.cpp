@@ -25,7 +25,7 @@ protected:
   }
 };
 
-TEST_F(BadInput, NamesThatAreNotFilesGiveAMessageAndCountAsEmpty) {
+TEST_F(BadInput, NamesThatAreNotFilesGiveAMessageAndAreNotCompared) {
   Start();
   const QString good = Write("good", "text");
   const QString fifo = dir.filePath("fifo");
@@ -38,11 +38,11 @@ TEST_F(BadInput, NamesThatAreNotFilesGiveAMessageAndCountAsEmpty) {
        {dir.path(), fifo, QStringLiteral("/dev/zero"), sparse, QStringLiteral("/proc/self/mem")}) {
     Compare(bad, good);
     EXPECT_EQ(messages, QStringList{"Не удаётся прочитать файл " + bad}) << bad.toStdString();
-    EXPECT_EQ(Panel(spStatus), "Актуальный пуст.") << bad.toStdString();
+    EXPECT_EQ(Panel(spStatus), "Ошибка чтения актуального.") << bad.toStdString();
   }
   Compare(good, dir.filePath("missing"));
   EXPECT_EQ(messages, QStringList{"Не удаётся открыть файл " + dir.filePath("missing")});
-  EXPECT_EQ(Panel(spStatus), "Устаревший пуст.");
+  EXPECT_EQ(Panel(spStatus), "Ошибка чтения устаревшего.");
 }
 
 TEST_F(BadInput, AnyContentIsShown) {
@@ -68,7 +68,7 @@ TEST_F(BadInput, AnyContentIsShown) {
       Compare(f, s);
       EXPECT_TRUE(messages.isEmpty());
       EXPECT_GE(w->mm->Model().LineCount(), 1);
-      EXPECT_EQ(w->Diff().EqualChars + w->Diff().FirstChars, first.size()) << "row " << i;
+      EXPECT_EQ(Counts().EqualChars + Counts().FirstChars, first.size()) << "row " << i;
     }
   }
   EXPECT_EQ(w->mm->Model().LineCount(), 2'000'002 / 16 + 1) << "a million line breaks as hex rows";
@@ -136,7 +136,7 @@ TEST_F(BadInput, AStormOfCommandsDuringARunEndsInTheStateOfTheLast) {
   Start(a, b);
   const int reads = w->FileReads();
   int inside = -1;
-  DuringPhase(jpComparing, [&] {
+  DuringPhase(cpComparing, [&] {
     inside = w->FileReads();
     w->StartupCompare();
     w->btnExchClick();
@@ -159,7 +159,7 @@ TEST_F(BadInput, AStormOfCommandsDuringARunEndsInTheStateOfTheLast) {
   EXPECT_EQ(w->mm->CurrentLayoutMode(), lmHex);
   EXPECT_EQ(Panel(spStatus), "Файлы более-менее похожи.");
   EXPECT_GT(w->FileReads(), reads + 2);
-  EXPECT_EQ(w->Diff().FirstChars, 4) << "the swapped files were compared: \"gamm\" is now first";
+  EXPECT_EQ(Counts().FirstChars, 4) << "the swapped files were compared: \"gamm\" is now first";
 }
 
 #if !defined(__SANITIZE_ADDRESS__) // the sanitizer's own reservations do not fit a memory limit

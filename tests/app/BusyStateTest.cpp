@@ -63,10 +63,10 @@ TEST_F(BusyState, RefreshDuringARewrapComparesAfterIt) {
 
 TEST_F(BusyState, SwapDuringARewrapComparesTheSwappedFiles) {
   StartLarge();
-  const std::int32_t inserted = w->Diff().FirstChars, deleted = w->Diff().SecondChars;
+  const std::int32_t inserted = Counts().FirstChars, deleted = Counts().SecondChars;
   DuringARewrap([&] { w->mmEditExchangeFiles->trigger(); }, [&] { return w->ActualPFN() == b; });
-  EXPECT_EQ(w->Diff().FirstChars, deleted);
-  EXPECT_EQ(w->Diff().SecondChars, inserted);
+  EXPECT_EQ(Counts().FirstChars, deleted);
+  EXPECT_EQ(Counts().SecondChars, inserted);
 }
 
 TEST_F(BusyState, ModeTogglesDuringARewrapShowTheNewLayout) {
@@ -82,7 +82,7 @@ TEST_F(BusyState, ModeTogglesDuringARewrapShowTheNewLayout) {
 
 TEST_F(BusyState, AViewTabDuringARewrapFiltersTheLines) {
   StartLarge();
-  DuringARewrap([&] { w->tsView->setCurrentIndex(1); }, [&] { return w->Diff().Count() > 0; });
+  DuringARewrap([&] { w->tsView->setCurrentIndex(1); }, [&] { return w->Comparison() != nullptr; });
   for (int i = 0; i < w->mm->Model().LineCount(); ++i)
     for (const TVMemoLineZone &zone : w->mm->Model().LineZones(i))
       ASSERT_NE(zone.Kind, 2) << "a Deleted zone on line " << i;
@@ -100,7 +100,7 @@ TEST_F(BusyState, OpeningFilesDuringARewrapComparesThem) {
         });
         w->mmFileOpen->trigger();
       },
-      [&] { return w->ActualPFN() == c && w->Diff().EqualChars == 8; });
+      [&] { return w->ActualPFN() == c && Counts().EqualChars == 8; });
   EXPECT_EQ(w->mm->Caret().Line, 1) << "at the first difference";
 }
 

@@ -160,8 +160,8 @@ TEST_F(Desktop, FilesDroppedOnACaptionOrOnTheText) {
   Drop(w->mm->viewport(), {c, a}); // the first dropped is the new version
   EXPECT_EQ(w->ActualPFN(), c);
   EXPECT_EQ(w->ObsoletePFN(), a);
-  EXPECT_EQ(w->Diff().EqualChars + w->Diff().FirstChars, 7) << "c.txt is the first text";
-  EXPECT_EQ(w->Diff().EqualChars + w->Diff().SecondChars, 13) << "a.txt the second";
+  EXPECT_EQ(Counts().EqualChars + Counts().FirstChars, 7) << "c.txt is the first text";
+  EXPECT_EQ(Counts().EqualChars + Counts().SecondChars, 13) << "a.txt the second";
   EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
 }
 

@@ -129,7 +129,7 @@ TEST_F(English, TheWindowSpeaksEnglishUnderTheEnglishTranslation) {
   EXPECT_EQ(w->mmFile->title(), "&File");
   EXPECT_EQ(w->mmEditFind->text(), "&Find...");
   EXPECT_EQ(w->windowTitle(), "new.txt ↔ missing.txt — File Content Comparison");
-  EXPECT_EQ(Panel(spStatus), "The obsolete file is empty.");
+  EXPECT_EQ(Panel(spStatus), "Cannot read the obsolete file.");
   EXPECT_EQ(messages, QStringList{"Cannot open file " + dir.filePath("missing.txt")});
 }
 

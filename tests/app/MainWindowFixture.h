@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -127,9 +128,10 @@ protected:
   };
 
   // Runs commands on the window's thread while the next comparison is held in a phase.
-  THold DuringPhase(TJobPhase phase, std::function<void()> commands) {
+  THold DuringPhase(TComparisonPhase phase, std::function<void()> commands) {
     const THold hold;
-    w->OnWorkPhase = [this, hold, phase, commands](TJobPhase p, const std::stop_token &stop) {
+    w->OnWorkPhase = [this, hold, phase, commands](TComparisonPhase p,
+                                                   const std::stop_token &stop) {
       if (p == phase)
         hold(w.get(), commands, stop);
     };
@@ -146,6 +148,24 @@ protected:
   }
 
   QString Panel(int i) const { return w->StatusBar1->Text(i); }
+
+  // The counters of the comparison shown; all zero when none is.
+  TVPieceCounts Counts() const {
+    return w->Comparison() ? w->Comparison()->Counts() : TVPieceCounts{};
+  }
+
+  // dorix-diff run on the window's files with these options before them, as a script would.
+  struct TCommandRun {
+    int Status = -1;
+    QByteArray Out;
+  };
+  TCommandRun RunCommand(QStringList options) const {
+    QProcess process;
+    options << w->ActualPFN() << w->ObsoletePFN();
+    process.start(QStringLiteral(DORIX_DIFF_PATH), options);
+    EXPECT_TRUE(process.waitForFinished(30000));
+    return {process.exitCode(), process.readAllStandardOutput()};
+  }
 
   QString StoredValue(const char *name) {
     QSettings store(QSettings::NativeFormat, QSettings::UserScope, kOrganisation, kApplication);

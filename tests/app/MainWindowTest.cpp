@@ -32,11 +32,17 @@ TEST_F(MainWindow, OneArgumentNamesTheMissingSecondFile) {
   EXPECT_TRUE(w->mm->hasFocus());
 }
 
-TEST_F(MainWindow, MissingFileIsReportedAndCountsAsEmpty) {
+TEST_F(MainWindow, MissingFileIsReportedAndTheStatusSaysItCouldNotBeRead) {
   const QString missing = dir.filePath("missing.txt");
-  Start(missing, Write("b.txt", "text"));
+  const QString present = Write("b.txt", "text");
+  Start(missing, present);
   EXPECT_EQ(messages, QStringList{"Не удаётся открыть файл " + missing});
-  EXPECT_EQ(Panel(spStatus), "Актуальный пуст.");
+  EXPECT_EQ(Panel(spStatus), "Ошибка чтения актуального.") << "not an empty file";
+  EXPECT_EQ(Counts().SecondChars, 4) << "the other file is shown whole";
+  messages.clear();
+  w->OpenPair(present, missing);
+  Settle();
+  EXPECT_EQ(Panel(spStatus), "Ошибка чтения устаревшего.");
 }
 
 TEST_F(MainWindow, OutcomesOfIdenticalSimilarAndDissimilarFiles) {
@@ -164,7 +170,7 @@ TEST_F(MainWindow, CommandsDuringARunNeverStartANestedRun) {
   Start(a, b);
   const int reads = w->FileReads();
   bool checked = false;
-  DuringPhase(jpReadingObsolete, [&] {
+  DuringPhase(cpReadingObsolete, [&] {
     const int before = w->FileReads();
     w->StartupCompare(); // a refresh while this one reads
     w->ChangeWrapMode(false);
@@ -182,7 +188,7 @@ TEST_F(MainWindow, CommandsDuringARunNeverStartANestedRun) {
 
 TEST_F(MainWindow, ClosingDuringARunStopsItAndSavesOnce) {
   Start(Write("a", "one\r\n" + Filler()), Write("b", "two\r\n" + Filler()));
-  const THold hold = DuringPhase(jpComparing, [&] { w->close(); });
+  const THold hold = DuringPhase(cpComparing, [&] { w->close(); });
   w->mmEditRefresh->trigger();
   ASSERT_TRUE(QTest::qWaitFor([&] { return hold.ran->load(); }));
   EXPECT_FALSE(w->isVisible());
@@ -191,7 +197,7 @@ TEST_F(MainWindow, ClosingDuringARunStopsItAndSavesOnce) {
   EXPECT_EQ(w->Status(), csStopped);
   EXPECT_EQ(w->ProgressBar1->isVisible(), false);
   QTest::qWait(20);
-  EXPECT_EQ(w->Diff().Count(), 0) << "nothing of the stopped run arrives later";
+  EXPECT_EQ(w->Comparison(), nullptr) << "nothing of the stopped run arrives later";
 }
 
 TEST_F(MainWindow, StatisticsWindowOpensBesideTheMainWindow) {

@@ -2,7 +2,6 @@
 // window shows, the command prints the very lines the viewer holds.
 #include "MainWindowFixture.h"
 
-#include <QProcess>
 #include <QTabBar>
 
 namespace {
@@ -28,12 +27,9 @@ protected:
   }
 
   QStringList CommandLines(QStringList options) const {
-    QProcess process;
-    options << QStringLiteral("--lines") << w->ActualPFN() << w->ObsoletePFN();
-    process.start(QStringLiteral(DORIX_DIFF_PATH), options);
-    EXPECT_TRUE(process.waitForFinished(30000));
-    EXPECT_EQ(process.exitCode(), 1);
-    QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split('\n');
+    const TCommandRun run = RunCommand(options << QStringLiteral("--lines"));
+    EXPECT_EQ(run.Status, 1);
+    QStringList lines = QString::fromUtf8(run.Out).split('\n');
     lines.removeLast(); // after the last line's end
     return lines;
   }

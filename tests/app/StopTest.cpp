@@ -34,7 +34,7 @@ protected:
     EXPECT_EQ(w->Status(), csStopped);
     EXPECT_EQ(Panel(spStatus), "Сравнение прервано.");
     EXPECT_EQ(w->mm->Model().LineCount(), 0);
-    EXPECT_EQ(w->Diff().Count(), 0);
+    EXPECT_EQ(w->Comparison(), nullptr);
     EXPECT_FALSE(w->ProgressBar1->isVisible());
     EXPECT_FALSE(w->btnStop->isVisible());
     EXPECT_FALSE(w->mmFileStop->isEnabled());
@@ -42,7 +42,7 @@ protected:
     EXPECT_EQ(w->FormDorixChart->lblA->text(), "");
     EXPECT_TRUE(w->FormDorixChart->Chart1->Slices().empty());
     QTest::qWait(20);
-    EXPECT_EQ(w->Diff().Count(), 0) << "nothing of the stopped run arrives later";
+    EXPECT_EQ(w->Comparison(), nullptr) << "nothing of the stopped run arrives later";
   }
 
   // F5 compares again, from the files.
@@ -53,17 +53,17 @@ protected:
     EXPECT_EQ(w->FileReads(), reads + 2);
     EXPECT_EQ(w->Status(), csSimilar);
     EXPECT_GT(w->mm->Model().LineCount(), 40'000);
-    EXPECT_EQ(w->Diff().FirstChars, 3) << "\"bet\" of \"beta\"";
+    EXPECT_EQ(Counts().FirstChars, 3) << "\"bet\" of \"beta\"";
     EXPECT_NE(w->FormDorixChart->lblEqu1->text(), "");
   }
 };
 
 TEST_F(Stop, InEachPhaseOfTheComparison) {
   Start(a, b);
-  const std::pair<TJobPhase, std::function<void()>> phases[] = {
-      {jpReadingActual, [&] { w->mmFileStop->trigger(); }},
-      {jpReadingObsolete, [&] { w->btnStop->click(); }},
-      {jpComparing, [&] { QTest::keyClick(w.get(), Qt::Key_Pause, Qt::ControlModifier); }},
+  const std::pair<TComparisonPhase, std::function<void()>> phases[] = {
+      {cpReadingActual, [&] { w->mmFileStop->trigger(); }},
+      {cpReadingObsolete, [&] { w->btnStop->click(); }},
+      {cpComparing, [&] { QTest::keyClick(w.get(), Qt::Key_Pause, Qt::ControlModifier); }},
   };
   for (const auto &[phase, stop] : phases) {
     SCOPED_TRACE(phase);
@@ -101,7 +101,7 @@ TEST_F(Stop, WhileTheLinesAreBuilt) {
 
 TEST_F(Stop, CommandsThatWaitedForAStoppedRunAreDropped) {
   Start(a, b);
-  DuringPhase(jpComparing, [&] {
+  DuringPhase(cpComparing, [&] {
     w->mmFormatHex->trigger(); // would compare again after the run
     w->mmFileStop->trigger();
   });

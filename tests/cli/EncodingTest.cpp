@@ -1,5 +1,5 @@
-// dorix-diff --encoding: under UTF-8 the merged text never splits a character; the counters and
-// pieces stay the engine's exact ones unless UTF-8 is asked for by name.
+// dorix-diff --encoding: under UTF-8 no piece splits a character, in every output; under a
+// single-byte code page the pieces are the engine's exact ones.
 #include "Encoding.h"
 #include "CliRun.h"
 
@@ -39,13 +39,19 @@ TEST_F(Encodings, SingleByteTextIsPassedThroughAsTheEngineCutIt) {
       << "not UTF-8: the automatic choice is Windows-1251, and nothing moves";
 }
 
-TEST_F(Encodings, ChunksAndStatsSnapOnlyWhenUtf8IsNamed) {
+TEST_F(Encodings, ChunksAndStatsFollowTheEncodingInForce) {
   const std::string n = Write("n", "мир"), o = Write("o", "мер");
-  EXPECT_EQ(Run({"--stats", n, o}).out, "5 1 1 2 1 1\nФайлы более-менее похожи.\n")
+  for (const std::string utf8 : {"--encoding=auto", "--encoding=utf-8"}) {
+    EXPECT_EQ(Run({"--stats", utf8, n, o}).out, "4 2 2 2 1 1\nФайлы более-менее похожи.\n") << utf8;
+    EXPECT_EQ(Run({"--chunks", utf8, n, o}).out, "0\t2\n2\t2\n1\t2\n0\t2\n") << utf8;
+  }
+  EXPECT_EQ(Run({"--stats", "--encoding=cp1251", n, o}).out,
+            "5 1 1 2 1 1\nФайлы более-менее похожи.\n")
       << "the engine's exact result";
-  EXPECT_EQ(Run({"--stats", "--encoding=utf-8", n, o}).out,
-            "4 2 2 2 1 1\nФайлы более-менее похожи.\n");
-  EXPECT_EQ(Run({"--chunks", "--encoding=utf-8", n, o}).out, "0\t2\n2\t2\n1\t2\n0\t2\n");
+  // Two characters that share their first two bytes share no character.
+  const std::string a = Write("a", "ア"), b = Write("b", "イ");
+  EXPECT_EQ(Run({"--stats", a, b}).out, "0 3 3 0 1 1\nФайлы абсолютно не похожи.\n");
+  EXPECT_EQ(Run({a, b}).err, "Файлы абсолютно не похожи.\n");
   const auto bad = Run({"--encoding=latin1", n, o});
   EXPECT_EQ(bad.status, 2);
   EXPECT_NE(bad.err.find("--encoding wants auto, utf-8, cp1251, cp866 or koi8-r"),

@@ -90,7 +90,8 @@ TEST_F(Lines, EveryWidthLayoutViewAndLineEndIsTheModelsOwn) {
       for (const bool hex : {false, true})
         for (const int view : {viewBoth, viewNew, viewOld})
           for (const std::string ends : {"auto", "cr", "lf"}) {
-            std::vector<std::string> args = {"--lines", "--line-ends=" + ends};
+            // Byte cells and the engine's own pieces, as the model below has them.
+            std::vector<std::string> args = {"--lines", "--encoding=cp1251", "--line-ends=" + ends};
             if (width)
               args.push_back("--width=" + std::to_string(width));
             if (hex)

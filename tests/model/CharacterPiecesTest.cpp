@@ -22,14 +22,17 @@ std::vector<std::pair<std::int32_t, std::string>> Pieces(const std::string &firs
 using P = std::vector<std::pair<std::int32_t, std::string>>;
 
 TEST(Encoding, TheAutomaticChoice) {
-  const std::string ascii = "plain text\n", utf8 = "привет, мир\n", cp1251 = "\xEF\xF0\xE8\n";
-  EXPECT_EQ(DetectEncoding(utf8, ascii, false), TVEncoding::Utf8);
-  EXPECT_EQ(DetectEncoding(utf8, utf8, true), TVEncoding::Utf8) << "whatever the OEM mode";
-  EXPECT_EQ(DetectEncoding(ascii, ascii, false), TVEncoding::Windows1251) << "nothing above 127";
-  EXPECT_EQ(DetectEncoding(ascii, ascii, true), TVEncoding::Dos866);
-  EXPECT_EQ(DetectEncoding(utf8, cp1251, false), TVEncoding::Windows1251) << "one is not UTF-8";
-  EXPECT_EQ(DetectEncoding("\xEF\xBB\xBFx", cp1251, false), TVEncoding::Utf8) << "a mark decides";
-  EXPECT_EQ(DetectEncoding("", "", false), TVEncoding::Windows1251);
+  const std::string ascii = "plain text\tafter a tab\n", utf8 = "привет, мир\n",
+                    cp1251 = "\xEF\xF0\xE8\n";
+  EXPECT_EQ(DetectEncoding(utf8, ascii), TVEncoding::Utf8);
+  EXPECT_EQ(DetectEncoding(ascii, ascii), TVEncoding::Utf8) << "plain ASCII is valid UTF-8";
+  EXPECT_EQ(DetectEncoding("", ""), TVEncoding::Utf8);
+  EXPECT_EQ(DetectEncoding(utf8, cp1251), TVEncoding::Windows1251) << "one is not UTF-8";
+  EXPECT_EQ(DetectEncoding("\xEF\xBB\xBFx", cp1251), TVEncoding::Utf8) << "a mark decides";
+  EXPECT_EQ(EncodingInForce(TVEncoding::Auto, true, true), TVEncoding::Dos866)
+      << "the OEM mode still reads DOS";
+  EXPECT_EQ(EncodingInForce(TVEncoding::Auto, false, true), TVEncoding::Utf8);
+  EXPECT_EQ(EncodingInForce(TVEncoding::Koi8r, false, true), TVEncoding::Koi8r);
 }
 
 TEST(Encoding, WellFormedUtf8) {

@@ -1,0 +1,134 @@
+#include "Comparison.h"
+
+#include "LineModel.h"
+
+#include <thread>
+
+struct TComparison::TTexts {
+  TComparedFile Actual, Obsolete;
+  TTextFacts Facts;
+  TVDiff Engine; // views of the two texts
+};
+
+namespace {
+
+// Below this much text both texts are looked through at once: a thread would cost more.
+constexpr std::size_t kLookThroughInPlaceBytes = std::size_t{1} << 20;
+
+TTextFacts FactsOf(std::string_view actual, std::string_view obsolete,
+                   const std::stop_token &stop) {
+  return {HasLoneLineFeed(actual, stop) || HasLoneLineFeed(obsolete, stop),
+          DetectEncoding(actual, obsolete, stop) == TVEncoding::Utf8};
+}
+
+void Enter(TComparisonProgress *progress, TComparisonPhase phase, const std::stop_token &stop) {
+  if (!progress)
+    return;
+  progress->Phase = phase;
+  if (progress->OnPhase)
+    progress->OnPhase(phase, stop);
+}
+
+} // namespace
+
+std::shared_ptr<const TComparison> TComparison::Run(const TComparisonFiles &files,
+                                                    const TComparisonChoices &choices,
+                                                    const std::stop_token &stop,
+                                                    TComparisonProgress *progress) {
+  auto texts = std::make_shared<TTexts>();
+  Enter(progress, cpReadingActual, stop);
+  texts->Actual = TComparedFile(files.ActualName, files.Read, stop);
+  Enter(progress, cpReadingObsolete, stop);
+  texts->Obsolete = TComparedFile(files.ObsoleteName, files.Read, stop);
+  if (stop.stop_requested())
+    return nullptr;
+
+  // The texts stay where they are from here on: the second core looks through them for what the
+  // automatic choices need while this one compares them.
+  Enter(progress, cpComparing, stop);
+  const std::string_view actual = texts->Actual.Text(), obsolete = texts->Obsolete.Text();
+  TTextFacts facts;
+  std::jthread lookThrough;
+  if (actual.size() + obsolete.size() < kLookThroughInPlaceBytes)
+    facts = FactsOf(actual, obsolete, stop);
+  else
+    lookThrough = std::jthread([&] { facts = FactsOf(actual, obsolete, stop); });
+  if (progress)
+    texts->Engine.OnProgress = [progress](const void *, std::int32_t percent,
+                                          TVProgressStage stage) {
+      if (stage == psStep)
+        progress->Percent = percent;
+    };
+  texts->Engine.RunOn(actual, obsolete, stop);
+  texts->Engine.OnProgress = nullptr;
+  if (lookThrough.joinable())
+    lookThrough.join();
+  texts->Facts = facts;
+  if (stop.stop_requested())
+    return nullptr;
+
+  std::shared_ptr<const TComparison> comparison(
+      new TComparison(std::move(texts), choices, nullptr));
+  Enter(progress, cpDone, stop);
+  return comparison;
+}
+
+std::shared_ptr<const TComparison>
+TComparison::WithChoices(const TComparisonChoices &choices) const {
+  return std::shared_ptr<const TComparison>(new TComparison(FTexts, choices, this));
+}
+
+TComparison::TComparison(std::shared_ptr<const TTexts> texts, const TComparisonChoices &choices,
+                         const TComparison *before)
+    : FTexts(std::move(texts)), FChoices(choices),
+      FEncoding(EncodingInForce(choices.Encoding, choices.OemMode, FTexts->Facts.Utf8)) {
+  const bool utf8 = FEncoding == TVEncoding::Utf8;
+  if (before && (before->FEncoding == TVEncoding::Utf8) == utf8) {
+    FPieces = before->FPieces; // a single-byte code page only changes how the text is drawn
+    FCounts = before->FCounts;
+  } else {
+    // Under UTF-8 no piece splits a character; otherwise the engine's pieces are shown as they
+    // are. Either way they view the texts, which this comparison keeps.
+    if (utf8)
+      FPieces = std::make_shared<const TVCharacterPieces>(FTexts->Engine);
+    else
+      FPieces = std::shared_ptr<const TVKindStringList>(FTexts, &FTexts->Engine);
+    FCounts = CountPieces(*FPieces);
+  }
+  FOutcome = DecideOutcome();
+}
+
+TCompareStatus TComparison::DecideOutcome() const {
+  // A file that could not be read is not an empty one, whatever the pieces say.
+  if (Actual().Failed())
+    return csReadingActual;
+  if (Obsolete().Failed())
+    return csReadingObsolete;
+  return ::DecideOutcome({Actual().Named(), Obsolete().Named(), Actual().Text().empty(),
+                          Obsolete().Text().empty(), FCounts.EqualChars, FCounts.FirstChars,
+                          FCounts.SecondChars});
+}
+
+const TComparedFile &TComparison::Actual() const {
+  return FTexts->Actual;
+}
+
+const TComparedFile &TComparison::Obsolete() const {
+  return FTexts->Obsolete;
+}
+
+const TTextFacts &TComparison::Facts() const {
+  return FTexts->Facts;
+}
+
+const TVKindStringList &TComparison::EnginePieces() const {
+  return FTexts->Engine;
+}
+
+std::shared_ptr<const TVKindStringList> TComparison::SharedPieces() const {
+  return {shared_from_this(), FPieces.get()};
+}
+
+bool TComparison::Identical() const {
+  return Actual().Text() == Obsolete().Text();
+}
