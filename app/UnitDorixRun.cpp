@@ -116,6 +116,7 @@ void TfrmDorix::StartComparison() {
   FFileReads += !files.ActualName.empty() + !files.ObsoleteName.empty();
   ChangeBar->Watch({FRunUsed.ActualPFN, FRunUsed.ObsoletePFN});
   DisposeShownText(); // the viewer is empty while the files are compared
+  UpdateStatus();     // ... and what they decide is not known yet
   StartJob(job, FileBytes(FRunUsed.ActualPFN) + FileBytes(FRunUsed.ObsoletePFN));
 }
 

@@ -262,6 +262,27 @@ std::int64_t TVLineModel::TextBytes() const {
   return bytes;
 }
 
+std::string TVLineModel::TextBetween(std::int64_t from, std::int64_t to,
+                                     const std::stop_token &stop) const {
+  std::string text;
+  if (to <= from)
+    return text;
+  text.reserve(static_cast<std::size_t>(to - from));
+  const TBuildStart at = StartAt(from);
+  for (int k = at.Entry; k < FSource->Count() && std::ssize(text) < to - from; ++k) {
+    if (!KindVisible(FSource->GetKind(k)))
+      continue;
+    std::string_view s = FSource->Text(k).substr(k == at.Entry ? at.Byte : 0);
+    s = s.substr(0, static_cast<std::size_t>(to - from) - text.size());
+    for (std::size_t slice = 0; slice < s.size(); slice += kIdleEvery) {
+      if (stop.stop_requested())
+        return {};
+      text += s.substr(slice, kIdleEvery);
+    }
+  }
+  return text;
+}
+
 std::int64_t TVLineModel::TextLineStart(std::int64_t offset, std::int64_t reach) const {
   const TBuildStart at = StartAt(offset);
   // Walks back from offset over the visible entries. A CR ends a line; under the LF rule an LF

@@ -77,7 +77,8 @@ public:
   // FLength, FStart and the zones stay in bytes; FMaxLineLength counts cells.
   void SetTextForm(const TVTextForm &form) { FForm = form; }
   const TVTextForm &TextForm() const { return FForm; }
-  // The line end a copy puts between lines: LF under the LF rule, CR LF under the CR rule.
+  // The line end put between the rows of a copy of hex digits: LF under the LF rule, CR LF under
+  // the CR rule.
   std::string_view LineEnd() const { return FLfBreaks ? "\n" : "\r\n"; }
 
   // Lines of at most width characters; the hex layout takes CR and LF as ordinary bytes. A stop
@@ -95,6 +96,10 @@ public:
   std::unique_ptr<TVLineModel> EmptyCopy() const;
   // Bytes of the view's running text.
   std::int64_t TextBytes() const;
+  // The view's running text from one offset up to another, line ends as the files have them.
+  // Nothing after a stop request, which is looked at every megabyte.
+  std::string TextBetween(std::int64_t from, std::int64_t to,
+                          const std::stop_token &stop = {}) const;
   // Where the text line that holds offset begins (outside the hex layout): the byte after the
   // last line end before it, looked for no further back than reach bytes, or offset itself when
   // none lies that close. Lines of the whole build start there at any width.

@@ -190,8 +190,8 @@ public:
   void FindDialogFind();
   void FindNext(const QString &extra);
   TFindDialog *FindDialog() const { return FFindDialog.get(); }
-  // The selection's bytes; nothing after a stop request, which is looked at every few thousand
-  // lines.
+  // The selection's bytes: the text's own, line ends as they are, or the hex digits a row a
+  // line; nothing after a stop request, which is looked at every megabyte or few thousand rows.
   std::string GetSelectedText(const std::stop_token &stop = {}) const;
   void CopyToClipboard();
   // Asked before a copy of more than AskBeforeCopyingBytes goes to the clipboard, more than a
@@ -331,6 +331,7 @@ private:
 
   // search and clipboard
   struct TSearch {
+    std::shared_ptr<const TVKindStringList> Source; // what it runs over, whatever comes meanwhile
     TVSearchKind Kind = skPlain;
     TVPane Pane = paneText;
     std::string Pattern;
@@ -338,7 +339,15 @@ private:
     std::optional<std::size_t> Hit;
     QString Extra;
   };
-  bool EnsureSearchText(TVSearchKind kind, const std::stop_token &stop);
+  static std::string SelectedText(const TVLineModel &model, const TVTextRange &sel,
+                                  const std::stop_token &stop);
+  // The text form and code page a case-folded search text was made in.
+  struct TSearchTextForm {
+    bool Utf8 = false;
+    TCodePage Page = TCodePage::Windows1251;
+    bool operator==(const TSearchTextForm &) const = default;
+  };
+  bool EnsureSearchText(const TSearch &search, const std::stop_token &stop);
   void ShowFound(const TSearch &search);
   void StartTextWork(const QString &title, std::function<void(const std::stop_token &)> work,
                      std::function<void()> done);
@@ -385,6 +394,7 @@ private:
   std::unique_ptr<TFindDialog> FFindDialog;
   std::string FSearchText, FSearchTextUpper, FSearchTextHex;
   unsigned FSearchCache = 0; // which search texts are built (bits of TVSearchKind)
+  TSearchTextForm FSearchUpperForm;
 
   TColorValue FColor = clWindow;
   TColorValue FFontColor = clWindowText;

@@ -115,12 +115,16 @@ void TVMemo::FindDialogFind() {
     FindNext({});
 }
 
-bool TVMemo::EnsureSearchText(TVSearchKind kind, const std::stop_token &stop) {
-  if (FSearchCache & kind)
+// Builds the text the search runs over, from the source and in the text form and code page it
+// was given, not the ones the control has meanwhile.
+bool TVMemo::EnsureSearchText(const TSearch &search, const std::stop_token &stop) {
+  const TVSearchKind kind = search.Kind;
+  const TSearchTextForm form{search.Request.Utf8, search.Request.CodePage};
+  if ((FSearchCache & kind) && (kind != skUpper || FSearchUpperForm == form))
     return true;
   if (!(FSearchCache & skPlain)) {
     FSearchText.clear();
-    const TVKindStringList &source = FModel.Source();
+    const TVKindStringList &source = *search.Source;
     for (int k = 0; k < source.Count(); ++k) {
       if (stop.stop_requested())
         return false;
@@ -129,10 +133,12 @@ bool TVMemo::EnsureSearchText(TVSearchKind kind, const std::stop_token &stop) {
     }
     FSearchCache |= skPlain;
   }
-  if (kind == skUpper)
-    FSearchTextUpper = FoldCase(FSearchText, FModel.TextForm().Utf8, SearchCodePage(), stop);
-  else if (kind == skHex)
+  if (kind == skUpper) {
+    FSearchTextUpper = FoldCase(FSearchText, form.Utf8, form.Page, stop);
+    FSearchUpperForm = form;
+  } else if (kind == skHex) {
     FSearchTextHex = SlicedHexPairs(FSearchText, stop);
+  }
   if (stop.stop_requested())
     return false;
   FSearchCache |= kind;
@@ -153,6 +159,7 @@ void TVMemo::FindNext(const QString &extra) {
     return;
   }
   auto search = std::make_shared<TSearch>();
+  search->Source = FModel.SharedSource();
   search->Extra = extra;
   search->Pane = CaretPane();
   const bool matchCase = FFindDialog && FFindDialog->MatchCase();
@@ -170,7 +177,7 @@ void TVMemo::FindNext(const QString &extra) {
                      utf8,
                      page};
   const auto find = [this, search](const std::stop_token &stop) {
-    if (!EnsureSearchText(search->Kind, stop))
+    if (!EnsureSearchText(*search, stop))
       return;
     search->Request.Text = search->Kind == skHex     ? FSearchTextHex
                            : search->Kind == skPlain ? FSearchText
@@ -245,33 +252,29 @@ void TVMemo::ShowNotFound(const QString &extra) {
 }
 
 std::string TVMemo::GetSelectedText(const std::stop_token &stop) const {
-  if (!FSelection)
-    return {};
-  const TVTextRange &sel = *FSelection;
+  return FSelection ? SelectedText(FModel, *FSelection, stop) : std::string();
+}
+
+std::string TVMemo::SelectedText(const TVLineModel &model, const TVTextRange &sel,
+                                 const std::stop_token &stop) {
+  // The text itself, line ends as the files have them, in the text and the character panes.
+  if (sel.Pane != paneHexDigits)
+    return model.TextBetween(model.PositionToOffset(sel.Start.Col, sel.Start.Line, false),
+                             model.PositionToOffset(sel.End.Col, sel.End.Line, false), stop);
+  // The digits: a row of the pane a line, with no line end after the last.
   std::string result;
-  for (int i = std::max(0, sel.Start.Line); i <= sel.End.Line && i < LineCount(); ++i) {
+  for (int i = std::max(0, sel.Start.Line); i <= sel.End.Line && i < model.LineCount(); ++i) {
     if (i % 4096 == 0 && stop.stop_requested())
       return {};
     const auto [from, to] = *sel.ColumnsOn(i);
-    if (to < from)
-      continue;
-    std::string text = FModel.GetLineText(i);
-    if (sel.Pane == paneHexDigits)
-      text = HexDigits(text);
-    const auto size = static_cast<std::int64_t>(text.size());
+    const std::string digits = HexDigits(model.GetLineText(i));
+    const auto size = static_cast<std::int64_t>(digits.size());
     if (from < size)
-      result.append(text, static_cast<std::size_t>(from),
+      result.append(digits, static_cast<std::size_t>(from),
                     static_cast<std::size_t>(std::min(to, size) - from));
-    // A line that ended because it was full goes on in the next one: no break of the text's
-    // own is there. The hex digits keep one line of the pane a line.
-    if (sel.Pane == paneHexDigits || FModel.EndsWithLineEnd(i))
-      result += FModel.LineEnd();
+    if (i < sel.End.Line)
+      result += model.LineEnd();
   }
-  // The line end after the selection's last line is not part of it.
-  const std::size_t end = FModel.LineEnd().size();
-  for (std::size_t k = 0;
-       k < end && !result.empty() && (result.back() == '\r' || result.back() == '\n'); ++k)
-    result.pop_back();
   return result;
 }
 
@@ -288,13 +291,14 @@ void TVMemo::CopyToClipboard() {
       (hex ? 2 : 1);
   if (bytes > AskBeforeCopyingBytes && !(ConfirmLargeCopy && ConfirmLargeCopy(bytes)))
     return;
+  // The copy reads what it was given: the selection and the encoding may change meanwhile.
   auto text = std::make_shared<QString>();
-  const auto copy = [this, text](const std::stop_token &stop) {
-    const std::string bytes = GetSelectedText(stop);
-    *text = FModel.TextForm().Utf8
-                ? QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()))
-            : FCodePage == TCodePage::Koi8r ? DecodeFaithfully(bytes, FCodePage)
-                                            : DecodeWindows1251(bytes);
+  const auto copy = [this, text, sel = *FSelection, utf8 = FModel.TextForm().Utf8,
+                     page = FCodePage](const std::stop_token &stop) {
+    const std::string bytes = SelectedText(FModel, sel, stop);
+    *text = utf8 ? QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()))
+            : page == TCodePage::Koi8r ? DecodeFaithfully(bytes, page)
+                                       : DecodeWindows1251(bytes);
   };
   const auto done = [text] {
     if (!text->isEmpty())

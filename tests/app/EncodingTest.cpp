@@ -4,6 +4,7 @@
 #include "MainWindowFixture.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 
 namespace {
@@ -108,6 +109,74 @@ TEST_F(Encodings, TheChoiceIsKept) {
   StartUtf8();
   EXPECT_TRUE(w->mmEncodingKoi8->isChecked());
   EXPECT_EQ(Panel(spCodePage), "KOI8");
+}
+
+TEST_F(Encodings, TheDosModeIsKeptAcrossStarts) {
+  StartUtf8();
+  QTest::keyClick(w.get(), Qt::Key_F8);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w->Idle(); }));
+  EXPECT_EQ(Panel(spCodePage), "DOS");
+  QTest::keyClick(w.get(), Qt::Key_Escape);
+  EXPECT_EQ(StoredValue("OEMMode"), "1");
+  StartUtf8();
+  EXPECT_EQ(Panel(spCodePage), "DOS");
+  EXPECT_TRUE(w->OEMMode());
+  EXPECT_TRUE(w->chkDosMode->isChecked());
+  EXPECT_TRUE(w->mmFormatDOS->isChecked());
+  w->close();
+  EXPECT_EQ(StoredValue("OEMMode"), "1") << "the next close keeps it";
+  EXPECT_EQ(StoredValue("Encoding"), "auto") << "the choice F8 goes back to";
+}
+
+TEST_F(Encodings, PlainAsciiReadsAsUtf8SoThatTabsExpand) {
+  Start(Write("Makefile", "all:\n\tcc -o x x.c\n"), Write("Makefile.old", "all:\n\tcc x.c\n"));
+  EXPECT_EQ(Panel(spCodePage), "UTF-8");
+  EXPECT_TRUE(w->mm->Model().TextForm().Utf8);
+  EXPECT_EQ(w->mm->Model().MaxLineLength(), 8 + 11) << "the tab reaches cell 8";
+  w->ChangeOEMMode(true);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w->Idle(); }));
+  EXPECT_EQ(Panel(spCodePage), "DOS") << "the DOS mode still reads DOS";
+  EXPECT_FALSE(w->mm->Model().TextForm().Utf8);
+}
+
+// A large file is looked through on a second thread while the engine compares; the small file
+// beside it must still be read as it is.
+TEST_F(Encodings, ASmallFileBesideALargeOneDecidesTheAutomaticChoicesToo) {
+  const QString large =
+      Write("large.txt", QByteArray("a line of the large file\r\n").repeated(160'000));
+  Start(large, Write("bom.txt", "\xEF\xBB\xBFhi"));
+  EXPECT_EQ(Panel(spCodePage), "UTF-8") << "the byte order mark of the small file";
+  w->OpenPair(large, Write("lf.txt", "\nab"));
+  Settle();
+  EXPECT_EQ(Panel(spLineEnds), "LF") << "the lone LF of the small file";
+  EXPECT_TRUE(w->mm->Model().LfBreaks());
+}
+
+TEST_F(Encodings, TheAutomaticChoicesAreShownOnlyOnceKnown) {
+  Start();
+  const QString large = Write("large.txt", Filler());
+  QString codePage, lineEnds;
+  DuringPhase(cpComparing, [&] {
+    codePage = Panel(spCodePage);
+    lineEnds = Panel(spLineEnds);
+  });
+  w->OpenPair(large, Write("small.txt", "a\n"));
+  Settle();
+  EXPECT_EQ(codePage, "…");
+  EXPECT_EQ(lineEnds, "…");
+  EXPECT_EQ(Panel(spCodePage), "UTF-8");
+  EXPECT_EQ(Panel(spLineEnds), "LF");
+  w->ChangeLineEnds(leCR);
+  w->ChangeEncoding(TVEncoding::Koi8r);
+  Settle();
+  DuringPhase(cpComparing, [&] {
+    codePage = Panel(spCodePage);
+    lineEnds = Panel(spLineEnds);
+  });
+  w->mmEditRefresh->trigger();
+  Settle();
+  EXPECT_EQ(codePage, "KOI8") << "chosen, so known at once";
+  EXPECT_EQ(lineEnds, "CR LF");
 }
 
 } // namespace

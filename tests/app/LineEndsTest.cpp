@@ -3,6 +3,7 @@
 #include "MainWindowFixture.h"
 
 #include <QAction>
+#include <QTabBar>
 
 namespace {
 
@@ -79,6 +80,33 @@ TEST_F(LineEnds, TheTopLineStaysOnTheSameText) {
   EXPECT_EQ(w->mm->Model().GetLineText(w->mm->TopLine()), top.substr(0, top.find('\n')));
   Choose(w->mmLineEndsCR);
   EXPECT_EQ(w->mm->Model().GetLineText(w->mm->TopLine()), top);
+}
+
+TEST_F(LineEnds, CopyGivesTheShownTextsOwnBytesWhateverTheRule) {
+  QByteArray lf, crlf;
+  for (int i = 0; i < 300; ++i) {
+    lf += "line " + QByteArray::number(i) + (i % 40 == 0 ? " changed" : "") + "\n";
+    crlf += "line " + QByteArray::number(i) + "\r\n";
+  }
+  Start(Write("lf.txt", lf), Write("crlf.txt", crlf));
+  ASSERT_EQ(Panel(spLineEnds), "LF");
+  for (const TVLineEnds rule : {leLF, leCR}) {
+    w->ChangeLineEnds(rule);
+    Settle();
+    w->tsView->setCurrentIndex(1);
+    Settle();
+    EXPECT_EQ(CopyAll(), lf.toStdString()) << "the new file alone, under rule " << rule;
+    w->tsView->setCurrentIndex(2);
+    Settle();
+    EXPECT_EQ(CopyAll(), crlf.toStdString()) << "the old file alone, every CR kept";
+    w->tsView->setCurrentIndex(0);
+    Settle();
+    std::string both;
+    const TVKindStringList &pieces = w->Comparison()->Pieces();
+    for (int k = 0; k < pieces.Count(); ++k)
+      both += pieces.Text(k);
+    EXPECT_EQ(CopyAll(), both) << "both versions, piece after piece";
+  }
 }
 
 } // namespace
