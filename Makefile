@@ -2,6 +2,7 @@
 # configures once and lets Ninja rebuild only what changed.
 BUILD       ?= build
 BUILD_ASAN  ?= build-asan
+BUILD_TSAN  ?= build-tsan
 BUILD_BENCH ?= build-bench
 BUILD_FUZZ  ?= build-fuzz
 FUZZ_SECONDS ?= 60
@@ -11,7 +12,7 @@ EXAMPLE      = examples/setup-new.txt examples/setup-old.txt
 # warnings.
 CMAKE_FLAGS  = -G Ninja -DDORIX_WERROR=ON
 
-.PHONY: all deps build run test test-asan fuzz bench screenshots install deb translations clean
+.PHONY: all deps build run test test-asan test-tsan fuzz bench screenshots install deb translations clean
 
 all: build
 
@@ -66,6 +67,17 @@ test-asan: deps $(BUILD_ASAN)/build.ninja
 	cd $(BUILD_ASAN) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --output-on-failure -j $(JOBS)
 
+$(BUILD_TSAN)/build.ninja:
+	cmake -S . -B $(BUILD_TSAN) $(CMAKE_FLAGS) -DDORIX_TESTS=ON -DDORIX_TSAN=ON
+
+# The tests that run work on threads (the comparison, the viewer, the window) under
+# ThreadSanitizer; tests/tsan.supp names the reports of Qt's own internals it cannot follow.
+test-tsan: deps $(BUILD_TSAN)/build.ninja
+	cmake --build $(BUILD_TSAN) -j $(JOBS) --target model_tests viewer_tests app_tests
+	cd $(BUILD_TSAN) && \
+		TSAN_OPTIONS="suppressions=$(CURDIR)/tests/tsan.supp ignore_noninstrumented_modules=1 halt_on_error=1" \
+		ctest --output-on-failure -j $(JOBS) -L threads
+
 $(BUILD_FUZZ)/build.ninja:
 	CC=clang CXX=clang++ cmake -S . -B $(BUILD_FUZZ) $(CMAKE_FLAGS) -DDORIX_TESTS=OFF -DDORIX_FUZZ=ON \
 		-DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -86,4 +98,4 @@ bench: deps $(BUILD_BENCH)/build.ninja
 	bench/app.sh $(BUILD_BENCH)
 
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_BENCH) $(BUILD_FUZZ)
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_TSAN) $(BUILD_BENCH) $(BUILD_FUZZ)

@@ -363,6 +363,7 @@ private:
   void ApplyFlashTime();
   void RestartBlink();
   void MousePress(const QPoint &pos);
+  void ExtendFromWord(const TVTextRange &word);
 
   // Fields: the lines and metrics first, then caret, modes, marks and search.
   TVLineModel FModel;
@@ -400,11 +401,12 @@ private:
   TColorValue FFontColor = clWindowText;
   QTimer FBlinkTimer;
   bool FBlinkOn = true;
-  bool FDragging = false;       // the left button went down in the text area and is still held
-  QPoint FMousePos;             // last known pointer position, in client coordinates
-  QRect FCaretRect;             // where UpdateCaretPos put the caret
-  bool FRelayoutPosted = false; // a relayout for a new width waits in the event queue
-  bool FBuiltLfBreaks = false;  // the line-end rule of the lines built last
+  bool FDragging = false; // the left button went down in the text area and is still held
+  std::optional<TVTextRange> FDragWord; // ... after a double click, on this word
+  QPoint FMousePos;                     // last known pointer position, in client coordinates
+  QRect FCaretRect;                     // where UpdateCaretPos put the caret
+  bool FRelayoutPosted = false;         // a relayout for a new width waits in the event queue
+  bool FBuiltLfBreaks = false;          // the line-end rule of the lines built last
 
   // The background build: the lines shown meanwhile are a part laid out around the top (while
   // FPending holds the relayout under way); FPartialShown is where its top and caret were put,

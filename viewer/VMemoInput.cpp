@@ -227,6 +227,7 @@ void TVMemo::MousePress(const QPoint &pos) {
   StartSelection(FCaretCol, FCaretLine, CaretPane());
   UpdateCaretPos();
   FDragging = true;
+  FDragWord.reset();
   FScrollTimer.start();
   viewport()->update();
 }
@@ -243,6 +244,8 @@ void TVMemo::mouseDoubleClickEvent(QMouseEvent *event) {
   if (FHexMode || !FDragging || FCaretLine >= LineCount())
     return; // the hex layout's columns and the gutter keep the single click's behaviour
   SelectWordAtCaret();
+  if (FSelection && FSelection->Start != FSelection->End)
+    FDragWord = *FSelection; // held or dragged on, the word stays whole
 }
 
 void TVMemo::SelectWordAtCaret() {
@@ -258,6 +261,20 @@ void TVMemo::SelectWordAtCaret() {
   viewport()->update();
 }
 
+// The selection of a double click followed by a drag: the word, and the text from it up to the
+// pointer on either side.
+void TVMemo::ExtendFromWord(const TVTextRange &word) {
+  const TVPosition pointer = Caret();
+  FSelection = word;
+  if (pointer < word.Start || word.End < pointer) {
+    FSelection->Anchor = pointer < word.Start ? word.End : word.Start;
+    FSelection->ExtendTo(pointer);
+  } else {
+    FCaretCol = word.End.Col; // inside the word: the caret stays at its end
+    FCaretLine = word.End.Line;
+  }
+}
+
 void TVMemo::mouseMoveEvent(QMouseEvent *event) {
   const QPoint pos = event->position().toPoint();
   FMousePos = pos;
@@ -270,6 +287,7 @@ void TVMemo::mouseMoveEvent(QMouseEvent *event) {
   }
   FScrollTimer.stop();
   FDragging = false;
+  FDragWord.reset();
   viewport()->setCursor(pos.x() > GutterWidth() ? Qt::IBeamCursor : Qt::ArrowCursor);
 }
 
@@ -278,11 +296,15 @@ void TVMemo::mouseReleaseEvent(QMouseEvent *event) {
     return;
   FScrollTimer.stop();
   FDragging = false;
+  FDragWord.reset();
 }
 
 void TVMemo::DragTo() {
   PointToCaret(FMousePos.x(), FMousePos.y());
-  ExtendSelection(FCaretCol, FCaretLine);
+  if (FDragWord)
+    ExtendFromWord(*FDragWord);
+  else
+    ExtendSelection(FCaretCol, FCaretLine);
   viewport()->update();
   ScrollToCaret();
   const int oldTop = FTopLine;

@@ -255,9 +255,9 @@ void TVMemo::BuildInBackground(const TRelayout &plan) {
   TVLineModel *built = FBuilt.get();
   const bool hex = FHexMode;
   FBuildTask.Start(
-      [this, built, width = plan.Width, hex](std::stop_token stop) {
-        if (OnBuildStart)
-          OnBuildStart(stop);
+      [built, width = plan.Width, hex, onStart = OnBuildStart](std::stop_token stop) {
+        if (onStart)
+          onStart(stop);
         built->BuildLines(width, hex, stop);
       },
       [this](std::exception_ptr failure) { LinesBuilt(failure); });

@@ -281,12 +281,12 @@ void TVMemo::DrawCells(QPainter &p, const QFont &font, int x, int baseline, cons
   QList<quint32> found;
   QList<QPointF> positions;
   for (qsizetype k = 0; k < text.size(); ++k) {
-    const int cellX = x + static_cast<int>(k) * FCharWidth;
+    const int cell = static_cast<int>(k) * FCharWidth;
     if (glyphs[k] != 0) {
       found.append(glyphs[k]);
-      positions.append(QPointF(cellX, baseline));
+      positions.append(QPointF(cell, 0));
     } else if (!text[k].isSpace()) {
-      p.drawText(QPoint(cellX, baseline), QString(text[k]));
+      p.drawText(QPoint(x + cell, baseline), QString(text[k]));
     }
   }
   if (found.isEmpty())
@@ -297,7 +297,8 @@ void TVMemo::DrawCells(QPainter &p, const QFont &font, int x, int baseline, cons
   run.setPositions(positions);
   run.setUnderline(font.underline());
   run.setStrikeOut(font.strikeOut());
-  p.drawGlyphRun(QPointF(0, 0), run);
+  // The positions are relative to the run's own origin: Qt draws the decorations from there.
+  p.drawGlyphRun(QPointF(x, baseline), run);
 }
 
 // A UTF-8 line, a character at a time in the cells it takes: a wide one in two, a combining mark

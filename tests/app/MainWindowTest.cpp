@@ -186,6 +186,33 @@ TEST_F(MainWindow, CommandsDuringARunNeverStartANestedRun) {
   EXPECT_EQ(Panel(spWrap), "UnWrap");
 }
 
+// The elapsed time is the engine's: counted from when the files are loaded, and shown in panel 1
+// only while the engine works; the lines built after it leave the wrap mode there.
+TEST_F(MainWindow, PanelOneShowsTheEnginesTimeAndThenTheWrapModeAgain) {
+  Start(Write("a", "one\r\n" + Filler()), Write("b", "two\r\n" + Filler()));
+  QString comparing, laying;
+  const THold hold;
+  w->OnWorkPhase = [&](TComparisonPhase phase, const std::stop_token &stop) {
+    if (phase == cpReadingObsolete) // a slow disk: the reading takes over a second
+      std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+    if (phase == cpComparing)
+      hold(
+          w.get(),
+          [&] {
+            ASSERT_TRUE(QTest::qWaitFor([&] { return Panel(spWrap) != "Wrap"; }));
+            comparing = Panel(spWrap);
+          },
+          stop);
+  };
+  DuringLineBuild([&] { laying = Panel(spWrap); });
+  w->mmEditRefresh->trigger();
+  Settle();
+  EXPECT_TRUE(comparing.endsWith("00")) << comparing.toStdString() << ": not the reading's second";
+  EXPECT_TRUE(comparing.contains(':'));
+  EXPECT_EQ(laying, "Wrap");
+  EXPECT_EQ(Panel(spWrap), "Wrap");
+}
+
 TEST_F(MainWindow, ClosingDuringARunStopsItAndSavesOnce) {
   Start(Write("a", "one\r\n" + Filler()), Write("b", "two\r\n" + Filler()));
   const THold hold = DuringPhase(cpComparing, [&] { w->close(); });

@@ -361,3 +361,30 @@ TEST_F(Input, DoubleClickInUtf8SelectsWholeCharacters) {
   QTest::mouseClick(memo->viewport(), Qt::LeftButton, {}, QPoint(x, 3));
   EXPECT_EQ(memo->GetSelectedText(), "") << "a single click still only places the caret";
 }
+
+TEST_F(Input, ADoubleClickHeldOrDraggedKeepsItsWordWhole) {
+  Add(kEqual, "одна большая строка");
+  memo->Model().SetTextForm({true, 8});
+  Layout(false);
+  Focus();
+  const auto at = [&](int cell) {
+    return QPoint(memo->GutterWidth() + memo->HalfCharWidth() + cell * memo->CharWidth() + 2, 3);
+  };
+  // The second press of a double click, held: the drag timer ticks under the pointer.
+  QTest::mouseClick(memo->viewport(), Qt::LeftButton, {}, at(8));
+  QTest::mousePress(memo->viewport(), Qt::LeftButton, {}, at(8));
+  QMouseEvent second(QEvent::MouseButtonDblClick, at(8), memo->viewport()->mapToGlobal(at(8)),
+                     Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(memo->viewport(), &second);
+  EXPECT_EQ(memo->GetSelectedText(), "большая");
+  memo->DragTo();
+  EXPECT_EQ(memo->GetSelectedText(), "большая") << "held: not cut at the pointer";
+  QTest::mouseMove(memo->viewport(), at(16));
+  EXPECT_EQ(memo->GetSelectedText(), "большая стр") << "dragged right: from the word's start";
+  QTest::mouseMove(memo->viewport(), at(2));
+  EXPECT_EQ(memo->GetSelectedText(), "на большая") << "dragged left: up to the word's end";
+  QTest::mouseRelease(memo->viewport(), Qt::LeftButton, {}, at(2));
+  QTest::mouseClick(memo->viewport(), Qt::LeftButton, {}, at(3));
+  QTest::mouseMove(memo->viewport(), at(9));
+  EXPECT_EQ(memo->GetSelectedText(), "") << "a plain click after it drags nothing";
+}
