@@ -23,10 +23,18 @@ public:
   // The slices largest first, the order they are drawn and listed in.
   std::vector<TPieSlice> Slices() const;
 
+  // Where each slice's percentage mark goes at the widget's size, in the order of Slices(): beside
+  // its slice where there is room, else moved to the nearest place that overlaps no other mark
+  // and not the pie, with a leader line to it. Empty when the pie does not fit.
+  std::vector<QRectF> MarkBoxes() const;
+
 protected:
   void paintEvent(QPaintEvent *event) override;
 
 private:
+  struct TLayout;
+  TLayout Layout() const;
+
   std::vector<TPieSlice> FSlices;
 };
 

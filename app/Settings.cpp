@@ -4,43 +4,109 @@
 
 #include <QSettings>
 
+#include <climits>
+#include <variant>
+
 namespace {
 
-void ReadStyle(QSettings &store, const char *name, TVTextStyle &style) {
-  const QVariant value = store.value(QLatin1String(name));
-  if (value.isValid() && value.canConvert<QString>())
-    StrToTextStyle(value.toString(), style);
+// When a value is written: always, or only while the switch that keeps it is on.
+enum class TKept : std::uint8_t { Always, WithModes, WithPlace };
+
+using TField = std::variant<TVTextStyle TSettings::*, int TSettings::*, bool TSettings::*,
+                            QString TSettings::*>;
+
+bool IsEncodingName(const QString &name) {
+  return EncodingNamed(name.toStdString()).has_value();
 }
 
-void ReadInt(QSettings &store, const char *name, int &target) {
-  const QVariant value = store.value(QLatin1String(name));
-  bool ok = false;
-  const int read = value.toInt(&ok);
-  if (ok)
-    target = read;
+// One value of the store: its key, where it lives, its default in the stored form, when it is
+// written, and what it may hold: a number in a range, a text that passes a test.
+struct TKey {
+  const char *Name;
+  TField Field;
+  const char *Default;
+  TKept Kept = TKept::Always;
+  int First = INT_MIN, Last = INT_MAX;
+  bool (*Accepts)(const QString &) = nullptr;
+};
+
+const TKey kKeys[] = {
+    {"StyleInserted", &TSettings::StyleInserted, "($00000000,[],$00C888FF)"},
+    {"StyleDeleted", &TSettings::StyleDeleted, "($00000000,[],$00FF8800)"},
+    {"StyleUpdated", &TSettings::StyleUpdated, "($00000000,[],$0000FF00)"},
+    {"StyleEqual", &TSettings::StyleEqual, "($00000000,[],$00FFFFFF)"},
+    {"FontSize", &TSettings::FontSize, "10"},
+    {"TabWidth", &TSettings::TabWidth, "8", TKept::Always, 1, 16},
+    {"KeepModes", &TSettings::KeepModes, "1"},
+    {"WrapMode", &TSettings::WrapMode, "1", TKept::WithModes},
+    {"OEMMode", &TSettings::OEMMode, "0", TKept::WithModes},
+    {"HexMode", &TSettings::HexMode, "0", TKept::WithModes},
+    {"LineEnds", &TSettings::LineEnds, "0", TKept::WithModes, 0, 2},
+    {"Encoding", &TSettings::Encoding, "auto", TKept::WithModes, INT_MIN, INT_MAX, IsEncodingName},
+    {"ShowLegend", &TSettings::ShowLegend, "1", TKept::WithModes},
+    {"KeepFormPlace", &TSettings::KeepFormPlace, "1"},
+    {"FormLeft", &TSettings::FormLeft, "216", TKept::WithPlace},
+    {"FormTop", &TSettings::FormTop, "115", TKept::WithPlace},
+    {"FormWidth", &TSettings::FormWidth, "526", TKept::WithPlace},
+    {"FormHeight", &TSettings::FormHeight, "447", TKept::WithPlace},
+};
+
+template <typename... F> struct TOverloads : F... { using F::operator()...; };
+
+// Takes a stored value into its field; a value the key does not accept leaves the field alone.
+void Read(const TKey &key, const QVariant &value, TSettings &s) {
+  std::visit(TOverloads{[&](TVTextStyle TSettings::*field) {
+                          if (value.canConvert<QString>())
+                            StrToTextStyle(value.toString(), s.*field);
+                        },
+                        [&](int TSettings::*field) {
+                          bool ok = false;
+                          const int read = value.toInt(&ok);
+                          if (ok && read >= key.First && read <= key.Last)
+                            s.*field = read;
+                        },
+                        [&](bool TSettings::*field) {
+                          bool ok = false;
+                          const int read = value.toInt(&ok);
+                          if (ok)
+                            s.*field = read != 0;
+                        },
+                        [&](QString TSettings::*field) {
+                          const QString read = value.toString();
+                          if (!key.Accepts || key.Accepts(read))
+                            s.*field = read;
+                        }},
+             key.Field);
 }
 
-// A value from first to last; anything else keeps the default.
-void ReadInRange(QSettings &store, const char *name, int first, int last, int &target) {
-  int value = target;
-  ReadInt(store, name, value);
-  if (value >= first && value <= last)
-    target = value;
+// The value as the store keeps it: styles in their string form, switches as 0 or 1.
+QVariant Stored(const TKey &key, const TSettings &s) {
+  return std::visit(
+      TOverloads{[&](TVTextStyle TSettings::*field) { return QVariant(TextStyleToStr(s.*field)); },
+                 [&](int TSettings::*field) { return QVariant(s.*field); },
+                 [&](bool TSettings::*field) { return QVariant(s.*field ? 1 : 0); },
+                 [&](QString TSettings::*field) { return QVariant(s.*field); }},
+      key.Field);
 }
 
-void ReadEncoding(QSettings &store, QString &target) {
-  const QString value = store.value(QStringLiteral("Encoding")).toString();
-  if (EncodingNamed(value.toStdString()))
-    target = value;
-}
-
-void ReadBool(QSettings &store, const char *name, bool &target) {
-  int value = target ? 1 : 0;
-  ReadInt(store, name, value);
-  target = value != 0;
+bool Kept(const TKey &key, const TSettings &s) {
+  switch (key.Kept) {
+  case TKept::WithModes:
+    return s.KeepModes;
+  case TKept::WithPlace:
+    return s.KeepFormPlace;
+  case TKept::Always:
+    break;
+  }
+  return true;
 }
 
 } // namespace
+
+TSettings::TSettings() {
+  for (const TKey &key : kKeys)
+    Read(key, QString::fromLatin1(key.Default), *this);
+}
 
 std::unique_ptr<QSettings> OpenUserStore() {
   return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, kOrganisation,
@@ -54,55 +120,19 @@ TSettings LoadSettings(QSettings &store, int fontSize, const QRect &placement) {
   s.FormTop = placement.top();
   s.FormWidth = placement.width();
   s.FormHeight = placement.height();
-  if (store.allKeys().isEmpty())
-    return s; // no key yet: the defaults stand
-
-  ReadStyle(store, "StyleInserted", s.StyleInserted);
-  ReadStyle(store, "StyleDeleted", s.StyleDeleted);
-  ReadStyle(store, "StyleUpdated", s.StyleUpdated);
-  ReadStyle(store, "StyleEqual", s.StyleEqual);
-  ReadInt(store, "FontSize", s.FontSize);
-  ReadBool(store, "KeepModes", s.KeepModes);
-  ReadBool(store, "WrapMode", s.WrapMode);
-  ReadBool(store, "OEMMode", s.OEMMode);
-  ReadBool(store, "HexMode", s.HexMode);
-  ReadInRange(store, "LineEnds", 0, 2, s.LineEnds);
-  ReadInRange(store, "TabWidth", 1, 16, s.TabWidth);
-  ReadEncoding(store, s.Encoding);
-  ReadBool(store, "ShowLegend", s.ShowLegend);
-  ReadBool(store, "KeepFormPlace", s.KeepFormPlace);
-  ReadInt(store, "FormLeft", s.FormLeft);
-  ReadInt(store, "FormTop", s.FormTop);
-  ReadInt(store, "FormWidth", s.FormWidth);
-  ReadInt(store, "FormHeight", s.FormHeight);
+  for (const TKey &key : kKeys) {
+    const QVariant value = store.value(QLatin1String(key.Name));
+    if (value.isValid())
+      Read(key, value, s);
+  }
   return s;
 }
 
 void SaveSettings(const TSettings &s, QSettings &store) {
   if (!store.isWritable())
     return;
-  auto flag = [](bool on) { return on ? 1 : 0; };
-  store.setValue("StyleInserted", TextStyleToStr(s.StyleInserted));
-  store.setValue("StyleDeleted", TextStyleToStr(s.StyleDeleted));
-  store.setValue("StyleUpdated", TextStyleToStr(s.StyleUpdated));
-  store.setValue("StyleEqual", TextStyleToStr(s.StyleEqual));
-  store.setValue("FontSize", s.FontSize);
-  store.setValue("TabWidth", s.TabWidth);
-  store.setValue("KeepModes", flag(s.KeepModes));
-  if (s.KeepModes) {
-    store.setValue("WrapMode", flag(s.WrapMode));
-    store.setValue("OEMMode", flag(s.OEMMode));
-    store.setValue("HexMode", flag(s.HexMode));
-    store.setValue("LineEnds", s.LineEnds);
-    store.setValue("Encoding", s.Encoding);
-    store.setValue("ShowLegend", flag(s.ShowLegend));
-  }
-  store.setValue("KeepFormPlace", flag(s.KeepFormPlace));
-  if (s.KeepFormPlace) {
-    store.setValue("FormLeft", s.FormLeft);
-    store.setValue("FormTop", s.FormTop);
-    store.setValue("FormWidth", s.FormWidth);
-    store.setValue("FormHeight", s.FormHeight);
-  }
+  for (const TKey &key : kKeys)
+    if (Kept(key, s))
+      store.setValue(QLatin1String(key.Name), Stored(key, s));
   store.sync(); // a failed write is not reported: closing the window must go on
 }

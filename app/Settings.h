@@ -10,23 +10,22 @@
 
 class QSettings;
 
+// Every value's default is in the table of keys that loading and saving go by (Settings.cpp).
 struct TSettings {
-  TVTextStyle StyleInserted{0, 0, 0xC888FF};
-  TVTextStyle StyleDeleted{0, 0, 0xFF8800};
-  TVTextStyle StyleUpdated{0, 0, 0x00FF00};
-  TVTextStyle StyleEqual{0, 0, 0xFFFFFF};
-  int FontSize = 10; // points; the viewer's design font is 13 pixels, 10 points at 96 dpi
-  bool KeepModes = true;
-  bool WrapMode = true;
+  TVTextStyle StyleInserted, StyleDeleted, StyleUpdated, StyleEqual;
+  int FontSize = 0; // points; the viewer's design font is 13 pixels, 10 points at 96 dpi
+  bool KeepModes = false;
+  bool WrapMode = false;
   bool OEMMode = false;
   bool HexMode = false;
-  int LineEnds = 0;                          // 0 automatic, 1 the CR rule, 2 the LF rule
-  QString Encoding = QStringLiteral("auto"); // a name: auto, utf-8, cp1251, cp866, koi8-r
-  int TabWidth = 8;                          // 1 to 16: the tab stops of UTF-8 text
-  bool ShowLegend = true;                    // kept and written back; nothing else uses it
-  bool KeepFormPlace = true;
-  int FormLeft = 216, FormTop = 115, FormWidth = 526, FormHeight = 447;
+  int LineEnds = 0;        // 0 automatic, 1 the CR rule, 2 the LF rule
+  QString Encoding;        // a name: auto, utf-8, cp1251, cp866, koi8-r
+  int TabWidth = 0;        // 1 to 16: the tab stops of UTF-8 text
+  bool ShowLegend = false; // kept and written back; nothing else uses it
+  bool KeepFormPlace = false;
+  int FormLeft = 0, FormTop = 0, FormWidth = 0, FormHeight = 0;
 
+  TSettings(); // the defaults
   bool operator==(const TSettings &) const = default;
 };
 
@@ -43,6 +42,7 @@ std::unique_ptr<QSettings> OpenUserStore();
 // the other values are still read.
 TSettings LoadSettings(QSettings &store, int fontSize, const QRect &placement);
 
-// Writes the styles, the font size and the two switches, then the modes and the placement only
-// where their switch is on. A store that cannot be written is left alone, silently.
+// Writes the styles, the font size, the tab width and the two switches, then the modes and the
+// placement only where their switch is on. A store that cannot be written is left alone,
+// silently.
 void SaveSettings(const TSettings &settings, QSettings &store);

@@ -97,9 +97,13 @@ struct Task {
 void TVDiff::DiffRange(std::string_view first, std::string_view second,
                        const std::stop_token &stop) {
   std::vector<Task> stack{{Task::Compare, first, second, 1}};
+  // A range with nothing to match is the second text's piece, then the first's; an empty one is
+  // no piece at all (only a whole text can be empty: the ranges around a match never are).
   auto emitBoth = [this](std::string_view a, std::string_view b) {
-    AddKind(b, SecondKind);
-    AddKind(a, FirstKind);
+    if (!b.empty())
+      AddKind(b, SecondKind);
+    if (!a.empty())
+      AddKind(a, FirstKind);
   };
   const std::size_t threshold = static_cast<std::size_t>(MinMatch);
   TBlockSearch search(first, second, Shortcuts);

@@ -72,6 +72,10 @@ int CodePointCells(std::uint32_t cp) {
   return In(kWide, cp) ? 2 : 1;
 }
 
+bool JoinsThePrevious(const TVCharacter &c) {
+  return c.Valid && c.CodePoint != '\t' && CodePointCells(c.CodePoint) == 0;
+}
+
 int CharacterCells(const TVCharacter &c, const TVTextForm &form, std::int64_t cell) {
   if (!form.Utf8)
     return 1;

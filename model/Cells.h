@@ -29,6 +29,10 @@ TVCharacter Utf8CharacterAt(std::string_view text, std::size_t i);
 // Cells of a code point that is not a tab: 0, 1 or 2.
 int CodePointCells(std::uint32_t codePoint);
 
+// A combining mark (or another character of no width): it belongs to the character before it,
+// in that character's cell and caret stop.
+bool JoinsThePrevious(const TVCharacter &c);
+
 // Cells of a character when the line holds `cell` cells before it.
 int CharacterCells(const TVCharacter &c, const TVTextForm &form, std::int64_t cell);
 

@@ -55,11 +55,16 @@ enum TVSearchKind : unsigned { skPlain = 1, skUpper = 2, skHex = 4 };
 inline constexpr std::int32_t kEndOfLine = INT32_MIN; // MoveCaret column: the end of the line
 
 // Where a walk over a line's characters stands: the character's byte column and first cell, its
-// bytes and cells (none at the line's end), and the zone that holds it.
+// bytes and cells (none at the line's end), and the zone that holds it. A character takes the
+// combining marks that follow it, in whichever zone they are: their bytes count with its own,
+// the first few are kept to be drawn with it, and they take no cell.
 struct TVCharacterStep {
+  static constexpr int kMostMarks = 4;
   std::int64_t Col = 0, Cell = 0;
   int Bytes = 0, Cells = 0;
   TVCharacter Char;
+  std::array<char32_t, kMostMarks> Marks{};
+  int MarkCount = 0;
   const TVMemoLineZone *Zone = nullptr;
   bool ZoneStart = false; // the first character of its zone
 };
@@ -304,6 +309,7 @@ private:
   QString HexLineGlyphs(int i) const;
   void PaintCellRow(PaintState &ps, int i, const QColor &lineColor);
   void DrawCells(QPainter &p, const QFont &font, int x, int baseline, const QString &text);
+  void DrawCharacter(QPainter &p, const QString &character, int x, int baseline);
   void FillBand(PaintState &ps, std::int64_t x, std::int64_t width, int top, int bottom,
                 const QColor &color);
   void LineMarkRange(PaintState &ps, int i) const;
@@ -427,24 +433,39 @@ private:
   TBackgroundTask FBuildTask{this}; // last: it stops and joins before the rest goes
 };
 
-// Each character of a line in turn, then once more with no bytes at the line's end. The walk
-// stops where visit answers false.
+// Each character of a line in turn, with its marks, then once more with no bytes at the line's
+// end. The walk stops where visit answers false.
 template <typename Visit> void TVMemo::WalkCharacters(int line, Visit visit) const {
   const TVTextForm &form = FModel.TextForm();
+  const std::span<const TVMemoLineZone> zones = FModel.ZonesOf(line);
+  std::size_t z = 0, b = 0; // where the next character begins: a zone and a byte of it
+  const auto atNext = [&] {
+    while (z < zones.size() && b >= static_cast<std::size_t>(zones[z].Length))
+      ++z, b = 0;
+    return z < zones.size();
+  };
   TVCharacterStep step;
-  for (const TVMemoLineZone &zone : FModel.ZonesOf(line)) {
-    step.Zone = &zone;
-    const std::string_view text = zone.Text();
-    for (std::size_t b = 0; b < text.size(); b += step.Bytes) {
-      step.Char = Utf8CharacterAt(text, b);
-      step.Bytes = step.Char.Bytes;
-      step.Cells = CharacterCells(step.Char, form, step.Cell);
-      step.ZoneStart = b == 0;
-      if (!visit(step))
-        return;
-      step.Col += step.Bytes, step.Cell += step.Cells;
+  while (atNext()) {
+    step.Zone = &zones[z];
+    step.ZoneStart = b == 0;
+    step.Char = Utf8CharacterAt(zones[z].Text(), b);
+    step.Bytes = step.Char.Bytes;
+    step.Cells = CharacterCells(step.Char, form, step.Cell);
+    step.MarkCount = 0;
+    b += step.Char.Bytes;
+    while (step.Cells > 0 && atNext()) {
+      const TVCharacter mark = Utf8CharacterAt(zones[z].Text(), b);
+      if (!JoinsThePrevious(mark))
+        break;
+      if (step.MarkCount < TVCharacterStep::kMostMarks)
+        step.Marks[static_cast<std::size_t>(step.MarkCount++)] = mark.CodePoint;
+      step.Bytes += mark.Bytes;
+      b += mark.Bytes;
     }
+    if (!visit(step))
+      return;
+    step.Col += step.Bytes, step.Cell += step.Cells;
   }
-  step.Bytes = step.Cells = 0;
+  step.Bytes = step.Cells = step.MarkCount = 0;
   visit(step); // the end of the line
 }

@@ -301,9 +301,10 @@ void TVMemo::DrawCells(QPainter &p, const QFont &font, int x, int baseline, cons
   p.drawGlyphRun(QPointF(x, baseline), run);
 }
 
-// A UTF-8 line, a character at a time in the cells it takes: a wide one in two, a combining mark
-// over the cell before it, a tab as blank cells up to its stop, a control character as its glyph
-// and a byte that begins no character as the replacement mark.
+// A UTF-8 line, a character at a time in the cells it takes: a wide one in two, with its combining
+// marks in its own cell (a mark with no character before it over the cell before), a tab as
+// blank cells up to its stop, a control character as its glyph and a byte that begins no
+// character as the replacement mark.
 void TVMemo::PaintCellRow(PaintState &ps, int i, const QColor &lineColor) {
   const TCodePageTable &glyphs = DisplayTable(TCodePage::Windows1251);
   const int textLeft = ps.g.TextLeft();
@@ -344,12 +345,25 @@ void TVMemo::PaintCellRow(PaintState &ps, int i, const QColor &lineColor) {
     if (at.Char.Valid && (shown < 0x20 || shown == 0x7F))
       shown = glyphs[shown];
     ps.p.setPen(pen);
-    ps.p.drawText(QPoint(static_cast<int>(x), baseline), QString::fromUcs4(&shown, 1));
+    DrawCharacter(ps.p,
+                  QString::fromUcs4(&shown, 1) + QString::fromUcs4(at.Marks.data(), at.MarkCount),
+                  static_cast<int>(x), baseline);
     return true;
   });
   ps.p.restore();
   const std::int64_t end = ps.g.ColumnX(paneText, lastCell);
   FillBand(ps, end, ps.clientRight - end, ps.top, ps.bottom, lineColor);
+}
+
+// A character and its combining marks in the character's cell. Composed where the text has a
+// character for them (a and a combining breve are ă), so that the font draws them as one. A mark
+// left over may come from another font than the character's, and Qt would set it after the
+// character instead of over it; drawn alone from the character's origin it goes over the cell,
+// as the fonts design a mark with no advance of its own to.
+void TVMemo::DrawCharacter(QPainter &p, const QString &character, int x, int baseline) {
+  const QList<uint> composed = character.normalized(QString::NormalizationForm_C).toUcs4();
+  for (const uint cp : composed)
+    p.drawText(QPoint(x, baseline), QStringView(QChar::fromUcs4(cp)).toString());
 }
 
 // A hex line's bytes a cell each as UTF-8, looking three bytes into the lines around it for a

@@ -6,6 +6,8 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -121,6 +123,27 @@ TEST(StatisticsWindow, MarksAreDrawnWhole) {
   ASSERT_GE(right, 0) << "marks are drawn";
   EXPECT_GT(left, 0) << "the left mark's frame is inside the widget";
   EXPECT_LT(right, image.width() - 1) << "the right mark's frame is inside the widget";
+}
+
+// Two small slices beside a large one have their marks side by side at the top of the pie: each
+// stands whole, apart from the others and off the pie.
+TEST(StatisticsWindow, MarksOfSmallSlicesStandApart) {
+  TFormDorixChart chart;
+  chart.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&chart));
+  for (const auto &[equal, first, second] :
+       {std::tuple{100000, 3, 2}, std::tuple{5, 100000, 4}, std::tuple{900, 6, 100000},
+        std::tuple{300, 900, 12}}) {
+    chart.FillPie(equal, first, second, kEqual, kInserted, kDeleted);
+    const std::vector<QRectF> boxes = chart.Chart1->MarkBoxes();
+    ASSERT_EQ(boxes.size(), 3u);
+    for (std::size_t a = 0; a < boxes.size(); ++a) {
+      EXPECT_TRUE(QRectF(chart.Chart1->rect()).contains(boxes[a])) << a;
+      for (std::size_t b = a + 1; b < boxes.size(); ++b)
+        EXPECT_FALSE(boxes[a].intersects(boxes[b]))
+            << "marks " << a << " and " << b << " of " << equal << " " << first << " " << second;
+    }
+  }
 }
 
 TEST(StatisticsWindow, ALongNameLosesItsStartAndKeepsTheFileName) {

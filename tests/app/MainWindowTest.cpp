@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QProgressBar>
+#include <QScrollBar>
 #include <QTimer>
 
 #include "FindDialog.h"
@@ -87,6 +88,24 @@ TEST_F(MainWindow, WrapAndHexRelayOutWithoutReadingAndOemOnlyRepaints) {
   EXPECT_EQ(w->mm->Model().LineCount(), hexLines);
   EXPECT_EQ(w->FileReads(), reads) << "no file was read again";
   EXPECT_EQ(w->Status(), csSimilar);
+}
+
+// Files chosen after the start (the menu entry starts without any) wrap at the window's width
+// after every resize, as files named on the command line do.
+TEST_F(MainWindow, WrapFollowsTheWindowWhicheverWayTheFilesCame) {
+  Start();
+  QByteArray text;
+  for (int i = 0; i < 40; ++i)
+    text += "a long line " + QByteArray(120, 'x') + " " + QByteArray::number(i) + "\n";
+  w->OpenPair(Write("a.txt", text), Write("b.txt", text + "end\n"));
+  Settle();
+  for (const int width : {700, 420}) {
+    w->resize(width, w->height());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->Idle() && !w->mm->LayoutWidthChanged(); }));
+    const int wrap = w->mm->Geometry().WrapWidth(w->mm->viewport()->width());
+    EXPECT_EQ(w->mm->Model().MaxLineLength(), wrap) << "the lines fit the new width " << width;
+    EXPECT_EQ(w->mm->horizontalScrollBar()->maximum(), 0) << "no horizontal bar";
+  }
 }
 
 TEST_F(MainWindow, RefreshReadsBothFilesAgain) {

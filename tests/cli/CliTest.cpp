@@ -43,11 +43,14 @@ TEST_F(CliTest, IdenticalBytesExitZeroEvenWhenTheEngineSplitsThem) {
             "0 1 1 0 1 1\nФайлы абсолютно не похожи.\n");
 }
 
-TEST_F(CliTest, EmptyFilesNameTheOutcome) {
+TEST_F(CliTest, EmptyFilesNameTheOutcomeAndMakeNoPiece) {
   EXPECT_EQ(Run({"--stats", Write("e1", ""), Write("e2", "")}).out,
-            "0 0 0 0 1 1\nОба файла пусты.\n");
+            "0 0 0 0 0 0\nОба файла пусты.\n");
+  EXPECT_EQ(Run({"--chunks", Write("e2", ""), Write("e3", "")}).out, "");
   EXPECT_EQ(Run({"--stats", Write("e3", ""), Write("f", "abc")}).out,
-            "0 0 3 0 1 1\nАктуальный пуст.\n");
+            "0 0 3 0 0 1\nАктуальный пуст.\n");
+  EXPECT_EQ(Run({"--chunks", Write("e3", ""), Write("f", "abc")}).out, "2\t3\n")
+      << "no piece of length 0 for the empty file";
 }
 
 TEST_F(CliTest, TroubleExitsTwoWithOneLineNamingTheFile) {

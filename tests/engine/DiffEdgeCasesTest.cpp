@@ -27,8 +27,9 @@ TEST_P(DiffEdgeCases, ProducesTheExpectedChunks) {
 }
 
 const Row kRows[] = {
-    {"TwoEmptyTexts", "", "", {{Second, ""}, {First, ""}}},
-    {"EmptyFirst", "", "abc", {{Second, "abc"}, {First, ""}}},
+    {"TwoEmptyTexts", "", "", {}},
+    {"EmptyFirst", "", "abc", {{Second, "abc"}}},
+    {"EmptySecond", "abc", "", {{First, "abc"}}},
     {"OneCharacterTextsAreNeverSearched", "x", "x", {{Second, "x"}, {First, "x"}}},
     {"OneCharacterFirst", "a", "abc", {{Second, "abc"}, {First, "a"}}},
     {"IdenticalWord", "hello", "hello", {{Equal, "hello"}}},
@@ -85,11 +86,14 @@ TEST(DiffCounters, CountCharactersAndChunksPerKind) {
   EXPECT_EQ(diff.FirstChunks, 1);
   EXPECT_EQ(diff.SecondChunks, 2);
 
+  diff.Run("", "abc"); // no piece is ever empty, so none counts for the empty text
+  EXPECT_EQ(diff.SecondChars, 3);
+  EXPECT_EQ(diff.SecondChunks, 1);
+  EXPECT_EQ(diff.FirstChunks, 0);
+
   diff.Run("", "");
   EXPECT_EQ(diff.EqualChars + diff.FirstChars + diff.SecondChars, 0);
-  EXPECT_EQ(diff.FirstChunks, 1);
-  EXPECT_EQ(diff.SecondChunks, 1);
-  EXPECT_EQ(diff.EqualChunks, 0);
+  EXPECT_EQ(diff.EqualChunks + diff.FirstChunks + diff.SecondChunks, 0);
 }
 
 TEST(DiffCounters, ClearKeepsCountersAndRunResetsThem) {

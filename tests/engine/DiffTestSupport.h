@@ -46,9 +46,7 @@ inline void ExpectInvariants(const std::string &first, const std::string &second
     }
     ASSERT_LE(seconds, 1) << "two second-text pieces in one stretch at " << i;
     ASSERT_LE(firsts, 1) << "two first-text pieces in one stretch at " << i;
-    if (!first.empty() && !second.empty()) {
-      ASSERT_FALSE(text.empty()) << "empty entry at " << i;
-    }
+    ASSERT_FALSE(text.empty()) << "empty entry at " << i;
   }
   EXPECT_EQ(joinedFirst, first);
   EXPECT_EQ(joinedSecond, second);

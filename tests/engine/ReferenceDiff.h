@@ -59,7 +59,10 @@ private:
     }
   }
 
-  void Add(const std::string &s, std::int32_t kind) { out.push_back({kind, s}); }
+  void Add(const std::string &s, std::int32_t kind) {
+    if (!s.empty()) // no piece is ever empty
+      out.push_back({kind, s});
+  }
 
   void DiffRange(const std::string &a, const std::string &b) {
     const auto na = static_cast<long>(a.size()), nb = static_cast<long>(b.size());

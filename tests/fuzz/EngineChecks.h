@@ -1,6 +1,7 @@
 // What the engine's fuzz targets check on every pair: joining the pieces gives both texts back,
-// a stretch of differing text puts the second text's piece first, the counters add up, the block
-// search's shortcuts change nothing, and the plain reference gives the same entries.
+// no piece is empty, a stretch of differing text puts the second text's piece first, the
+// counters add up, the block search's shortcuts change nothing, and the plain reference gives
+// the same entries.
 #pragma once
 
 #include "../engine/ReferenceDiff.h"
@@ -21,6 +22,8 @@ inline void CheckComparison(const std::string &first, const std::string &second,
   std::int64_t equal = 0, onlyFirst = 0, onlySecond = 0;
   for (int i = 0; i < diff.Count(); ++i) {
     const auto text = diff.Text(i);
+    if (text.empty())
+      std::abort(); // no piece is ever empty
     switch (diff.GetKind(i)) {
     case Equal:
       joinedFirst += text, joinedSecond += text, equal += static_cast<std::int64_t>(text.size());

@@ -362,6 +362,32 @@ TEST_F(Input, DoubleClickInUtf8SelectsWholeCharacters) {
   EXPECT_EQ(memo->GetSelectedText(), "") << "a single click still only places the caret";
 }
 
+// A letter and the combining marks written after it are one caret stop.
+TEST_F(Input, ALetterAndItsCombiningMarksAreOneCaretStop) {
+  Add(kEqual, "va\xCC\x86n x\xCC\x81\xCC\x82y");
+  memo->Model().SetTextForm({true, 8});
+  Layout(false);
+  Focus();
+  memo->MoveCaret(0, 0, true);
+  std::vector<std::int32_t> stops;
+  for (int k = 0; k < 7; ++k) {
+    QTest::keyClick(memo, Qt::Key_Right);
+    stops.push_back(memo->Caret().Col);
+  }
+  EXPECT_EQ(stops, (std::vector<std::int32_t>{1, 4, 5, 6, 11, 12, 13}))
+      << "over a and its breve at once; x with two marks";
+  QTest::keyClick(memo, Qt::Key_Left);
+  QTest::keyClick(memo, Qt::Key_Left);
+  QTest::keyClick(memo, Qt::Key_Left);
+  EXPECT_EQ(memo->Caret().Col, 6);
+  memo->MoveCaret(3, 0, false);
+  EXPECT_EQ(memo->Caret().Col, 1) << "never between a letter and its mark";
+  const int x = memo->GutterWidth() + memo->HalfCharWidth() + 2 * memo->CharWidth() + 2;
+  QTest::mouseClick(memo->viewport(), Qt::LeftButton, {}, QPoint(x, 3));
+  EXPECT_EQ(memo->Caret().Col, 4) << "the third cell is the n";
+  EXPECT_EQ(memo->Model().MaxLineLength(), 6) << "cells: the marks take none";
+}
+
 TEST_F(Input, ADoubleClickHeldOrDraggedKeepsItsWordWhole) {
   Add(kEqual, "одна большая строка");
   memo->Model().SetTextForm({true, 8});

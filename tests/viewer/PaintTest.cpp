@@ -258,4 +258,22 @@ TEST_F(Painting, UnderlineAndStrikeOutAreDrawnAlongTheirText) {
   }
 }
 
+// "văn" written with a separate combining breve: the breve goes over its own letter's cell, the
+// cells around it are drawn as in "van"; so do marks that compose to no character.
+TEST_F(Painting, ACombiningMarkIsDrawnInItsBasesCell) {
+  Add(kEqual, "van\r\nva\xCC\x86n\r\nxx\xCC\x81\xCC\x82 q\xCC\xA3");
+  memo->Model().SetTextForm({true, 8});
+  Layout(false);
+  const QImage image = Grab();
+  const int h = memo->LineHeight();
+  const auto cell = [&](int col, int row) {
+    return image.copy(CellX(col), row * h, memo->CharWidth(), h);
+  };
+  EXPECT_EQ(cell(0, 0), cell(0, 1)) << "the v is untouched";
+  EXPECT_NE(cell(1, 0), cell(1, 1)) << "the breve is over the a";
+  EXPECT_EQ(cell(2, 0), cell(2, 1)) << "the n is where it was";
+  EXPECT_NE(cell(0, 2), cell(1, 2)) << "two marks with no composed form, over their x";
+  EXPECT_EQ(cell(2, 2), cell(3, 0)) << "nothing of them beside it";
+}
+
 } // namespace
