@@ -309,6 +309,7 @@ private:
   QString HexLineGlyphs(int i) const;
   void PaintCellRow(PaintState &ps, int i, const QColor &lineColor);
   void DrawCells(QPainter &p, const QFont &font, int x, int baseline, const QString &text);
+  void DrawDecorations(QPainter &p, const QFont &font, int x, int baseline, int width);
   void DrawCharacter(QPainter &p, const QString &character, int x, int baseline);
   void FillBand(PaintState &ps, std::int64_t x, std::int64_t width, int top, int bottom,
                 const QColor &color);

@@ -295,10 +295,22 @@ void TVMemo::DrawCells(QPainter &p, const QFont &font, int x, int baseline, cons
   run.setRawFont(raw);
   run.setGlyphIndexes(found);
   run.setPositions(positions);
-  run.setUnderline(font.underline());
-  run.setStrikeOut(font.strikeOut());
-  // The positions are relative to the run's own origin: Qt draws the decorations from there.
   p.drawGlyphRun(QPointF(x, baseline), run);
+  DrawDecorations(p, font, x, baseline, static_cast<int>(text.size()) * FCharWidth);
+}
+
+// Underline and strike-out across the cells: Qt's own for a glyph run miss their place when the
+// painter is translated, as it is for a widget inside a window.
+void TVMemo::DrawDecorations(QPainter &p, const QFont &font, int x, int baseline, int width) {
+  if (!font.underline() && !font.strikeOut())
+    return;
+  const QFontMetrics metrics(font);
+  const int thickness = std::max(1, metrics.lineWidth());
+  const auto line = [&](int y) { p.fillRect(x, y, width, thickness, p.pen().color()); };
+  if (font.underline()) // at most the descent below the baseline, inside the line
+    line(baseline + std::min(metrics.underlinePos(), metrics.descent() - thickness));
+  if (font.strikeOut())
+    line(baseline - metrics.strikeOutPos());
 }
 
 // A UTF-8 line, a character at a time in the cells it takes: a wide one in two, with its combining
@@ -319,7 +331,10 @@ void TVMemo::PaintCellRow(PaintState &ps, int i, const QColor &lineColor) {
     if (at.ZoneStart) {
       const auto kind = static_cast<std::size_t>(at.Zone->Kind);
       SetZoneCanvas(ps, kind < FStyles.size() ? FStyles[kind] : FStyles[0]);
-      ps.p.setFont(*ps.font);
+      QFont plain = *ps.font; // the decorations are drawn across the cells, as in DrawCells
+      plain.setUnderline(false);
+      plain.setStrikeOut(false);
+      ps.p.setFont(plain);
       baseline = ps.top + QFontMetrics(*ps.font).ascent();
     }
     const std::int64_t x = ps.g.ColumnX(paneText, at.Cells > 0 ? at.Cell : at.Cell - 1);
@@ -337,14 +352,16 @@ void TVMemo::PaintCellRow(PaintState &ps, int i, const QColor &lineColor) {
         QPoint(static_cast<int>(std::max<std::int64_t>(x, textLeft)), ps.top),
         QPoint(static_cast<int>(std::min<std::int64_t>(right, ps.clientRight)) - 1, ps.bottom - 1));
     ps.p.setClipRect(rect);
-    if (at.Cells > 0)
+    ps.p.setPen(pen);
+    if (at.Cells > 0) {
       ps.p.fillRect(rect, brush);
+      DrawDecorations(ps.p, *ps.font, static_cast<int>(x), baseline, at.Cells * FCharWidth);
+    }
     if (at.Char.CodePoint == '\t')
       return true;
     char32_t shown = at.Char.Valid ? at.Char.CodePoint : U'\uFFFD';
     if (at.Char.Valid && (shown < 0x20 || shown == 0x7F))
       shown = glyphs[shown];
-    ps.p.setPen(pen);
     DrawCharacter(ps.p,
                   QString::fromUcs4(&shown, 1) + QString::fromUcs4(at.Marks.data(), at.MarkCount),
                   static_cast<int>(x), baseline);

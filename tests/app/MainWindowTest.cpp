@@ -268,6 +268,41 @@ TEST_F(MainWindow, StylesReachTheSwatchesAndViewer) {
   EXPECT_EQ(w->Settings().StyleInserted.FontStyle, fsBold);
 }
 
+// Underlined inserted text and struck-out deleted text, as the window shows them: a line of ink
+// under the one and through the other, along their text only.
+TEST_F(MainWindow, UnderlineAndStrikeOutStylesAreDrawn) {
+  {
+    QSettings store(QSettings::NativeFormat, QSettings::UserScope, kOrganisation, kApplication);
+    store.setValue("StyleInserted", "($00000000,[U],$00C888FF)");
+    store.setValue("StyleDeleted", "($00000000,[O],$00FF8800)");
+  }
+  for (const QByteArray &letter : {QByteArray("\xE9"), QByteArray("й")}) { // cp1251, UTF-8
+    Start(Write("new.txt", "shared text " + letter.repeated(8) + "\nend\n"),
+          Write("old.txt", "shared text " + QByteArray(8, ' ') + "\nend\n"));
+    w->ChangeWrapMode(false);
+    Settle();
+    const TVCellGeometry g = w->mm->Geometry();
+    const QRect viewport(w->mm->viewport()->mapTo(w.get(), QPoint(0, 0)),
+                         w->mm->viewport()->size());
+    const QImage image = w->grab(viewport).toImage();
+    // The changed cells: deleted blanks, then inserted letters, on the first line.
+    const auto ink = [&](std::int32_t fromCol, int y0, int y1, QRgb background) {
+      int n = 0;
+      for (int x = static_cast<int>(g.ColumnX(paneText, fromCol));
+           x < g.ColumnX(paneText, fromCol + 8); ++x)
+        for (int y = y0; y < y1; ++y)
+          n += (image.pixel(x, y) & 0xFFFFFF) != background;
+      return n;
+    };
+    const int h = w->mm->LineHeight();
+    EXPECT_GE(ink(12, h / 3, 2 * h / 3, 0x0088FF), 6 * w->mm->CharWidth())
+        << "the deleted blanks are struck out";
+    EXPECT_GE(ink(20, 3 * h / 4, h, 0xFF88C8), 6 * w->mm->CharWidth())
+        << "the inserted letters are underlined";
+    w.reset();
+  }
+}
+
 TEST_F(MainWindow, StartupGoesToTheFirstDifferenceWhenSimilar) {
   QByteArray same;
   for (int i = 0; i < 60; ++i)

@@ -248,6 +248,30 @@ void DesktopShots(const QString &dir) {
   QCoreApplication::removeTranslator(&english);
 }
 
+// Text styles with underline and strike-out, and UTF-8 letters written with combining marks.
+void DecorationShots(Viewer &v, const QString &dir) {
+  v.memo->ClearSelection();
+  v.fonts[0].Font.setUnderline(true); // Inserted
+  v.fonts[1].Font.setStrikeOut(true); // Deleted
+  v.Layout(false, false);
+  v.Save(dir, "viewer-underline-strikeout");
+  v.fonts[0].Font.setUnderline(false);
+  v.fonts[1].Font.setStrikeOut(false);
+
+  TVDiff marks; // "Tiếng Việt, văn bản" with its marks written apart, against a change of one
+  marks.Run("Tie\xCC\x82\xCC\x81ng Vie\xCC\xA3\xCC\x82t, va\xCC\x86n ba\xCC\x89n\r\n"
+            "x\xCC\x81\xCC\x82 q\xCC\xA3 \xD0\xB8\xCC\x86\r\n",
+            "Tie\xCC\x82\xCC\x81ng Vie\xCC\xA3\xCC\x82t, van ban\r\n"
+            "x\xCC\x81\xCC\x82 q\xCC\xA3 \xD0\xB8\r\n");
+  v.memo->SetSource(&marks);
+  v.memo->Model().SetTextForm({true, 8});
+  v.Layout(false, false);
+  v.Save(dir, "viewer-utf8-combining-marks");
+  v.memo->Model().SetTextForm({false, 8});
+  v.memo->SetSource(&v.diff);
+  v.Layout(false, false);
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -307,6 +331,12 @@ int main(int argc, char **argv) {
   chart.grab().save(dir + "/statistics-legend.png");
   std::printf("%s/statistics-chart.png\n%s/statistics-legend.png\n", qPrintable(dir),
               qPrintable(dir));
+  // Two small slices beside a large one: their marks stand apart.
+  chart.PageControl1->setCurrentIndex(0);
+  chart.FillNumbers(100000, 30, 20, 100030, 100020);
+  chart.FillPie(100000, 30, 20, styles.StyleEqual, styles.StyleInserted, styles.StyleDeleted);
+  SaveWindow(chart, dir, "statistics-small-slices");
+  DecorationShots(v, dir);
 
   MainWindowShots(dir);
   Utf8Shots(dir);

@@ -77,7 +77,11 @@ protected:
     return out;
   }
 
-  QImage Grab() { return memo->viewport()->grab().toImage(); }
+  // The viewport as the window shows it: painted inside its parents, as on a screen.
+  QImage Grab() {
+    const QRect area(memo->viewport()->mapTo(&window, QPoint(0, 0)), memo->viewport()->size());
+    return window.grab(area).toImage();
+  }
 
   // Characters the wrap layout puts on a line at the current width.
   int WrapWidth() const { return memo->Geometry().WrapWidth(memo->viewport()->width()); }

@@ -232,29 +232,39 @@ TEST_F(Painting, HexGroupLinesFallBetweenTheDigitsOfTwoBytes) {
         << "group line " << group;
 }
 
-// Spaces in an underlined and a struck-out style: the only ink is the decoration, under the
-// cells and across them, in the single-byte code pages and in UTF-8.
+// Spaces in an underlined and a struck-out style after some shared text: the only ink of their
+// cells is the decoration, under them and across them, and the text before them is drawn as it
+// is without decorations, in the single-byte code pages and in UTF-8.
 TEST_F(Painting, UnderlineAndStrikeOutAreDrawnAlongTheirText) {
-  fonts[kInserted - 1].Font.setUnderline(true);
-  fonts[kDeleted - 1].Font.setStrikeOut(true);
-  Add(kInserted, "        \r\n");
-  Add(kDeleted, "        \r\n");
-  Add(kEqual, "        ");
+  for (const std::int32_t kind : {kInserted, kDeleted}) {
+    Add(kEqual, "0123456789");
+    Add(kind, "        \r\n");
+  }
   for (const bool utf8 : {false, true}) {
     memo->Model().SetTextForm({utf8, 8});
+    fonts[kInserted - 1].Font.setUnderline(false);
+    fonts[kDeleted - 1].Font.setStrikeOut(false);
     Layout(false);
+    memo->clearFocus();
+    const QImage before = Grab();
+    fonts[kInserted - 1].Font.setUnderline(true);
+    fonts[kDeleted - 1].Font.setStrikeOut(true);
+    Layout(false);
+    Focus(); // as in a window: the text has the focus and shows its caret
+    memo->MoveCaret(0, 2, false);
     const QImage image = Grab();
     const int h = memo->LineHeight();
-    const QRect cells(CellX(0), 0, CellX(8) - CellX(0), h);
+    const QRect cells(CellX(10), 0, CellX(18) - CellX(10), h);
     const QRect lower = cells.adjusted(0, h / 2, 0, 0), upper = cells.adjusted(0, 0, 0, -h / 2);
     EXPECT_GT(Ink(image, lower, kPink), CellX(6) - CellX(0)) << "underline, utf8 " << utf8;
     EXPECT_EQ(Ink(image, upper, kPink), 0) << "nothing above the underline";
     EXPECT_GT(Ink(image, cells.translated(0, h), kBlue), CellX(6) - CellX(0))
         << "strike-out, utf8 " << utf8;
-    EXPECT_EQ(Ink(image, cells.translated(0, 2 * h), kWhite), 0) << "plain spaces leave no ink";
-    const QRect past(CellX(9), 0, 2 * memo->CharWidth(), h);
-    EXPECT_EQ(Ink(image, past, kPink) + Ink(image, past.translated(0, h), kBlue), 0)
-        << "the decorations end with the text";
+    const QRect shared(CellX(0), 0, CellX(10) - CellX(0), 2 * h);
+    EXPECT_EQ(image.copy(shared), before.copy(shared))
+        << "no decoration strays onto the text before, utf8 " << utf8;
+    const QRect past(CellX(19), 0, 2 * memo->CharWidth(), 2 * h);
+    EXPECT_EQ(Ink(image, past, kGreen), 0) << "the decorations end with the text";
   }
 }
 
