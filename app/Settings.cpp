@@ -52,6 +52,7 @@ const TKey kKeys[] = {
 };
 
 template <typename... F> struct TOverloads : F... { using F::operator()...; };
+template <typename... F> TOverloads(F...) -> TOverloads<F...>;
 
 // Takes a stored value into its field; a value the key does not accept leaves the field alone.
 void Read(const TKey &key, const QVariant &value, TSettings &s) {

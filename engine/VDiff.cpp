@@ -82,6 +82,20 @@ void TVDiff::Report(std::int32_t percent, TVProgressStage stage) {
 
 namespace {
 
+// Ranges longer than the threshold on both sides are searched; so is one where a side holds a
+// single byte, as long as the first side holds a line break: a line's end can be kept shared
+// when it is all that is left of the line in one of the texts.
+bool WorthSearching(std::string_view a, std::string_view b, std::size_t threshold) {
+  if (a.size() > threshold && b.size() > threshold)
+    return true;
+  return !a.empty() && !b.empty() && a.find_first_of("\r\n") != std::string_view::npos;
+}
+
+// A match no longer than the threshold is kept only when it is a single line break.
+bool IsSharedLineEnd(std::string_view a, const TMatch &m) {
+  return m.L == 1 && IsLineBreak(a[m.P]);
+}
+
 // One step of the comparison. Ranges are compared, pieces emitted and progress reported in the
 // order a depth-first recursion would do it; the explicit stack keeps deep nesting off the call
 // stack.
@@ -130,7 +144,7 @@ void TVDiff::DiffRange(std::string_view first, std::string_view second,
 
     const std::string_view a = task.a, b = task.b;
     const bool top = task.value != 0;
-    if (threshold >= a.size() || threshold >= b.size()) {
+    if (!WorthSearching(a, b, threshold)) {
       emitBoth(a, b);
       continue;
     }
@@ -140,8 +154,11 @@ void TVDiff::DiffRange(std::string_view first, std::string_view second,
         CheckStop(stop);
         Report(percent, psStep);
       };
-    const TMatch m = SnapToLines(a, b, search.FindBestMatch(a, b, onStep));
-    if (m.L <= threshold) {
+    TMatch m = search.FindBestMatch(a, b, onStep);
+    if (m.L > 0)
+      m = PlaceAmongRepeats(a, b, m);
+    m = SnapToLines(a, b, m);
+    if (m.L <= threshold && !IsSharedLineEnd(a, m)) {
       emitBoth(a, b);
       if (top)
         Report(100, psStep);
@@ -152,7 +169,7 @@ void TVDiff::DiffRange(std::string_view first, std::string_view second,
     if (top)
       stack.push_back({Task::Progress, {}, {}, 100});
     const std::string_view restA = a.substr(m.P + m.L), restB = b.substr(m.Q + m.L);
-    if (restA.size() >= 2 && restB.size() >= 2) {
+    if (!restA.empty() && !restB.empty()) {
       stack.push_back({Task::Compare, restA, restB, 0});
     } else {
       if (!restA.empty())

@@ -74,6 +74,19 @@ void TVLineModel::ReportProgress(std::int32_t percent, TVProgressStage stage) {
     OnProgress(this, percent, stage);
 }
 
+std::int32_t TVLineModel::MergedKind(std::int32_t acc, std::int32_t kind) const {
+  if (acc == -1)
+    return kind;
+  return acc == kind ? acc : FUpdatedKind;
+}
+
+std::int32_t TVLineModel::SplitLineFeedKind(int k) const {
+  for (int next = k + 1; next < FSource->Count(); ++next)
+    if (KindVisible(FSource->GetKind(next)) && !FSource->Text(next).empty())
+      return FSource->Text(next).starts_with('\n') ? FSource->GetKind(next) : kindEqual;
+  return kindEqual;
+}
+
 void TVLineModel::FinishLine(TVMemoLine &line) {
   if (line.FKind < 0)
     line.FKind = 0;
@@ -323,12 +336,7 @@ bool TVLineModel::Build(TBuildStart start, std::int32_t width, bool hex,
   // next text of the view belongs to that line end.
   bool crClosedEntry = false;
   AddLine().FStart = pos;
-  auto merge = [&](std::int32_t kind) {
-    if (acc == -1)
-      acc = kind;
-    else if (acc != kind)
-      acc = FUpdatedKind;
-  };
+  auto merge = [&](std::int32_t kind) { acc = MergedKind(acc, kind); };
   const auto stopped = [&] { return limits.Stop.stop_requested(); };
 
   const int count = FSource->Count();
@@ -368,12 +376,12 @@ bool TVLineModel::Build(TBuildStart start, std::int32_t width, bool hex,
         }
         continue;
       }
-      // The line ends here. A break inside the entry counts for the line's kind; one at the
-      // entry's edge does not, so a break only one file has does not mark the line changed.
+      // The line ends here. A break that only one file has marks its line changed wherever it
+      // lies in its piece; a shared one counts only inside its piece, not at its edge. A break
+      // met where the line is already full ends nothing of its own and counts for nothing.
       const bool isBreak = !hex && (s[i] == '\r' || (lf && s[i] == '\n'));
-      if (isBreak && i > 0 && i + 1 < n && col < width)
+      if (isBreak && col < width && (kind != kindEqual || (i > 0 && i + 1 < n)))
         merge(kind);
-      FLines.back().FKind = acc;
       if (i > run)
         AddZone(s.substr(run, i - run), kind);
       if (!hex) {
@@ -384,6 +392,11 @@ bool TVLineModel::Build(TBuildStart start, std::int32_t width, bool hex,
         if (i < n && s[i] == '\n')
           ++i, ++pos;
       }
+      // The LF of a CR LF split between entries is part of this line end, and counts as one.
+      if (const std::int32_t lfKind = crClosedEntry ? SplitLineFeedKind(k) : kindEqual;
+          lfKind != kindEqual && col < width)
+        merge(lfKind);
+      FLines.back().FKind = acc;
       FMaxLineLength = std::max(FMaxLineLength, col);
       FinishLine(FLines.back());
       if (FLines.size() >= limits.MaxLines)

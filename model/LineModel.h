@@ -150,6 +150,10 @@ private:
   bool Build(TBuildStart start, std::int32_t width, bool hex, const TBuildLimits &limits);
   bool ReserveLines(std::int32_t width, bool hex, const std::stop_token &stop);
   void FinishLine(TVMemoLine &line);
+  // The kind of a line so far (-1: none yet) with a character or line end of kind merged in.
+  std::int32_t MergedKind(std::int32_t acc, std::int32_t kind) const;
+  // The kind of the entry after entry k in the view when it opens with an LF; Equal otherwise.
+  std::int32_t SplitLineFeedKind(int k) const;
   void ReportProgress(std::int32_t percent, TVProgressStage stage);
 
   std::shared_ptr<const TVKindStringList> FSource;

@@ -58,7 +58,7 @@ TEST_F(GitTest, ExternalDiffWritesEachFileUnderItsHeaderAndLetsGitGoOn) {
   EXPECT_EQ(o.out, "diff --dorix a/added.txt b/added.txt\n"
                    "{+new\n+}Устаревший пуст.\n"
                    "diff --dorix a/changed.txt b/changed.txt\n"
-                   "one\n[-two\n-]{+TWO\n+}three\n"
+                   "one\n[-two-]{+TWO+}\nthree\n"
                    "Файлы более-менее похожи.\n"
                    "diff --dorix a/gone.txt b/gone.txt\n"
                    "[-last words-]\nАктуальный пуст.\n"
@@ -74,7 +74,7 @@ TEST_F(GitTest, ExternalDiffColoursForGitsPagerAndKeepsOptions) {
   const Outcome plain = Shell("GIT_EXTERNAL_DIFF=\"$DORIX_DIFF --color=never\" git -c "
                               "core.pager='sed s/^//' -p diff HEAD -- changed.txt");
   EXPECT_EQ(plain.status, 0);
-  EXPECT_NE(plain.out.find("[-two\n-]{+TWO\n+}"), std::string::npos) << plain.out;
+  EXPECT_NE(plain.out.find("[-two-]{+TWO+}\n"), std::string::npos) << plain.out;
 
   // Git starts its pager only for a terminal: script(1) gives it one.
   Outcome paged = Shell("script -qec \"GIT_EXTERNAL_DIFF='$DORIX_DIFF' git -c core.pager='sed "
@@ -95,7 +95,7 @@ TEST_F(GitTest, DifftoolExtraCommandComparesTheWorkingTreeAsTheNewVersion) {
   // git difftool -x passes the old version first.
   const Outcome o = Shell("git difftool -y -x \"$DORIX_DIFF --old-first --color=never\"");
   EXPECT_EQ(o.status, 0);
-  EXPECT_EQ(o.out, "one\nTWO[-\n-]{+!\n+}three\nФайлы более-менее похожи.\n");
+  EXPECT_EQ(o.out, "one\nTWO{+!+}\nthree\nФайлы более-менее похожи.\n");
 }
 
 TEST_F(GitTest, ExternalDiffNamesAnUnmergedPathAndLetsGitGoOn) {

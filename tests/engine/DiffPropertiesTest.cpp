@@ -67,6 +67,49 @@ INSTANTIATE_TEST_SUITE_P(
                     Alphabet{"AllBytes", std::string_view("\0\x01\xff\xd0\r\nab", 8), 500}),
     [](const auto &info) { return std::string(info.param.name); });
 
+// Text that repeats itself: copies of one random text, then edited. The run found first is often
+// one copy off; both the engine and the reference move it to its proportional place.
+TEST(DiffRepeats, CopiesOfOneTextMatchTheReference) {
+  std::mt19937 rng(25);
+  ReferenceDiff reference;
+  for (int round = 0; round < 300; ++round) {
+    const std::string base = RandomText(rng, 120, "abcd \r\n");
+    std::string first, second;
+    for (int copy = 2 + static_cast<int>(rng() % 4); copy > 0; --copy)
+      first += base;
+    for (int copy = 2 + static_cast<int>(rng() % 4); copy > 0; --copy)
+      second += base;
+    second = Mutate(rng, second, "abcd \r\n");
+    TVDiff diff;
+    diff.Run(first, second);
+    ExpectInvariants(first, second, diff);
+    ASSERT_EQ(Pieces(diff), reference.Run(first, second)) << "round " << round;
+  }
+}
+
+// Four copies of a document against the same four with one word changed near the start of the
+// second copy and one in the fourth, as the GPL's text four times over: only the two words
+// differ. The longest run the block search finds first pairs the second copy with the first.
+TEST(DiffRepeats, TwoEditedWordsInFourCopiesAreAllThatDiffers) {
+  std::mt19937 rng(3);
+  std::string document;
+  for (int line = 0; line < 400; ++line) {
+    for (int word = 0; word < 8; ++word)
+      document += "lorem ipsum dolor sit amet consectetur"[rng() % 38];
+    document += line % 50 == 7 ? " QQQQQQQ\n" : " line " + std::to_string(line) + "\n";
+  }
+  const std::string old = document + document + document + document;
+  std::string edited = old;
+  for (const std::size_t copy : {1u, 3u})
+    edited.replace(edited.find("QQQQQQQ", copy * document.size()), 7, "ZZZZZZZ");
+  TVDiff diff;
+  diff.Run(edited, old);
+  ExpectInvariants(edited, old, diff);
+  EXPECT_EQ(diff.FirstChars, 14);
+  EXPECT_EQ(diff.SecondChars, 14);
+  EXPECT_TRUE(ReferenceDiff().Run(edited, old) == Pieces(diff)) << "the plain reference agrees";
+}
+
 // A text of many separated differences, nested: each range holds one long shared run in its
 // middle (long enough for the block search to find it) between two smaller such ranges.
 void Nested(std::mt19937 &rng, std::size_t size, std::string &a, std::string &b) {

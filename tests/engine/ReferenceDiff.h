@@ -6,6 +6,7 @@
 #include "Pieces.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -64,9 +65,37 @@ private:
       out.push_back({kind, s});
   }
 
+  static bool HasBreak(const std::string &s) { return std::any_of(s.begin(), s.end(), Brk); }
+
+  // Every occurrence of the run in b, the nearest to its proportional place wins; moved, it is
+  // grown again.
+  static void Relocate(const std::string &a, const std::string &b, long &p, long &q, long &l) {
+    const auto na = static_cast<long>(a.size()), nb = static_cast<long>(b.size());
+    const std::string run = Sub(a, p, p + l - 1);
+    long best = q;
+    for (long at = 1; at + l - 1 <= nb; ++at) {
+      if (b.compare(static_cast<std::size_t>(at - 1), run.size(), run) != 0)
+        continue;
+      const long long d =
+          std::llabs(static_cast<long long>(at - 1) * na - static_cast<long long>(p - 1) * nb);
+      const long long bestD =
+          std::llabs(static_cast<long long>(best - 1) * na - static_cast<long long>(p - 1) * nb);
+      if (d < bestD || (d == bestD && at < best))
+        best = at;
+    }
+    if (best == q)
+      return;
+    q = best;
+    while (p > 1 && q > 1 && At(a, p - 1) == At(b, q - 1))
+      --p, --q, ++l;
+    while (p + l <= na && q + l <= nb && At(a, p + l) == At(b, q + l))
+      ++l;
+  }
+
   void DiffRange(const std::string &a, const std::string &b) {
     const auto na = static_cast<long>(a.size()), nb = static_cast<long>(b.size());
-    if (T >= na || T >= nb) {
+    const bool lineEndLeft = na >= 1 && nb >= 1 && HasBreak(a);
+    if ((T >= na || T >= nb) && !lineEndLeft) {
       Add(b, Second);
       Add(a, First);
       return;
@@ -78,8 +107,10 @@ private:
       w = std::max(256L, w / 2);
       Scan(a, b, w, bp, bq, bl);
     }
+    if (bl > 0)
+      Relocate(a, b, bp, bq, bl);
     Snap(a, b, bp, bq, bl);
-    if (bl <= T) {
+    if (bl <= T && !(bl == 1 && Brk(At(a, bp)))) {
       Add(b, Second);
       Add(a, First);
       return;
@@ -93,7 +124,7 @@ private:
         Add(Sub(a, 1, bp - 1), First);
     }
     Add(Sub(a, bp, bp + bl - 1), Equal);
-    if (bp + bl < na && bq + bl < nb) {
+    if (bp + bl <= na && bq + bl <= nb) {
       DiffRange(Sub(a, bp + bl, na), Sub(b, bq + bl, nb));
     } else {
       if (bq + bl <= nb)

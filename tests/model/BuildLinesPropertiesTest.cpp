@@ -25,19 +25,18 @@ std::vector<RefLine> Reference(const TVKindStringList &list, std::int32_t width,
   lf = lf && !hex;
   bool crClosedEntry = false;
   std::vector<RefLine> lines(1);
+  std::vector<std::int32_t> kinds(1, -1); // each line's kind before it was finished
   std::int32_t col = 0;
   std::int64_t pos = 0;
-  auto merge = [&](std::int32_t kind) {
-    auto &acc = lines.back().kind;
+  auto mergeInto = [&](std::int32_t &acc, std::int32_t kind) {
     acc = acc == -1 ? kind : (acc != kind ? updated : acc);
   };
-  auto finish = [&](RefLine &line) {
-    if (line.kind < 0)
-      line.kind = 0;
-    if (line.kind == updated)
-      for (auto &z : line.zones)
-        if (z.first == 0)
-          z.first = updated;
+  auto finish = [&](std::size_t line) {
+    RefLine &l = lines[line];
+    l.kind = kinds[line] < 0 ? 0 : kinds[line];
+    for (auto &z : l.zones)
+      if (l.kind == updated && z.first == 0)
+        z.first = updated;
   };
   for (int k = 0; k < list.Count(); ++k) {
     const std::int32_t kind = list.GetKind(k);
@@ -46,16 +45,22 @@ std::vector<RefLine> Reference(const TVKindStringList &list, std::int32_t width,
     const std::string s(list.Text(k));
     std::size_t i = 0;
     if (crClosedEntry && !s.empty()) {
-      if (s[0] == '\n')
+      if (s[0] == '\n') { // the LF of a split CR LF: it counts for the line its CR ended
         lines.back().start = ++pos, i = 1;
+        if (kind != 0) {
+          mergeInto(kinds[lines.size() - 2], kind);
+          finish(lines.size() - 2);
+        }
+      }
       crClosedEntry = false;
     }
     std::size_t run = i;
     while (i < s.size()) {
       const bool isBreak = !hex && (s[i] == '\r' || (lf && s[i] == '\n'));
       if (col >= width || isBreak) {
-        if (isBreak && i > 0 && i + 1 < s.size() && col < width)
-          merge(kind);
+        // A break only one file has counts wherever it is; a shared one inside its piece only.
+        if (isBreak && col < width && (kind != 0 || (i > 0 && i + 1 < s.size())))
+          mergeInto(kinds.back(), kind);
         if (i > run)
           lines.back().zones.emplace_back(kind, s.substr(run, i - run));
         if (!hex) {
@@ -66,19 +71,20 @@ std::vector<RefLine> Reference(const TVKindStringList &list, std::int32_t width,
           if (i < s.size() && s[i] == '\n')
             ++i, ++pos;
         }
-        finish(lines.back());
+        finish(lines.size() - 1);
         lines.push_back({pos, -1, {}});
+        kinds.push_back(-1);
         run = i;
         col = 0;
       } else {
-        merge(kind);
+        mergeInto(kinds.back(), kind);
         ++i, ++col, ++pos;
       }
     }
     if (i > run)
       lines.back().zones.emplace_back(kind, s.substr(run, i - run));
   }
-  finish(lines.back());
+  finish(lines.size() - 1);
   return lines;
 }
 

@@ -31,13 +31,38 @@ TEST_F(LineModel, KindsThatMeetMakeAnUpdatedLine) {
   EXPECT_EQ(Zones(0), (std::vector<Zone>{{kUpdated, "ab"}, {kInserted, "X"}, {kUpdated, "c"}}));
 }
 
-TEST_F(LineModel, BreakOnlyInOneFileAtAChunkEdgeLeavesLinesEqual) {
+// A line break only one file has marks the line it ends, wherever it lies in its piece: an
+// inserted or deleted blank line is a changed line. A shared one counts only inside its piece.
+TEST_F(LineModel, BreakOnlyInOneFileMarksTheLineItEnds) {
   Add(kEqual, "a");
   Add(kInserted, "\r\n");
   Add(kEqual, "b");
   Build(kNoWrap);
   EXPECT_EQ(LineTexts(), (Strings{"a", "b"}));
-  EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kEqual, kEqual}));
+  EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kUpdated, kEqual}));
+
+  list.Clear();
+  Add(kEqual, "a\r\n");
+  Add(kDeleted, "\r\n");
+  Add(kEqual, "b\r\n");
+  Build(kNoWrap);
+  EXPECT_EQ(LineTexts(), (Strings{"a", "", "b", ""}));
+  EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kEqual, kDeleted, kEqual, kEqual}))
+      << "a deleted blank line";
+
+  list.Clear();
+  Add(kEqual, "ab\r");
+  Add(kEqual, "\ncd");
+  Build(kNoWrap);
+  EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kEqual, kEqual})) << "shared breaks at edges";
+}
+
+TEST_F(LineModel, BreakAtTheWrapPointCountsForNothing) {
+  Add(kEqual, "abc");
+  Add(kInserted, "\r\nx");
+  Build(3);
+  EXPECT_EQ(LineTexts(), (Strings{"abc", "x"}));
+  EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kEqual, kInserted}));
 }
 
 TEST_F(LineModel, BreakInsideAnEntryCountsForTheLineKind) {
@@ -172,13 +197,13 @@ TEST_F(LfRule, EveryKindOfLineEndEndsALine) {
   EXPECT_EQ(model.LineEnd(), "\n");
 }
 
-TEST_F(LfRule, AnLfAtAChunkEdgeLeavesLinesEqualAndOneInsideCountsForTheKind) {
+TEST_F(LfRule, AnLfOnlyOneFileHasMarksItsLineAndOneInsideCountsForTheKind) {
   Add(kEqual, "a");
   Add(kInserted, "\n");
   Add(kEqual, "b");
   Build(kNoWrap);
   EXPECT_EQ(LineTexts(), (Strings{"a", "b"}));
-  EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kEqual, kEqual}));
+  EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kUpdated, kEqual}));
 
   list.Clear();
   Add(kInserted, "x\n\ny");
@@ -194,7 +219,8 @@ TEST_F(LfRule, ACrLfSplitBetweenEntriesIsOneLineEnd) {
   Build(kNoWrap);
   EXPECT_EQ(LineTexts(), (Strings{"ab", "cd"}));
   EXPECT_EQ(Starts(), (std::vector<std::int64_t>{0, 4}));
-  EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kEqual, kInserted})) << "the LF counts for no kind";
+  EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kUpdated, kInserted}))
+      << "the inserted LF counts for the line its CR ended";
 
   // Across an entry the view hides, and an empty one: still the next text of the view.
   list.Clear();
@@ -205,6 +231,7 @@ TEST_F(LfRule, ACrLfSplitBetweenEntriesIsOneLineEnd) {
   Build(kNoWrap, false, viewNew);
   EXPECT_EQ(LineTexts(), (Strings{"ab", "", "cd"}));
   EXPECT_EQ(Starts(), (std::vector<std::int64_t>{0, 4, 5}));
+  EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kUpdated, kInserted, kInserted}));
   Build(kNoWrap, false, viewBoth);
   EXPECT_EQ(LineTexts(), (Strings{"ab", "old", "", "cd"})) << "the old text stands between them";
 }
