@@ -41,6 +41,7 @@ const TKey kKeys[] = {
     {"WrapMode", &TSettings::WrapMode, "1", TKept::WithModes},
     {"OEMMode", &TSettings::OEMMode, "0", TKept::WithModes},
     {"HexMode", &TSettings::HexMode, "0", TKept::WithModes},
+    {"Readable", &TSettings::Readable, "1", TKept::WithModes},
     {"LineEnds", &TSettings::LineEnds, "0", TKept::WithModes, 0, 2},
     {"Encoding", &TSettings::Encoding, "auto", TKept::WithModes, INT_MIN, INT_MAX, IsEncodingName},
     {"ShowLegend", &TSettings::ShowLegend, "1", TKept::WithModes},

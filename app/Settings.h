@@ -18,6 +18,7 @@ struct TSettings {
   bool WrapMode = false;
   bool OEMMode = false;
   bool HexMode = false;
+  bool Readable = false;   // the readable pass over the pieces
   int LineEnds = 0;        // 0 automatic, 1 the CR rule, 2 the LF rule
   QString Encoding;        // a name: auto, utf-8, cp1251, cp866, koi8-r
   int TabWidth = 0;        // 1 to 16: the tab stops of UTF-8 text

@@ -84,6 +84,7 @@ void TfrmDorix::FormCreate() {
   // then turns on again.
   ChangeEncoding(EncodingNamed(FSettings.Encoding.toStdString()).value_or(TVEncoding::Auto));
   ChangeOEMMode(FSettings.OEMMode);
+  ChangeReadable(FSettings.Readable);
   setGeometry(
       OnScreen({FSettings.FormLeft, FSettings.FormTop, FSettings.FormWidth, FSettings.FormHeight},
                AvailableScreens()));
@@ -228,7 +229,9 @@ void TfrmDorix::ChangeChoices(const TComparisonChoices &choices) {
 void TfrmDorix::ChangeOEMMode(bool on) {
   if (!FRun.Creating() && on == FRequested.Choices.OemMode)
     return;
-  ChangeChoices({FRequested.Choices.Encoding, on});
+  TComparisonChoices choices = FRequested.Choices;
+  choices.OemMode = on;
+  ChangeChoices(choices);
 }
 
 void TfrmDorix::ChangeEncoding(TVEncoding encoding) {
@@ -236,7 +239,18 @@ void TfrmDorix::ChangeEncoding(TVEncoding encoding) {
     ChangeOEMMode(true); // the choice before it stays, for F8 to go back to
     return;
   }
-  ChangeChoices({encoding, false});
+  TComparisonChoices choices = FRequested.Choices;
+  choices.Encoding = encoding;
+  choices.OemMode = false;
+  ChangeChoices(choices);
+}
+
+void TfrmDorix::ChangeReadable(bool on) {
+  if (!FRun.Creating() && on == FRequested.Choices.Readable)
+    return;
+  TComparisonChoices choices = FRequested.Choices;
+  choices.Readable = on;
+  ChangeChoices(choices);
 }
 
 void TfrmDorix::ApplyCodePage() {
@@ -338,6 +352,7 @@ void TfrmDorix::showEvent(QShowEvent *event) {
 void TfrmDorix::SaveSettingsNow() {
   FSettings.WrapMode = FRequested.WrapMode;
   FSettings.OEMMode = FRequested.Choices.OemMode;
+  FSettings.Readable = FRequested.Choices.Readable;
   FSettings.HexMode = FRequested.HexMode;
   FSettings.LineEnds = FRequested.LineEnds;
   FSettings.Encoding = QString::fromUtf8(EncodingName(FRequested.Choices.Encoding).data());

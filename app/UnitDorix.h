@@ -68,6 +68,9 @@ public:
   void ChangeLineEnds(TVLineEnds setting);
   // The encoding as chosen; DOS (866) turns the OEM mode on and keeps the choice before it.
   void ChangeEncoding(TVEncoding encoding);
+  // The readable pass: changes slid to whole lines, crumbs between changes folded.
+  void ChangeReadable(bool on);
+  bool Readable() const { return FRequested.Choices.Readable; }
   // What the text is read as now: DOS in the OEM mode, else the choice, automatic by the files.
   TVEncoding ActiveEncoding() const;
 
@@ -150,7 +153,7 @@ public:
   QAction *mmEditCopy, *mmEditSelectAll, *mmEditFind, *mmEditFindNext;
   QAction *mmDiffUp, *mmDiffDown, *mmDiffLeft, *mmDiffRight, *mmDiffHome, *mmDiffEnd;
   QAction *mmEditRefresh, *mmEditExchangeFiles;
-  QAction *mmFormatWrap, *mmFormatDOS, *mmFormatHex, *mmFormatProp;
+  QAction *mmFormatWrap, *mmFormatDOS, *mmFormatHex, *mmFormatReadable, *mmFormatProp;
   QMenu *mmFormatLineEnds;
   QAction *mmLineEndsAuto, *mmLineEndsCR, *mmLineEndsLF;
   QMenu *mmFormatEncoding;

@@ -408,6 +408,7 @@ void TfrmDorix::UpdateStatus() {
       ->setChecked(true);
   SetStatusText(spLayout, FRequested.HexMode ? QStringLiteral("Hex") : QStringLiteral("Text"));
   mmFormatHex->setChecked(FRequested.HexMode);
+  mmFormatReadable->setChecked(FRequested.Choices.Readable);
   SetStatusText(spLineEnds, LineEndsText());
   QAction *const lineEnds[] = {mmLineEndsAuto, mmLineEndsCR, mmLineEndsLF};
   lineEnds[FRequested.LineEnds]->setChecked(true);

@@ -168,7 +168,8 @@ void TfrmDorix::BuildMenus() {
                      QKeySequence(Qt::Key_F8));
   mmFormatHex = Item(mmFormat, QCoreApplication::translate("Dorix", "&Шестнадцатеричный вид"),
                      QKeySequence(Qt::Key_F4));
-  for (QAction *a : {mmFormatWrap, mmFormatDOS, mmFormatHex})
+  mmFormatReadable = Item(mmFormat, QCoreApplication::translate("Dorix", "&Разборчиво"));
+  for (QAction *a : {mmFormatWrap, mmFormatDOS, mmFormatHex, mmFormatReadable})
     a->setCheckable(true);
   mmFormatLineEnds = mmFormat->addMenu(QCoreApplication::translate("Dorix", "&Концы строк"));
   mmLineEndsAuto = Item(mmFormatLineEnds, QCoreApplication::translate("Dorix", "&Авто"));
@@ -238,6 +239,8 @@ void TfrmDorix::BuildMenus() {
           [this] { ChangeWrapMode(!FRequested.WrapMode); });
   connect(mmFormatDOS, &QAction::triggered, this, [this] { ChangeOEMMode(!OEMMode()); });
   connect(mmFormatHex, &QAction::triggered, this, [this] { ChangeHexMode(!FRequested.HexMode); });
+  connect(mmFormatReadable, &QAction::triggered, this,
+          [this] { ChangeReadable(!FRequested.Choices.Readable); });
   connect(mmLineEndsAuto, &QAction::triggered, this, [this] { ChangeLineEnds(leAuto); });
   connect(mmLineEndsCR, &QAction::triggered, this, [this] { ChangeLineEnds(leCR); });
   connect(mmLineEndsLF, &QAction::triggered, this, [this] { ChangeLineEnds(leLF); });

@@ -27,7 +27,7 @@ constexpr int kSame = 0, kDiffer = 1, kTrouble = 2;
 
 const char kUsage[] =
     "usage: dorix-diff [--chunks | --stats] [--color=auto|always|never] [--encoding=E]\n"
-    "                  [--old-first] [--] FIRST SECOND\n"
+    "                  [--exact] [--old-first] [--] FIRST SECOND\n"
     "       dorix-diff --lines | --html [--width=N] [--hex] [--view=both|new|old]\n"
     "                  [--line-ends=auto|cr|lf] [--] FIRST SECOND\n"
     "       dorix-diff PATH OLD-FILE OLD-HEX OLD-MODE NEW-FILE NEW-HEX NEW-MODE\n"
@@ -46,6 +46,8 @@ const char kUsage[] =
     "  --view     both files (default), or the new or the old one with the shared text\n"
     "  --line-ends  cr: CR and CR LF end lines; lf: an LF alone too; auto (default): lf when\n"
     "             either file holds an LF without a CR before it\n"
+    "  --exact    the pieces exactly as the engine found them, without the readable pass that\n"
+    "             slides a change to whole lines and folds the crumbs between changes\n"
     "  --encoding auto (default), utf-8, cp1251, cp866 or koi8-r. Under UTF-8 no piece\n"
     "             splits a character. Automatic: UTF-8 when either file starts with its\n"
     "             byte order mark or both are valid UTF-8, else cp1251.\n"
@@ -67,6 +69,7 @@ struct Options {
   Colour colour = Colour::Auto;
   LineLayout layout;
   TVEncoding encoding = TVEncoding::Auto;
+  bool readable = true;                // the readable pass; --exact: the engine's pieces
   std::vector<std::string> files;      // the new version first
   std::optional<TGitFilePair> git;     // run by git as its external diff
   std::optional<std::string> unmerged; // ... for a path with a merge conflict
@@ -141,6 +144,8 @@ bool ParseArguments(int argc, char **argv, Options &options) {
       optionsEnd = true;
     else if (arg == "--old-first")
       oldFirst = true;
+    else if (arg == "--exact")
+      options.readable = false;
     else if (arg == "--chunks")
       options.format = Format::Chunks;
     else if (arg == "--stats")
@@ -240,8 +245,9 @@ int Stopped() {
 int Compare(const Options &options, TStopSignals &signals) {
   const std::stop_token stop = signals.Token();
   // The files are mapped, not copied: the comparison is done and written before they close.
-  const std::shared_ptr<const TComparison> comparison = TComparison::Run(
-      {options.files[0], options.files[1], TReadMode::Map}, {options.encoding, false}, stop);
+  const std::shared_ptr<const TComparison> comparison =
+      TComparison::Run({options.files[0], options.files[1], TReadMode::Map},
+                       {options.encoding, false, options.readable}, stop);
   if (!comparison)
     return Stopped();
   const TComparedFile *const files[] = {&comparison->Actual(), &comparison->Obsolete()};

@@ -1,6 +1,7 @@
 #include "Comparison.h"
 
 #include "LineModel.h"
+#include "ReadablePieces.h"
 
 #include <thread>
 
@@ -83,19 +84,36 @@ TComparison::TComparison(std::shared_ptr<const TTexts> texts, const TComparisonC
     : FTexts(std::move(texts)), FChoices(choices),
       FEncoding(EncodingInForce(choices.Encoding, choices.OemMode, FTexts->Facts.Utf8)) {
   const bool utf8 = FEncoding == TVEncoding::Utf8;
-  if (before && (before->FEncoding == TVEncoding::Utf8) == utf8) {
-    FPieces = before->FPieces; // a single-byte code page only changes how the text is drawn
+  if (before && before->FShown->Utf8 == utf8 && before->FShown->Readable == choices.Readable) {
+    FShown = before->FShown; // a single-byte code page only changes how the text is drawn
     FCounts = before->FCounts;
   } else {
-    // Under UTF-8 no piece splits a character; otherwise the engine's pieces are shown as they
-    // are. Either way they view the texts, which this comparison keeps.
-    if (utf8)
-      FPieces = std::make_shared<const TVCharacterPieces>(FTexts->Engine);
-    else
-      FPieces = std::shared_ptr<const TVKindStringList>(FTexts, &FTexts->Engine);
-    FCounts = CountPieces(*FPieces);
+    FShown = MakeShown(FTexts->Engine, utf8, choices.Readable);
+    FCounts = CountPieces(Pieces());
   }
   FOutcome = DecideOutcome();
+}
+
+// The passes, in order: changes slid to lines on the engine's pieces, then under UTF-8 no
+// character split, then the crumbs folded.
+std::shared_ptr<const TComparison::TShown> TComparison::MakeShown(const TVKindStringList &engine,
+                                                                  bool utf8, bool readable) {
+  auto shown = std::make_shared<TShown>();
+  shown->Utf8 = utf8;
+  shown->Readable = readable;
+  const auto last = [&]() -> const TVKindStringList & {
+    return shown->Passes.empty() ? engine : shown->Pieces();
+  };
+  if (readable)
+    shown->Passes.push_back(std::make_shared<const TVSlidPieces>(last()));
+  if (utf8)
+    shown->Passes.push_back(std::make_shared<const TVCharacterPieces>(last()));
+  if (readable)
+    shown->Passes.push_back(std::make_shared<const TVFoldedPieces>(last()));
+  if (shown->Passes.empty()) // the engine's own pieces, which the texts hold
+    shown->Passes.push_back(
+        std::shared_ptr<const TVKindStringList>(std::shared_ptr<void>(), &engine));
+  return shown;
 }
 
 TCompareStatus TComparison::DecideOutcome() const {
@@ -126,7 +144,7 @@ const TVKindStringList &TComparison::EnginePieces() const {
 }
 
 std::shared_ptr<const TVKindStringList> TComparison::SharedPieces() const {
-  return {shared_from_this(), FPieces.get()};
+  return {shared_from_this(), &Pieces()};
 }
 
 bool TComparison::Identical() const {

@@ -18,6 +18,7 @@
 #include <memory>
 #include <stop_token>
 #include <string>
+#include <vector>
 
 // How far a comparison has got, for a window that shows it while the work runs on a thread.
 enum TComparisonPhase : int {
@@ -39,6 +40,7 @@ struct TComparisonProgress {
 struct TComparisonChoices {
   TVEncoding Encoding = TVEncoding::Auto;
   bool OemMode = false; // DOS (866) whatever the encoding says
+  bool Readable = true; // the readable pass: changes slid to lines, crumbs folded
   bool operator==(const TComparisonChoices &) const = default;
 };
 
@@ -77,7 +79,7 @@ public:
 
   // The pieces shown, in order: kinds 0 (in both), 1 (only in the actual file), 2 (only in the
   // obsolete one). Valid as long as this comparison.
-  const TVKindStringList &Pieces() const { return *FPieces; }
+  const TVKindStringList &Pieces() const { return FShown->Pieces(); }
   // The same, sharing this comparison's life: for a viewer that may outlive the caller's hold.
   std::shared_ptr<const TVKindStringList> SharedPieces() const;
   // The engine's pieces exactly as it gave them.
@@ -95,10 +97,20 @@ private:
               const TComparison *before);
   TCompareStatus DecideOutcome() const;
 
+  // The pieces shown, made from the engine's by the passes in force; each pass views the one
+  // before it, so all are kept.
+  struct TShown {
+    bool Utf8 = false, Readable = false; // what they were made for
+    std::vector<std::shared_ptr<const TVKindStringList>> Passes;
+    const TVKindStringList &Pieces() const { return *Passes.back(); }
+  };
+  static std::shared_ptr<const TShown> MakeShown(const TVKindStringList &engine, bool utf8,
+                                                 bool readable);
+
   std::shared_ptr<const TTexts> FTexts; // the files, their facts and the engine's pieces
   TComparisonChoices FChoices;
   TVEncoding FEncoding = TVEncoding::Windows1251;
-  std::shared_ptr<const TVKindStringList> FPieces;
+  std::shared_ptr<const TShown> FShown;
   TVPieceCounts FCounts;
   TCompareStatus FOutcome = csNotRun;
 };

@@ -691,5 +691,9 @@ Old version: %2</translation>
         <source>строка &apos;%1&apos; %2не найдена</source>
         <translation>String &apos;%1&apos; not found%2</translation>
     </message>
+    <message>
+        <source>&amp;Разборчиво</source>
+        <translation>&amp;Readable</translation>
+    </message>
 </context>
 </TS>

@@ -27,13 +27,14 @@ TEST_F(SettingsStore, EmptyStoreGivesTheDefaults) {
   EXPECT_EQ(QRect(s.FormLeft, s.FormTop, s.FormWidth, s.FormHeight), QRect(1, 2, 3, 4));
 }
 
-TEST_F(SettingsStore, FirstSaveWritesAllEighteenValuesInTheirTypes) {
+TEST_F(SettingsStore, FirstSaveWritesEveryValueInItsType) {
   {
     QSettings store(Path(), QSettings::IniFormat);
     SaveSettings(TSettings{}, store);
   }
   QSettings store(Path(), QSettings::IniFormat);
-  EXPECT_EQ(store.allKeys().size(), 18);
+  EXPECT_EQ(store.allKeys().size(), 19);
+  EXPECT_EQ(store.value("Readable").toString(), "1");
   EXPECT_EQ(store.value("TabWidth").toInt(), 8);
   EXPECT_EQ(store.value("LineEnds").toString(), "0");
   EXPECT_EQ(store.value("Encoding").toString(), "auto");
@@ -96,11 +97,11 @@ TEST_F(SettingsStore, GarbageInEveryValueKeepsEachDefault) {
     for (const char *name :
          {"StyleInserted", "StyleDeleted", "StyleUpdated", "StyleEqual", "FontSize", "KeepModes",
           "WrapMode", "OEMMode", "HexMode", "ShowLegend", "KeepFormPlace", "FormLeft", "FormTop",
-          "FormWidth", "FormHeight", "LineEnds", "Encoding", "TabWidth"})
+          "FormWidth", "FormHeight", "LineEnds", "Encoding", "TabWidth", "Readable"})
       store.setValue(name, QStringLiteral("($0,[Z],$1"));
     store.setValue("StyleUpdated", QStringList{"a", "b"});
     store.setValue("FormTop", QVariant::fromValue(QSize(3, 4)));
-    store.setValue("HexMode", 7); // any non-zero integer reads as true
+    store.setValue("HexMode", 7);  // any non-zero integer reads as true
     store.setValue("LineEnds", 3); // no such choice
     store.setValue("TabWidth", 17);
   }

@@ -1,0 +1,159 @@
+// The readable pass: changes slid to whole lines and the crumbs between changes folded, on the
+// pairs that were seen to read as letter soup, and on random pairs against the plain reference.
+#include "ReadablePieces.h"
+#include "CharacterPieces.h"
+#include "ReadableReference.h"
+#include "VDiff.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+TRefPieces Of(const TVKindStringList &list) {
+  TRefPieces out;
+  for (int k = 0; k < list.Count(); ++k)
+    out.push_back({list.GetKind(k), std::string(list.Text(k))});
+  return out;
+}
+
+// The merged text in dorix-diff's marks: [-old-]{+new+}.
+std::string Marked(const TVKindStringList &list) {
+  std::string out;
+  for (int k = 0; k < list.Count(); ++k) {
+    const std::string text(list.Text(k));
+    out += list.GetKind(k) == 0   ? text
+           : list.GetKind(k) == 2 ? "[-" + text + "-]"
+                                  : "{+" + text + "+}";
+  }
+  return out;
+}
+
+// The readable pieces of a pair as the comparison makes them: slide, under UTF-8 snap, fold.
+std::string Readable(const std::string &first, const std::string &second, bool utf8) {
+  TVDiff diff;
+  diff.RunOn(first, second);
+  const TVSlidPieces slid(diff);
+  if (!utf8)
+    return Marked(TVFoldedPieces(slid));
+  const TVCharacterPieces snapped(slid);
+  return Marked(TVFoldedPieces(snapped));
+}
+
+TEST(ReadablePieces, WordsChangedReadAsWords) {
+  EXPECT_EQ(Readable("Version 3, 29 June 2007", "Version 2, June 1991", false),
+            "Version [-2,-]{+3, 29+} June [-1991-]{+2007+}");
+  EXPECT_EQ(Readable("Здравствуй", "Привет", true), "[-Привет-]{+Здравствуй+}");
+}
+
+TEST(ReadablePieces, AnInsertedLineSlidesToWholeLines) {
+  // "\nb" inserted across a line end: aligned one byte left and one byte right, the right wins.
+  const std::string first = "a\nb\nb\nc\n";
+  TVKindStringList list;
+  list.AddKind(std::string_view(first).substr(0, 3), 0);
+  list.AddKind(std::string_view(first).substr(3, 2), 1);
+  list.AddKind(std::string_view(first).substr(5), 0);
+  const TVSlidPieces slid(list);
+  EXPECT_EQ(Of(slid), (TRefPieces{{0, "a\nb\n"}, {1, "b\n"}, {0, "c\n"}}));
+  // Only the left place aligned: it moves there.
+  const std::string second = "a\nb\nbc\n";
+  TVKindStringList left;
+  left.AddKind(std::string_view(second).substr(0, 3), 0);
+  left.AddKind(std::string_view(second).substr(3, 2), 1);
+  left.AddKind(std::string_view(second).substr(5), 0);
+  EXPECT_EQ(Of(TVSlidPieces(left)), (TRefPieces{{0, "a\n"}, {1, "b\n"}, {0, "bc\n"}}));
+  // Already aligned: nothing moves.
+  TVKindStringList aligned;
+  aligned.AddKind("a\n", 0);
+  aligned.AddKind("b\n", 2);
+  aligned.AddKind("c\n", 0);
+  EXPECT_EQ(Of(TVSlidPieces(aligned)), Of(aligned));
+}
+
+TEST(ReadablePieces, AnEqualPieceEmptiedBySlidingIsGone) {
+  // "\nx" inserted after a shared "x": it slides left to the start of the text, where there is
+  // no text before it, and the shared "x" before it is used up.
+  const std::string first = "x\nxyz\n";
+  TVKindStringList list;
+  list.AddKind(std::string_view(first).substr(0, 1), 0);
+  list.AddKind(std::string_view(first).substr(1, 2), 1);
+  list.AddKind(std::string_view(first).substr(3), 0);
+  EXPECT_EQ(Of(TVSlidPieces(list)), (TRefPieces{{1, "x\n"}, {0, "xyz\n"}}));
+}
+
+TEST(ReadablePieces, CrumbsBetweenChangesFoldButLinesDoNot) {
+  TVKindStringList list;
+  list.AddKind("ab", 2);
+  list.AddKind("cd", 1);
+  list.AddKind("e", 0); // one byte between changes of two: folds
+  list.AddKind("fg", 1);
+  list.AddKind("\n", 0); // a line end never folds
+  list.AddKind("h", 2);
+  EXPECT_EQ(Of(TVFoldedPieces(list)), (TRefPieces{{2, "abe"}, {1, "cdefg"}, {0, "\n"}, {2, "h"}}));
+  TVKindStringList longer;
+  longer.AddKind("x", 1);
+  longer.AddKind("shared", 0); // longer than either change
+  longer.AddKind("y", 1);
+  EXPECT_EQ(Of(TVFoldedPieces(longer)), Of(longer));
+}
+
+TEST(ReadablePieces, SharedPiecesSideBySideAreOne) {
+  const std::string text = "one\r\ntwo";
+  TVKindStringList list;
+  list.AddKind(std::string_view(text).substr(0, 5), 0);
+  list.AddKind(std::string_view(text).substr(5), 0);
+  const TVFoldedPieces folded(list);
+  ASSERT_EQ(folded.Count(), 1);
+  EXPECT_EQ(folded.Text(0), text);
+  EXPECT_EQ(folded.Text(0).data(), text.data()) << "a view of the text, not a copy";
+}
+
+std::string RandomText(std::mt19937 &rng, std::size_t length, std::string_view alphabet) {
+  std::string s(length, ' ');
+  for (char &c : s)
+    c = alphabet[rng() % alphabet.size()];
+  return s;
+}
+
+// On random pairs: both texts come back from the pieces, no piece is empty, shared pieces never
+// stand side by side, no shared text is left that would fold, and the pass gives what the plain
+// reference gives.
+TEST(ReadablePieces, RandomPairsAgreeWithTheReference) {
+  std::mt19937 rng(25);
+  for (int round = 0; round < 2000; ++round) {
+    const std::string alphabet = round % 2 ? "ab \r\n" : "abcab\n\n xyz";
+    const std::string first = RandomText(rng, rng() % 60, alphabet);
+    std::string second = first;
+    for (int edit = static_cast<int>(rng() % 5); edit > 0; --edit) {
+      const std::size_t at = second.empty() ? 0 : rng() % second.size();
+      if (rng() % 2 && at < second.size())
+        second.erase(at, 1 + rng() % 4);
+      else
+        second.insert(at, RandomText(rng, 1 + rng() % 5, alphabet));
+    }
+    TVDiff diff;
+    diff.RunOn(first, second);
+    const TVSlidPieces slid(diff);
+    const TVFoldedPieces folded(slid);
+    const TRefPieces got = Of(folded);
+    ASSERT_EQ(Of(slid), ReadableReference::Slide(Of(diff))) << "round " << round;
+    ASSERT_EQ(got, ReadableReference::Fold(Of(slid))) << "round " << round;
+    std::string joinedFirst, joinedSecond;
+    for (std::size_t k = 0; k < got.size(); ++k) {
+      ASSERT_FALSE(got[k].Text.empty());
+      if (got[k].Kind != 2)
+        joinedFirst += got[k].Text;
+      if (got[k].Kind != 1)
+        joinedSecond += got[k].Text;
+      if (k > 0) {
+        ASSERT_FALSE(got[k].Kind == 0 && got[k - 1].Kind == 0) << "round " << round;
+      }
+    }
+    ASSERT_EQ(joinedFirst, first);
+    ASSERT_EQ(joinedSecond, second);
+    ASSERT_EQ(Of(TVFoldedPieces(folded)), got) << "nothing left to fold, round " << round;
+  }
+}
+
+} // namespace
