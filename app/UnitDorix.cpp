@@ -226,12 +226,16 @@ void TfrmDorix::ChangeChoices(const TComparisonChoices &choices) {
   CompareFiles(); // between single-byte code pages only the drawing changes
 }
 
-void TfrmDorix::ChangeOEMMode(bool on) {
-  if (!FRun.Creating() && on == FRequested.Choices.OemMode)
-    return;
+void TfrmDorix::ChangeChoice(bool TComparisonChoices::*choice, bool on) {
+  if (!FRun.Creating() && on == FRequested.Choices.*choice)
+    return; // the echo of a check box, or nothing new
   TComparisonChoices choices = FRequested.Choices;
-  choices.OemMode = on;
+  choices.*choice = on;
   ChangeChoices(choices);
+}
+
+void TfrmDorix::ChangeOEMMode(bool on) {
+  ChangeChoice(&TComparisonChoices::OemMode, on);
 }
 
 void TfrmDorix::ChangeEncoding(TVEncoding encoding) {
@@ -246,11 +250,7 @@ void TfrmDorix::ChangeEncoding(TVEncoding encoding) {
 }
 
 void TfrmDorix::ChangeReadable(bool on) {
-  if (!FRun.Creating() && on == FRequested.Choices.Readable)
-    return;
-  TComparisonChoices choices = FRequested.Choices;
-  choices.Readable = on;
-  ChangeChoices(choices);
+  ChangeChoice(&TComparisonChoices::Readable, on);
 }
 
 void TfrmDorix::ApplyCodePage() {

@@ -187,6 +187,7 @@ private:
   void ChangeLayoutMode(bool on, bool &requested, QCheckBox *box);
   // Requests other choices of the pieces; the next run applies them.
   void ChangeChoices(const TComparisonChoices &choices);
+  void ChangeChoice(bool TComparisonChoices::*choice, bool on);
 
   // the run: the comparison on a thread of its own, then the lines (the viewer builds them on
   // one of its own), then the end; the window only shows how far it is meanwhile

@@ -30,6 +30,19 @@ std::string Marked(const TVKindStringList &list) {
   return out;
 }
 
+// A shared piece, an inserted one and a shared one, cut from one text as the engine's views of
+// the first file are: the pass moves them as views.
+struct TLone {
+  std::string Text;
+  TVKindStringList List;
+  TLone(std::string text, std::size_t from, std::size_t to) : Text(std::move(text)) {
+    const std::string_view t(Text);
+    List.AddKind(t.substr(0, from), 0);
+    List.AddKind(t.substr(from, to - from), 1);
+    List.AddKind(t.substr(to), 0);
+  }
+};
+
 // The readable pieces of a pair as the comparison makes them: slide, under UTF-8 snap, fold.
 std::string Readable(const std::string &first, const std::string &second, bool utf8) {
   TVDiff diff;
@@ -49,20 +62,11 @@ TEST(ReadablePieces, WordsChangedReadAsWords) {
 
 TEST(ReadablePieces, AnInsertedLineSlidesToWholeLines) {
   // "\nb" inserted across a line end: aligned one byte left and one byte right, the right wins.
-  const std::string first = "a\nb\nb\nc\n";
-  TVKindStringList list;
-  list.AddKind(std::string_view(first).substr(0, 3), 0);
-  list.AddKind(std::string_view(first).substr(3, 2), 1);
-  list.AddKind(std::string_view(first).substr(5), 0);
-  const TVSlidPieces slid(list);
-  EXPECT_EQ(Of(slid), (TRefPieces{{0, "a\nb\n"}, {1, "b\n"}, {0, "c\n"}}));
+  const TLone both("a\nb\nb\nc\n", 3, 5);
+  EXPECT_EQ(Of(TVSlidPieces(both.List)), (TRefPieces{{0, "a\nb\n"}, {1, "b\n"}, {0, "c\n"}}));
   // Only the left place aligned: it moves there.
-  const std::string second = "a\nb\nbc\n";
-  TVKindStringList left;
-  left.AddKind(std::string_view(second).substr(0, 3), 0);
-  left.AddKind(std::string_view(second).substr(3, 2), 1);
-  left.AddKind(std::string_view(second).substr(5), 0);
-  EXPECT_EQ(Of(TVSlidPieces(left)), (TRefPieces{{0, "a\n"}, {1, "b\n"}, {0, "bc\n"}}));
+  const TLone left("a\nb\nbc\n", 3, 5);
+  EXPECT_EQ(Of(TVSlidPieces(left.List)), (TRefPieces{{0, "a\n"}, {1, "b\n"}, {0, "bc\n"}}));
   // Already aligned: nothing moves.
   TVKindStringList aligned;
   aligned.AddKind("a\n", 0);
@@ -74,12 +78,8 @@ TEST(ReadablePieces, AnInsertedLineSlidesToWholeLines) {
 TEST(ReadablePieces, AnEqualPieceEmptiedBySlidingIsGone) {
   // "\nx" inserted after a shared "x": it slides left to the start of the text, where there is
   // no text before it, and the shared "x" before it is used up.
-  const std::string first = "x\nxyz\n";
-  TVKindStringList list;
-  list.AddKind(std::string_view(first).substr(0, 1), 0);
-  list.AddKind(std::string_view(first).substr(1, 2), 1);
-  list.AddKind(std::string_view(first).substr(3), 0);
-  EXPECT_EQ(Of(TVSlidPieces(list)), (TRefPieces{{1, "x\n"}, {0, "xyz\n"}}));
+  const TLone lone("x\nxyz\n", 1, 3);
+  EXPECT_EQ(Of(TVSlidPieces(lone.List)), (TRefPieces{{1, "x\n"}, {0, "xyz\n"}}));
 }
 
 TEST(ReadablePieces, CrumbsBetweenChangesFoldButLinesDoNot) {
