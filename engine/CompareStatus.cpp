@@ -9,7 +9,7 @@
 #endif
 
 std::string_view StatusText(TCompareStatus status) {
-  static constexpr std::array<std::string_view, 13> texts = {
+  static constexpr std::array<std::string_view, 17> texts = {
       QT_TRANSLATE_NOOP("Dorix", "Сравнение еще не проводилось."),
       QT_TRANSLATE_NOOP("Dorix", "Ошибка чтения актуального."),
       QT_TRANSLATE_NOOP("Dorix", "Ошибка чтения устаревшего."),
@@ -23,6 +23,10 @@ std::string_view StatusText(TCompareStatus status) {
       QT_TRANSLATE_NOOP("Dorix", "Файлы более-менее похожи."),
       QT_TRANSLATE_NOOP("Dorix", "Файлы абсолютно не похожи."),
       QT_TRANSLATE_NOOP("Dorix", "Сравнение прервано."),
+      QT_TRANSLATE_NOOP("Dorix", "Файлы отличаются только концами строк."),
+      QT_TRANSLATE_NOOP("Dorix", "Файлы отличаются только пробелами."),
+      QT_TRANSLATE_NOOP("Dorix", "Файлы отличаются только пробелами и концами строк."),
+      QT_TRANSLATE_NOOP("Dorix", "Файлы отличаются только регистром букв."),
   };
   return status < texts.size() ? texts[status] : std::string_view{};
 }

@@ -18,6 +18,11 @@ enum TCompareStatus : std::uint8_t {
   csSimilar = 10,
   csDissimilar = 11,
   csStopped = 12, // the user stopped the run: nothing is shown
+  // The files differ only in their form:
+  csOnlyLineEnds = 13,
+  csOnlySpaces = 14,
+  csOnlySpacesAndLineEnds = 15,
+  csOnlyCase = 16,
 };
 
 // The Russian status text, UTF-8.

@@ -141,6 +141,17 @@ std::array<char, 256> MakeUpper(TCodePage page) {
   return upper;
 }
 
+// Lower case of every byte: the letter whose upper case it is.
+std::array<char, 256> MakeLower(const std::array<char, 256> &upper) {
+  std::array<char, 256> lower{};
+  for (int c = 0; c < 256; ++c)
+    lower[c] = static_cast<char>(c);
+  for (int c = 0; c < 256; ++c)
+    if (upper[c] != static_cast<char>(c))
+      lower[Byte(upper[c])] = static_cast<char>(c);
+  return lower;
+}
+
 std::array<bool, 256> MakeAlphaNumeric(TCodePage page) {
   std::array<bool, 256> a{};
   const TCodePageTable &table = CodePageTable(page);
@@ -219,10 +230,25 @@ std::optional<std::string> Encode(std::u16string_view text, TCodePage page) {
   return out;
 }
 
-char UpperIn(char c, TCodePage page) {
+namespace {
+
+const std::array<char, 256> &UpperTable(TCodePage page) {
   static const std::array<char, 256> upper[kPages] = {
       MakeUpper(TCodePage::Windows1251), MakeUpper(TCodePage::Dos866), MakeUpper(TCodePage::Koi8r)};
-  return upper[static_cast<int>(page)][Byte(c)];
+  return upper[static_cast<int>(page)];
+}
+
+} // namespace
+
+char UpperIn(char c, TCodePage page) {
+  return UpperTable(page)[Byte(c)];
+}
+
+char LowerIn(char c, TCodePage page) {
+  static const std::array<char, 256> lower[kPages] = {MakeLower(UpperTable(TCodePage::Windows1251)),
+                                                      MakeLower(UpperTable(TCodePage::Dos866)),
+                                                      MakeLower(UpperTable(TCodePage::Koi8r))};
+  return lower[static_cast<int>(page)][Byte(c)];
 }
 
 bool IsAlphaNumericIn(char c, TCodePage page) {

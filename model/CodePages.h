@@ -31,6 +31,8 @@ std::optional<std::string> Encode(std::u16string_view text, TCodePage page);
 
 // Upper-casing of one byte; bytes whose upper case is not in the code page stay.
 char UpperIn(char c, TCodePage page);
+// Lower-casing of one byte, the other way round.
+char LowerIn(char c, TCodePage page);
 
 // True for a letter or digit of the code page.
 bool IsAlphaNumericIn(char c, TCodePage page);

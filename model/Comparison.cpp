@@ -1,5 +1,6 @@
 #include "Comparison.h"
 
+#include "ComparedForm.h"
 #include "LineModel.h"
 #include "ReadablePieces.h"
 
@@ -16,10 +17,29 @@ namespace {
 // Below this much text both texts are looked through at once: a thread would cost more.
 constexpr std::size_t kLookThroughInPlaceBytes = std::size_t{1} << 20;
 
+// Of differing texts, whether they differ only in line ends, only in spaces, or in both.
+TCompareStatus FormOnly(std::string_view actual, std::string_view obsolete,
+                        const std::stop_token &stop) {
+  TFormOptions both;
+  both.LineEnds = both.SpaceChange = true;
+  if (!ReadAlike(actual, obsolete, both, stop))
+    return csNotRun; // neither alone can then explain the difference either
+  TFormOptions lineEnds, spaces;
+  lineEnds.LineEnds = spaces.SpaceChange = true;
+  if (ReadAlike(actual, obsolete, lineEnds, stop))
+    return csOnlyLineEnds;
+  return ReadAlike(actual, obsolete, spaces, stop) ? csOnlySpaces : csOnlySpacesAndLineEnds;
+}
+
 TTextFacts FactsOf(std::string_view actual, std::string_view obsolete,
                    const std::stop_token &stop) {
-  return {HasLoneLineFeed(actual, stop) || HasLoneLineFeed(obsolete, stop),
-          DetectEncoding(actual, obsolete, stop) == TVEncoding::Utf8};
+  TTextFacts facts;
+  facts.LoneLineFeed = HasLoneLineFeed(actual, stop) || HasLoneLineFeed(obsolete, stop);
+  facts.Utf8 = DetectEncoding(actual, obsolete, stop) == TVEncoding::Utf8;
+  facts.Identical = actual == obsolete;
+  if (!facts.Identical)
+    facts.FormOnly = FormOnly(actual, obsolete, stop);
+  return facts;
 }
 
 void Enter(TComparisonProgress *progress, TComparisonPhase phase, const std::stop_token &stop) {
@@ -122,9 +142,20 @@ TCompareStatus TComparison::DecideOutcome() const {
     return csReadingActual;
   if (Obsolete().Failed())
     return csReadingObsolete;
-  return ::DecideOutcome({Actual().Named(), Obsolete().Named(), Actual().Text().empty(),
-                          Obsolete().Text().empty(), FCounts.EqualChars, FCounts.FirstChars,
-                          FCounts.SecondChars});
+  const TCompareStatus outcome = ::DecideOutcome(
+      {Actual().Named(), Obsolete().Named(), Actual().Text().empty(), Obsolete().Text().empty(),
+       FCounts.EqualChars, FCounts.FirstChars, FCounts.SecondChars});
+  const bool judged = outcome == csIdentical || outcome == csSimilar || outcome == csDissimilar;
+  if (!judged || Identical())
+    return outcome;
+  // Files that differ only in their form are told so, whatever the pieces show.
+  if (Facts().FormOnly != csNotRun)
+    return Facts().FormOnly;
+  TFormOptions letterCase;
+  letterCase.Case = true;
+  letterCase.Utf8 = FEncoding == TVEncoding::Utf8;
+  letterCase.Page = CodePageOf(FEncoding);
+  return ReadAlike(Actual().Text(), Obsolete().Text(), letterCase) ? csOnlyCase : outcome;
 }
 
 const TComparedFile &TComparison::Actual() const {
@@ -148,5 +179,5 @@ std::shared_ptr<const TVKindStringList> TComparison::SharedPieces() const {
 }
 
 bool TComparison::Identical() const {
-  return Actual().Text() == Obsolete().Text();
+  return Facts().Identical;
 }

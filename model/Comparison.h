@@ -44,10 +44,14 @@ struct TComparisonChoices {
   bool operator==(const TComparisonChoices &) const = default;
 };
 
-// What the automatic choices need to know about the two texts.
+// What the two texts are found to be, beside the engine's pieces.
 struct TTextFacts {
   bool LoneLineFeed = false; // either text holds an LF without a CR before it
   bool Utf8 = false;         // the automatic encoding reads them as UTF-8
+  bool Identical = false;    // the same bytes
+  // The files differ only in their line ends, spaces, or both (the first that holds); else
+  // csNotRun. Letter case depends on the encoding in force, so it is looked at later.
+  TCompareStatus FormOnly = csNotRun;
 };
 
 // The files to compare; an empty name is a file not named, compared as an empty text.

@@ -695,5 +695,21 @@ Old version: %2</translation>
         <source>&amp;Разборчиво</source>
         <translation>&amp;Readable</translation>
     </message>
+    <message>
+        <source>Файлы отличаются только концами строк.</source>
+        <translation>The files differ only in their line ends.</translation>
+    </message>
+    <message>
+        <source>Файлы отличаются только пробелами.</source>
+        <translation>The files differ only in spaces.</translation>
+    </message>
+    <message>
+        <source>Файлы отличаются только пробелами и концами строк.</source>
+        <translation>The files differ only in spaces and line ends.</translation>
+    </message>
+    <message>
+        <source>Файлы отличаются только регистром букв.</source>
+        <translation>The files differ only in letter case.</translation>
+    </message>
 </context>
 </TS>

@@ -77,7 +77,7 @@ TEST_F(BadInput, AnyContentIsShown) {
 TEST_F(BadInput, AFiftyMegabyteLineInThePlainAndWrapLayouts) {
   QByteArray line(50 << 20, 'q');
   const QString first = Write("first", line);
-  line[line.size() / 2] = 'Q';
+  line[line.size() / 2] = 'z';
   Start(first, Write("second", line));
   EXPECT_EQ(w->Status(), csSimilar);
   EXPECT_GT(w->mm->Model().LineCount(), 1000) << "wrapped";

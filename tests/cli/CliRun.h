@@ -2,7 +2,7 @@
 // folder, the command's status and both outputs, and a check that no compared file was touched.
 #pragma once
 
-#include <gtest/gtest.h>
+#include "../TempFilesTest.h"
 
 #include <csignal>
 #include <filesystem>
@@ -14,52 +14,13 @@
 #include <unistd.h>
 #include <vector>
 
-namespace fs = std::filesystem;
-
 struct Outcome {
   int status = -1;
   std::string out, err;
 };
 
-inline std::string Slurp(const fs::path &path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-class CliTest : public testing::Test {
+class CliTest : public TempFilesTest {
 protected:
-  fs::path dir;
-
-  void SetUp() override {
-    char name[] = "/tmp/dorix-cli-XXXXXX";
-    ASSERT_NE(::mkdtemp(name), nullptr);
-    dir = name;
-  }
-  // Every compared file must come out of a run as it went in: same bytes, same time.
-  struct Written {
-    fs::path path;
-    std::string bytes;
-    fs::file_time_type time;
-  };
-  std::vector<Written> written;
-
-  void TearDown() override {
-    for (const Written &w : written) {
-      EXPECT_EQ(Slurp(w.path), w.bytes) << w.path;
-      EXPECT_EQ(fs::last_write_time(w.path), w.time) << w.path;
-    }
-    fs::remove_all(dir);
-  }
-
-  std::string Write(const std::string &name, const std::string &bytes) {
-    std::ofstream(dir / name, std::ios::binary) << bytes;
-    std::erase_if(written, [&](const Written &w) { return w.path == dir / name; });
-    written.push_back({dir / name, bytes, fs::last_write_time(dir / name)});
-    return (dir / name).string();
-  }
-
   // pendingSignal: sent to the command before it starts, held back until it is listening, so
   // that it arrives while the command works whatever the machine's speed.
   Outcome Run(std::vector<std::string> args, rlim_t memoryLimit = 0, int pendingSignal = 0) {

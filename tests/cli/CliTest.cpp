@@ -43,6 +43,21 @@ TEST_F(CliTest, IdenticalBytesExitZeroEvenWhenTheEngineSplitsThem) {
             "0 1 1 0 1 1\nФайлы абсолютно не похожи.\n");
 }
 
+// The verdict tells files that differ only in their form, and the exit status still says they
+// differ; the readable pass and --exact give the same verdict.
+TEST_F(CliTest, FilesThatDifferOnlyInTheirFormAreToldSo) {
+  const std::string lf = Write("lf", "one\ntwo\n"), crlf = Write("crlf", "one\r\ntwo\r\n");
+  for (const std::string exact : {"--color=never", "--exact"}) {
+    const auto r = Run({exact, crlf, lf});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "Файлы отличаются только концами строк.\n");
+  }
+  EXPECT_EQ(Run({"--stats", Write("upper", "ONE\nTWO\n"), lf}).out,
+            "2 6 6 2 2 2\nФайлы отличаются только регистром букв.\n");
+  EXPECT_EQ(Run({Write("spaced", "one  \ntwo\t\n"), lf}).err,
+            "Файлы отличаются только пробелами.\n");
+}
+
 TEST_F(CliTest, EmptyFilesNameTheOutcomeAndMakeNoPiece) {
   EXPECT_EQ(Run({"--stats", Write("e1", ""), Write("e2", "")}).out,
             "0 0 0 0 0 0\nОба файла пусты.\n");

@@ -59,7 +59,7 @@ TEST_F(GitTest, ExternalDiffWritesEachFileUnderItsHeaderAndLetsGitGoOn) {
                    "{+new\n+}Устаревший пуст.\n"
                    "diff --dorix a/changed.txt b/changed.txt\n"
                    "one\n[-two-]{+TWO+}\nthree\n"
-                   "Файлы более-менее похожи.\n"
+                   "Файлы отличаются только регистром букв.\n"
                    "diff --dorix a/gone.txt b/gone.txt\n"
                    "[-last words-]\nАктуальный пуст.\n"
                    "diff --dorix a/moved.txt b/renamed.txt\n"

@@ -50,7 +50,9 @@ TEST(StatusText, EveryOutcomeHasItsText) {
   EXPECT_EQ(StatusText(csSimilar), "Файлы более-менее похожи.");
   EXPECT_EQ(StatusText(csDissimilar), "Файлы абсолютно не похожи.");
   EXPECT_EQ(StatusText(csStopped), "Сравнение прервано.");
-  EXPECT_EQ(StatusText(static_cast<TCompareStatus>(13)), "");
+  EXPECT_EQ(StatusText(csOnlySpacesAndLineEnds),
+            "Файлы отличаются только пробелами и концами строк.");
+  EXPECT_EQ(StatusText(static_cast<TCompareStatus>(17)), "");
 }
 
 class LoadFileTextTest : public testing::Test {

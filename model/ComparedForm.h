@@ -1,0 +1,62 @@
+// The form of a text that a comparison may look past: line ends, spaces, letter case. A text is
+// read into its compared form a byte at a time, each compared byte with the span of original
+// bytes it stands for:
+// - line ends: CR LF becomes LF (its span the two bytes), a CR alone becomes LF;
+// - number of spaces: a run of spaces and tabs becomes one space (its span the run); a run just
+//   before a CR, an LF or the end of the text is dropped;
+// - all spaces: every space and tab is dropped;
+// - case: a letter becomes its lower case, a character at a time (under UTF-8 its span is the
+//   character's bytes, whatever the length of its folded form).
+// Dropped bytes join the span of the next compared byte; those at the end of the text join none.
+#pragma once
+
+#include "CodePages.h"
+
+#include <array>
+#include <cstddef>
+#include <stop_token>
+#include <string_view>
+
+struct TFormOptions {
+  bool LineEnds = false;
+  bool SpaceChange = false; // number of spaces
+  bool AllSpace = false;    // all spaces; number of spaces too
+  bool Case = false;
+  bool Utf8 = false; // how a letter is told: a UTF-8 character, else a byte of Page
+  TCodePage Page = TCodePage::Windows1251;
+
+  bool Any() const { return LineEnds || SpaceChange || AllSpace || Case; }
+  bool operator==(const TFormOptions &) const = default;
+};
+
+class TFormReader {
+public:
+  // Reads text from byte from on, which must not lie inside a run of spaces, a CR LF or a
+  // character.
+  TFormReader(std::string_view text, const TFormOptions &options, std::size_t from = 0);
+
+  // Moves to the next compared byte; false at the end.
+  bool Next();
+  char Byte() const { return FOut[FOutAt]; }
+  // The original bytes it stands for: [SpanStart, SpanEnd).
+  std::size_t SpanStart() const { return FSpanStart; }
+  std::size_t SpanEnd() const { return FSpanEnd; }
+
+private:
+  // Reads what the next original bytes give into FOut; false at the end.
+  bool Refill();
+  void Give(std::string_view bytes, std::size_t end);
+
+  std::string_view FText;
+  TFormOptions FOptions;
+  std::size_t FPos = 0; // the next original byte not read
+  std::size_t FSpanStart = 0, FSpanEnd = 0;
+  std::array<char, 4> FOut{}; // the compared bytes of what was read last
+  std::size_t FOutSize = 0, FOutAt = 0;
+};
+
+// Whether the two texts read alike in their compared forms. One pass from the line their first
+// difference is on, stopped at the first difference the options do not explain; a stop request
+// is looked at every megabyte and answers false.
+bool ReadAlike(std::string_view a, std::string_view b, const TFormOptions &options,
+               const std::stop_token &stop = {});
