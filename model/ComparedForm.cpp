@@ -2,6 +2,7 @@
 
 #include "CaseFolding.h"
 #include "Cells.h"
+#include "Encoding.h"
 
 #include <algorithm>
 #include <cstring>
@@ -10,26 +11,6 @@ namespace {
 
 bool IsBlank(char c) {
   return c == ' ' || c == '\t';
-}
-
-// The UTF-8 bytes of a code point.
-std::size_t EncodeUtf8(char32_t c, std::array<char, 4> &out) {
-  const auto byte = [](std::uint32_t v) { return static_cast<char>(v); };
-  if (c < 0x80) {
-    out[0] = byte(c);
-    return 1;
-  }
-  if (c < 0x800) {
-    out = {byte(0xC0 | (c >> 6)), byte(0x80 | (c & 0x3F))};
-    return 2;
-  }
-  if (c < 0x10000) {
-    out = {byte(0xE0 | (c >> 12)), byte(0x80 | ((c >> 6) & 0x3F)), byte(0x80 | (c & 0x3F))};
-    return 3;
-  }
-  out = {byte(0xF0 | (c >> 18)), byte(0x80 | ((c >> 12) & 0x3F)), byte(0x80 | ((c >> 6) & 0x3F)),
-         byte(0x80 | (c & 0x3F))};
-  return 4;
 }
 
 constexpr std::size_t kStopEvery = std::size_t{1} << 20; // bytes between looks at a stop

@@ -100,6 +100,25 @@ std::size_t WellFormedUtf8Length(std::string_view text) {
   return length;
 }
 
+std::size_t EncodeUtf8(char32_t c, std::array<char, 4> &out) {
+  const auto byte = [](std::uint32_t v) { return static_cast<char>(v); };
+  if (c < 0x80) {
+    out[0] = byte(c);
+    return 1;
+  }
+  if (c < 0x800) {
+    out = {byte(0xC0 | (c >> 6)), byte(0x80 | (c & 0x3F))};
+    return 2;
+  }
+  if (c < 0x10000) {
+    out = {byte(0xE0 | (c >> 12)), byte(0x80 | ((c >> 6) & 0x3F)), byte(0x80 | (c & 0x3F))};
+    return 3;
+  }
+  out = {byte(0xF0 | (c >> 18)), byte(0x80 | ((c >> 12) & 0x3F)), byte(0x80 | ((c >> 6) & 0x3F)),
+         byte(0x80 | (c & 0x3F))};
+  return 4;
+}
+
 bool StartsWithUtf8Bom(std::string_view text) {
   return text.starts_with("\xEF\xBB\xBF");
 }

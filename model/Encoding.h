@@ -4,6 +4,7 @@
 
 #include "CodePages.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -23,6 +24,8 @@ bool IsUtf8Continuation(unsigned char byte);
 std::size_t Utf8SequenceLength(unsigned char lead);
 // The length of the well-formed character at the start of text, or 0 when there is none.
 std::size_t WellFormedUtf8Length(std::string_view text);
+// The UTF-8 bytes of a code point, into out; how many.
+std::size_t EncodeUtf8(char32_t c, std::array<char, 4> &out);
 bool StartsWithUtf8Bom(std::string_view text);
 // Whole text is well-formed UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
 bool IsValidUtf8(std::string_view text);

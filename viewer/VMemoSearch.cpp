@@ -1,11 +1,12 @@
 // TVMemo: searching the running text of the view, and copying the selection.
+#include "CaseFolding.h"
 #include "CodePageText.h"
+#include "Encoding.h"
 #include "FindDialog.h"
 #include "TextSearch.h"
 #include "VMemo.h"
 #include "WaitCursor.h"
 
-#include <QChar>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -42,12 +43,10 @@ std::string FoldUtf8(std::string_view text, const std::stop_token &stop) {
       nextLook = i + kStopEvery;
     }
     const TVCharacter c = Utf8CharacterAt(out, i);
-    const char32_t folded = QChar::toCaseFolded(static_cast<char32_t>(c.CodePoint));
-    if (c.Valid && folded != c.CodePoint) {
-      const QByteArray bytes = QString::fromUcs4(&folded, 1).toUtf8();
-      if (bytes.size() == c.Bytes)
-        std::copy(bytes.begin(), bytes.end(), out.begin() + static_cast<std::ptrdiff_t>(i));
-    }
+    const char32_t folded = FoldedCodePoint(c.CodePoint);
+    std::array<char, 4> bytes{};
+    if (c.Valid && folded != c.CodePoint && EncodeUtf8(folded, bytes) == c.Bytes)
+      std::copy_n(bytes.begin(), c.Bytes, out.begin() + static_cast<std::ptrdiff_t>(i));
     i += c.Bytes;
   }
   return out;
