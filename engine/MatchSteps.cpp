@@ -2,6 +2,7 @@
 
 #include "TextScan.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -45,6 +46,10 @@ std::size_t CommonBackward(const char *a, const char *b, std::size_t limit) {
 }
 
 } // namespace
+
+std::size_t CommonPrefix(std::string_view a, std::string_view b) {
+  return CommonForward(a.data(), b.data(), std::min(a.size(), b.size()));
+}
 
 TMatch ExtendMatch(std::string_view a, std::string_view b, TMatch m) {
   const std::size_t back = CommonBackward(a.data() + m.P, b.data() + m.Q, m.P < m.Q ? m.P : m.Q);

@@ -16,6 +16,9 @@ inline bool IsLineBreak(char c) {
   return c == '\r' || c == '\n';
 }
 
+// The length of the start both texts share, looked for a memcmp chunk at a time.
+std::size_t CommonPrefix(std::string_view a, std::string_view b);
+
 // Grows the run backwards and forwards for as long as both texts agree.
 TMatch ExtendMatch(std::string_view a, std::string_view b, TMatch m);
 

@@ -3,6 +3,7 @@
 #include "CaseFolding.h"
 #include "Cells.h"
 #include "Encoding.h"
+#include "MatchSteps.h"
 
 #include <algorithm>
 #include <cstring>
@@ -76,22 +77,29 @@ bool TFormReader::Refill() {
   return false;
 }
 
-bool ReadAlike(std::string_view a, std::string_view b, const TFormOptions &options,
-               const std::stop_token &stop) {
-  // The shared start reads alike: both forms begin at its last line, where no run of spaces,
-  // CR LF or character can be cut.
-  const std::size_t shared = static_cast<std::size_t>(
-      std::mismatch(a.begin(),
-                    a.begin() + static_cast<std::ptrdiff_t>(std::min(a.size(), b.size())),
-                    b.begin())
-          .first -
-      a.begin());
+std::size_t SharedStart(std::string_view a, std::string_view b, const std::stop_token &stop) {
+  const std::size_t n = std::min(a.size(), b.size());
+  std::size_t shared = 0;
+  while (shared < n && !stop.stop_requested()) {
+    const std::size_t slice = std::min(kStopEvery, n - shared);
+    const std::size_t same = CommonPrefix(a.substr(shared, slice), b.substr(shared, slice));
+    shared += same;
+    if (same < slice)
+      break;
+  }
+  return shared;
+}
+
+bool ReadAlike(std::string_view a, std::string_view b, std::size_t shared,
+               const TFormOptions &options, const std::stop_token &stop) {
   if (shared == a.size() && shared == b.size())
     return true;
+  // The shared start reads alike: both forms begin at its last line, where no run of spaces,
+  // CR LF or character can be cut.
   const std::size_t lastLine = a.substr(0, shared).rfind('\n');
   const std::size_t from = lastLine == std::string_view::npos ? 0 : lastLine + 1;
   TFormReader first(a, options, from), second(b, options, from);
-  for (std::size_t read = 0;; ++read) {
+  for (std::size_t read = 1;; ++read) {
     if (read % kStopEvery == 0 && stop.stop_requested())
       return false;
     const bool more = first.Next();

@@ -18,17 +18,17 @@ namespace {
 constexpr std::size_t kLookThroughInPlaceBytes = std::size_t{1} << 20;
 
 // Of differing texts, whether they differ only in line ends, only in spaces, or in both.
-TCompareStatus FormOnly(std::string_view actual, std::string_view obsolete,
+TCompareStatus FormOnly(std::string_view actual, std::string_view obsolete, std::size_t shared,
                         const std::stop_token &stop) {
   TFormOptions both;
   both.LineEnds = both.SpaceChange = true;
-  if (!ReadAlike(actual, obsolete, both, stop))
+  if (!ReadAlike(actual, obsolete, shared, both, stop))
     return csNotRun; // neither alone can then explain the difference either
   TFormOptions lineEnds, spaces;
   lineEnds.LineEnds = spaces.SpaceChange = true;
-  if (ReadAlike(actual, obsolete, lineEnds, stop))
+  if (ReadAlike(actual, obsolete, shared, lineEnds, stop))
     return csOnlyLineEnds;
-  return ReadAlike(actual, obsolete, spaces, stop) ? csOnlySpaces : csOnlySpacesAndLineEnds;
+  return ReadAlike(actual, obsolete, shared, spaces, stop) ? csOnlySpaces : csOnlySpacesAndLineEnds;
 }
 
 TTextFacts FactsOf(std::string_view actual, std::string_view obsolete,
@@ -36,9 +36,10 @@ TTextFacts FactsOf(std::string_view actual, std::string_view obsolete,
   TTextFacts facts;
   facts.LoneLineFeed = HasLoneLineFeed(actual, stop) || HasLoneLineFeed(obsolete, stop);
   facts.Utf8 = DetectEncoding(actual, obsolete, stop) == TVEncoding::Utf8;
-  facts.Identical = actual == obsolete;
+  facts.SharedStart = SharedStart(actual, obsolete, stop);
+  facts.Identical = actual.size() == obsolete.size() && facts.SharedStart == actual.size();
   if (!facts.Identical)
-    facts.FormOnly = FormOnly(actual, obsolete, stop);
+    facts.FormOnly = FormOnly(actual, obsolete, facts.SharedStart, stop);
   return facts;
 }
 
@@ -155,7 +156,8 @@ TCompareStatus TComparison::DecideOutcome() const {
   letterCase.Case = true;
   letterCase.Utf8 = FEncoding == TVEncoding::Utf8;
   letterCase.Page = CodePageOf(FEncoding);
-  return ReadAlike(Actual().Text(), Obsolete().Text(), letterCase) ? csOnlyCase : outcome;
+  return ReadAlike(Actual().Text(), Obsolete().Text(), Facts().SharedStart, letterCase) ? csOnlyCase
+                                                                                        : outcome;
 }
 
 const TComparedFile &TComparison::Actual() const {

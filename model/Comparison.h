@@ -46,9 +46,10 @@ struct TComparisonChoices {
 
 // What the two texts are found to be, beside the engine's pieces.
 struct TTextFacts {
-  bool LoneLineFeed = false; // either text holds an LF without a CR before it
-  bool Utf8 = false;         // the automatic encoding reads them as UTF-8
-  bool Identical = false;    // the same bytes
+  bool LoneLineFeed = false;   // either text holds an LF without a CR before it
+  bool Utf8 = false;           // the automatic encoding reads them as UTF-8
+  std::size_t SharedStart = 0; // bytes the texts begin with alike
+  bool Identical = false;      // the same bytes
   // The files differ only in their line ends, spaces, or both (the first that holds); else
   // csNotRun. Letter case depends on the encoding in force, so it is looked at later.
   TCompareStatus FormOnly = csNotRun;

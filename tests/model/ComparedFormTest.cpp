@@ -61,8 +61,15 @@ TEST(ComparedForm, LettersInTheirLowerCase) {
       << "a byte that begins no character stays";
 }
 
+bool ReadAlike(std::string_view a, std::string_view b, const TFormOptions &options) {
+  return ReadAlike(a, b, SharedStart(a, b), options);
+}
+
 TEST(ComparedForm, TextsReadAlikeFromTheLineOfTheirFirstDifference) {
   const TFormOptions lineEnds = Options(true, false, false, false);
+  EXPECT_EQ(SharedStart("same\nx", "same\ny"), 5u);
+  EXPECT_EQ(SharedStart(std::string(3'000'000, 'a') + "b", std::string(3'000'000, 'a')), 3'000'000u)
+      << "across slices";
   const std::string shared = "same\nsame \n";
   EXPECT_TRUE(ReadAlike(shared + "x\r\n", shared + "x\n", lineEnds));
   EXPECT_FALSE(ReadAlike(shared + "x\r\n", shared + "y\n", lineEnds));
