@@ -90,6 +90,44 @@ TMatch TBlockSearch::ScanBlocks(std::string_view a, std::string_view b, std::siz
   return best;
 }
 
+TMatch TBlockSearch::PlaceAmongRepeats(std::string_view a, std::string_view b, TMatch m) {
+  // q·|a| against P·|b| in 128 bits: both products pass 2^64 only for texts no one has, but the
+  // comparison must be exact.
+  using Wide = unsigned __int128;
+  const Wide target = Wide{m.P} * b.size();
+  const auto distance = [&](std::size_t q) {
+    const Wide here = Wide{q} * a.size();
+    return here > target ? here - target : target - here;
+  };
+  if (Wide{m.Q} * a.size() >= target)
+    return m; // every other occurrence lies further right, so further off
+  // Most runs occur once: one search after m.Q, through the index where there is one, says so.
+  const std::string_view run = a.substr(m.P, m.L);
+  const std::size_t next = SearchFrom(run, b, m.Q + 1);
+  if (next == std::string_view::npos)
+    return m;
+  // The nearest occurrences at or before the ideal place and at or after it.
+  const auto floorPlace = static_cast<std::size_t>(target / a.size());
+  const std::size_t ceilPlace = floorPlace + (Wide{floorPlace} * a.size() < target);
+  std::size_t before = m.Q;
+  if (next <= floorPlace)
+    before = next + FindRightmost(b.substr(next, std::min(b.size(), floorPlace + m.L) - next), run);
+  const std::size_t after = next >= ceilPlace ? next : SearchFrom(run, b, ceilPlace);
+  const std::size_t best =
+      after != std::string_view::npos && distance(after) < distance(before) ? after : before;
+  if (best == m.Q)
+    return m;
+  return ExtendMatch(a, b, {m.P, best, m.L});
+}
+
+// The leftmost occurrence of block in b at from or after; npos if none.
+std::size_t TBlockSearch::SearchFrom(std::string_view block, std::string_view b, std::size_t from) {
+  if (from + block.size() > b.size())
+    return std::string_view::npos;
+  const std::size_t q = Search(block, b.substr(from));
+  return q == std::string_view::npos ? q : from + q;
+}
+
 // The gram set of b, or of a range around it that a level above built: a gram missing there
 // is missing in b too, and the levels below a range lie inside it.
 const TGramSet &TBlockSearch::GramsCovering(std::string_view b) {

@@ -41,6 +41,12 @@ public:
   TMatch FindBestMatch(std::string_view a, std::string_view b,
                        const std::function<void(std::int32_t)> &onStep);
 
+  // A run found at its leftmost place in b (m.Q), moved to where it stands in b as far through
+  // b as it stands through a, when it occurs there too: in text that repeats itself the leftmost
+  // copy is often the wrong one. Of all its occurrences the one at q with |q·|a| − P·|b|| least
+  // wins, the leftmost of equals; moved, the run is grown again at its new place.
+  TMatch PlaceAmongRepeats(std::string_view a, std::string_view b, TMatch m);
+
 private:
   struct TKnownRun {
     const char *A; // in the first text
@@ -55,6 +61,7 @@ private:
   bool ProvenAbsent(std::string_view block) const;
   void CountIndexedMiss();
   std::size_t Search(std::string_view block, std::string_view range);
+  std::size_t SearchFrom(std::string_view block, std::string_view b, std::size_t from);
   std::size_t KnownPlace(std::string_view block, std::string_view b) const;
   TMatch Grow(std::string_view a, std::string_view b, TMatch hit);
 

@@ -1,7 +1,5 @@
 #include "MatchSteps.h"
 
-#include "TextScan.h"
-
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -60,34 +58,6 @@ TMatch ExtendMatch(std::string_view a, std::string_view b, TMatch m) {
   const std::size_t roomB = b.size() - m.Q - m.L;
   m.L += CommonForward(a.data() + m.P + m.L, b.data() + m.Q + m.L, roomA < roomB ? roomA : roomB);
   return m;
-}
-
-TMatch PlaceAmongRepeats(std::string_view a, std::string_view b, TMatch m) {
-  // q·|a| against P·|b| in 128 bits: both products can pass 2^64 only for texts no one has, but
-  // the comparison must be exact.
-  using Wide = unsigned __int128;
-  const Wide target = Wide{m.P} * b.size();
-  const auto distance = [&](std::size_t q) {
-    const Wide here = Wide{q} * a.size();
-    return here > target ? here - target : target - here;
-  };
-  if (Wide{m.Q} * a.size() >= target)
-    return m; // every other occurrence lies further right, so further off
-  // The nearest occurrences at or before the ideal place and at or after it. The run at m.Q is
-  // one at or before it, so there is always one on that side.
-  const std::string_view run = a.substr(m.P, m.L);
-  const auto floorPlace = static_cast<std::size_t>(target / a.size());
-  const std::size_t ceilPlace = floorPlace + (Wide{floorPlace} * a.size() < target);
-  const std::size_t before = FindRightmost(b.substr(0, std::min(b.size(), floorPlace + m.L)), run);
-  std::size_t best = before;
-  if (ceilPlace + m.L <= b.size()) {
-    const std::size_t after = FindLeftmost(b.substr(ceilPlace), run);
-    if (after != std::string_view::npos && distance(ceilPlace + after) < distance(before))
-      best = ceilPlace + after;
-  }
-  if (best == m.Q)
-    return m;
-  return ExtendMatch(a, b, {m.P, best, m.L});
 }
 
 TMatch SnapToLines(std::string_view a, std::string_view b, TMatch m) {

@@ -22,12 +22,6 @@ std::size_t CommonPrefix(std::string_view a, std::string_view b);
 // Grows the run backwards and forwards for as long as both texts agree.
 TMatch ExtendMatch(std::string_view a, std::string_view b, TMatch m);
 
-// A run found at its leftmost place in b (m.Q), moved to where it stands in b as far through b
-// as it stands through a, when it occurs there too: in text that repeats itself the leftmost
-// copy is often the wrong one. Of all its occurrences the one at q with |q·|a| − P·|b|| least
-// wins, the leftmost of equals; moved, the run is grown again at its new place.
-TMatch PlaceAmongRepeats(std::string_view a, std::string_view b, TMatch m);
-
 // Trims the run so that it starts and ends on whole lines of the first text wherever it holds a
 // line break; the cut-off parts are compared again around the run.
 TMatch SnapToLines(std::string_view a, std::string_view b, TMatch m);

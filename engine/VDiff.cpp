@@ -156,7 +156,7 @@ void TVDiff::DiffRange(std::string_view first, std::string_view second,
       };
     TMatch m = search.FindBestMatch(a, b, onStep);
     if (m.L > 0)
-      m = PlaceAmongRepeats(a, b, m);
+      m = search.PlaceAmongRepeats(a, b, m);
     m = SnapToLines(a, b, m);
     if (m.L <= threshold && !IsSharedLineEnd(a, m)) {
       emitBoth(a, b);
