@@ -34,10 +34,12 @@ TCompareStatus FormOnly(std::string_view actual, std::string_view obsolete, std:
 TTextFacts FactsOf(std::string_view actual, std::string_view obsolete,
                    const std::stop_token &stop) {
   TTextFacts facts;
-  facts.LoneLineFeed = HasLoneLineFeed(actual, stop) || HasLoneLineFeed(obsolete, stop);
-  facts.Utf8 = DetectEncoding(actual, obsolete, stop) == TVEncoding::Utf8;
   facts.SharedStart = SharedStart(actual, obsolete, stop);
   facts.Identical = actual.size() == obsolete.size() && facts.SharedStart == actual.size();
+  // The same bytes twice are looked through once.
+  const std::string_view other = facts.Identical ? std::string_view() : obsolete;
+  facts.LoneLineFeed = HasLoneLineFeed(actual, stop) || HasLoneLineFeed(other, stop);
+  facts.Utf8 = DetectEncoding(actual, other, stop) == TVEncoding::Utf8;
   if (!facts.Identical)
     facts.FormOnly = FormOnly(actual, obsolete, facts.SharedStart, stop);
   return facts;
