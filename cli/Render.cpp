@@ -9,6 +9,8 @@ namespace {
 // Black text on the default Inserted (FF 88 C8) and Deleted (00 88 FF) backgrounds.
 constexpr std::string_view kInsertedOn = "\x1b[38;2;0;0;0;48;2;255;136;200m";
 constexpr std::string_view kDeletedOn = "\x1b[38;2;0;0;0;48;2;0;136;255m";
+// Shared text whose bytes differ in what the comparison looked past: grey, as the viewer draws it.
+constexpr std::string_view kIgnoredOn = "\x1b[38;2;128;128;128m";
 constexpr std::string_view kColourOff = "\x1b[0m";
 
 // Colours one piece, switching the colour off around line breaks so that no background
@@ -32,10 +34,13 @@ void WriteMerged(std::ostream &out, const TVKindStringList &pieces, bool colour)
   for (int i = 0; i < pieces.Count(); ++i) {
     const std::string_view text = pieces.Text(i);
     const std::int32_t kind = pieces.GetKind(i);
-    if (kind == kindEqual || text.empty())
+    if (kind == kindEqual || text.empty() || (kind == kindIgnored && !colour))
       out << text;
     else if (colour)
-      WriteColoured(out, text, kind == kindInserted ? kInsertedOn : kDeletedOn);
+      WriteColoured(out, text,
+                    kind == kindInserted  ? kInsertedOn
+                    : kind == kindDeleted ? kDeletedOn
+                                          : kIgnoredOn);
     else if (kind == kindInserted)
       out << "{+" << text << "+}";
     else
@@ -59,6 +64,11 @@ void WriteGitDiff(std::ostream &out, const TGitFilePair &pair, const TVKindStrin
 void WriteChunks(std::ostream &out, const TVKindStringList &pieces) {
   for (int i = 0; i < pieces.Count(); ++i)
     out << pieces.GetKind(i) << '\t' << pieces.Text(i).size() << '\n';
+}
+
+void WriteSpans(std::ostream &out, const std::vector<TVOriginalSpan> &spans) {
+  for (const TVOriginalSpan &span : spans)
+    out << span.Kind << '\t' << span.FirstBytes << '\t' << span.SecondBytes << '\n';
 }
 
 void WriteCounters(std::ostream &out, const TVPieceCounts &c) {

@@ -4,6 +4,7 @@
 #include "CharacterPieces.h"
 #include "GitExternalDiff.h"
 #include "LineModel.h"
+#include "OriginalPieces.h"
 
 #include <ostream>
 
@@ -18,6 +19,10 @@ void WriteGitDiff(std::ostream &out, const TGitFilePair &pair, const TVKindStrin
 
 // One line per entry: kind, TAB, length in bytes.
 void WriteChunks(std::ostream &out, const TVKindStringList &pieces);
+
+// One line per piece of a comparison that looked past something: kind, TAB, its length in the
+// first file, TAB, its length in the second.
+void WriteSpans(std::ostream &out, const std::vector<TVOriginalSpan> &spans);
 
 // The six counters on one line.
 void WriteCounters(std::ostream &out, const TVPieceCounts &counts);

@@ -27,19 +27,21 @@ constexpr int kSame = 0, kDiffer = 1, kTrouble = 2;
 
 const char kUsage[] =
     "usage: dorix-diff [--chunks | --stats] [--color=auto|always|never] [--encoding=E]\n"
-    "                  [--exact] [--old-first] [--] FIRST SECOND\n"
+    "                  [--exact] [--old-first] [IGNORE...] [--] FIRST SECOND\n"
     "       dorix-diff --lines | --html [--width=N] [--hex] [--view=both|new|old]\n"
-    "                  [--line-ends=auto|cr|lf] [--] FIRST SECOND\n"
+    "                  [--line-ends=auto|cr|lf] [IGNORE...] [--] FIRST SECOND\n"
     "       dorix-diff PATH OLD-FILE OLD-HEX OLD-MODE NEW-FILE NEW-HEX NEW-MODE\n"
     "  FIRST is the new version, SECOND the old one; --old-first turns that round.\n"
     "  Given the seven arguments of git's external diff (GIT_EXTERNAL_DIFF), the merged text\n"
     "  of NEW-FILE against OLD-FILE under a header naming PATH, with the verdict, on standard\n"
     "  output; the exit status is then 0 whether or not the files differ.\n"
     "  (default)  the merged text; new-only text {+marked+}, old-only text [-marked-]\n"
-    "  --chunks   one line per piece: kind (0 both, 1 only FIRST, 2 only SECOND), TAB, length\n"
+    "  --chunks   one line per piece: kind (0 both, 1 only FIRST, 2 only SECOND), TAB, length;\n"
+    "             with IGNORE, the length in FIRST, TAB, the length in SECOND\n"
     "  --stats    EqualChars FirstChars SecondChars EqualChunks FirstChunks SecondChunks\n"
     "  --lines    one line per display line: KIND TAB START TAB LENGTH TAB ZONES, where KIND is\n"
     "             0 equal, 1 inserted, 2 deleted, 3 updated and ZONES is KIND:LENGTH,...\n"
+    "             (4: shared text whose bytes differ only in what IGNORE looks past)\n"
     "  --html     the merged view as a standalone HTML page\n"
     "  --width=N  wrap display lines at N characters (default: no wrapping)\n"
     "  --hex      the hex layout: 16 bytes a line, line breaks as ordinary bytes\n"
@@ -51,7 +53,14 @@ const char kUsage[] =
     "  --encoding auto (default), utf-8, cp1251, cp866 or koi8-r. Under UTF-8 no piece\n"
     "             splits a character. Automatic: UTF-8 when either file starts with its\n"
     "             byte order mark or both are valid UTF-8, else cp1251.\n"
-    "Exit status: 0 identical, 1 different, 2 trouble or stopped (SIGINT, SIGTERM).\n";
+    "IGNORE: what the comparison looks past; shared text shows FIRST's bytes (SECOND's in\n"
+    "  --view=old), and where the two differ it is marked as ignored.\n"
+    "  --ignore-line-ends, --strip-trailing-cr  CR LF and a CR alone read as LF\n"
+    "  -b, --ignore-space-change  a run of spaces and tabs reads as one space, none at a line end\n"
+    "  -w, --ignore-all-space     spaces and tabs are not read at all\n"
+    "  -i, --ignore-case          letters read as their lower case\n"
+    "Exit status: 0 identical (or alike in all but what IGNORE looks past), 1 different,\n"
+    "  2 trouble or stopped (SIGINT, SIGTERM).\n";
 
 const char kVersion[] = "dorix-diff " DORIX_VERSION "\n";
 
@@ -69,7 +78,8 @@ struct Options {
   Colour colour = Colour::Auto;
   LineLayout layout;
   TVEncoding encoding = TVEncoding::Auto;
-  bool readable = true;                // the readable pass; --exact: the engine's pieces
+  bool readable = true; // the readable pass; --exact: the engine's pieces
+  TIgnoreChoices ignore;
   std::vector<std::string> files;      // the new version first
   std::optional<TGitFilePair> git;     // run by git as its external diff
   std::optional<std::string> unmerged; // ... for a path with a merge conflict
@@ -134,6 +144,24 @@ bool ParseLayoutOption(const std::string &arg, LineLayout &layout) {
   return true;
 }
 
+// An option of what the comparison looks past, long or short (short ones may go together, as
+// in -bw); false for one that is not.
+bool ParseIgnoreOption(std::string_view arg, TIgnoreChoices &ignore) {
+  if (arg == "--ignore-line-ends" || arg == "--strip-trailing-cr")
+    return ignore.LineEnds = true;
+  if (arg == "--ignore-space-change")
+    return ignore.SpaceChange = true;
+  if (arg == "--ignore-all-space")
+    return ignore.AllSpace = true;
+  if (arg == "--ignore-case")
+    return ignore.Case = true;
+  if (arg.starts_with("--") || arg.find_first_not_of("bwi", 1) != std::string_view::npos)
+    return false;
+  for (const char letter : arg.substr(1))
+    (letter == 'b' ? ignore.SpaceChange : letter == 'w' ? ignore.AllSpace : ignore.Case) = true;
+  return true;
+}
+
 bool ParseArguments(int argc, char **argv, Options &options) {
   bool optionsEnd = false, oldFirst = false;
   for (int i = 1; i < argc; ++i) {
@@ -168,7 +196,9 @@ bool ParseArguments(int argc, char **argv, Options &options) {
         return false;
       }
       options.encoding = *encoding;
-    } else if (!ParseLayoutOption(arg, options.layout))
+    } else if (ParseIgnoreOption(arg, options.ignore))
+      continue;
+    else if (!ParseLayoutOption(arg, options.layout))
       return false;
   }
   const bool lines = options.format == Format::Lines || options.format == Format::Html;
@@ -218,6 +248,7 @@ THtmlPage HtmlPage(const Options &options, const TComparison &comparison) {
   page.Counters = {c.EqualChars,  c.FirstChars,  c.SecondChars,
                    c.EqualChunks, c.FirstChunks, c.SecondChunks};
   page.Hex = options.layout.hex;
+  page.LooksPast = options.ignore.Any();
   page.Utf8 = comparison.Encoding() == TVEncoding::Utf8;
   page.CodePage = CodePageOf(comparison.Encoding());
   return page;
@@ -247,7 +278,7 @@ int Compare(const Options &options, TStopSignals &signals) {
   // The files are mapped, not copied: the comparison is done and written before they close.
   const std::shared_ptr<const TComparison> comparison =
       TComparison::Run({options.files[0], options.files[1], TReadMode::Map},
-                       {options.encoding, false, options.readable}, stop);
+                       {options.encoding, false, options.readable, options.ignore}, stop);
   if (!comparison)
     return Stopped();
   const TComparedFile *const files[] = {&comparison->Actual(), &comparison->Obsolete()};
@@ -259,7 +290,8 @@ int Compare(const Options &options, TStopSignals &signals) {
   const std::string_view outcome = StatusText(comparison->Outcome());
   std::optional<TVLineModel> model;
   if (options.format == Format::Lines || options.format == Format::Html)
-    model.emplace(BuildLines(pieces, options.layout, comparison->Facts().LoneLineFeed,
+    model.emplace(BuildLines(comparison->Pieces(options.layout.view), options.layout,
+                             comparison->Facts().LoneLineFeed,
                              comparison->Encoding() == TVEncoding::Utf8, stop));
   if (stop.stop_requested())
     return Stopped();
@@ -273,7 +305,10 @@ int Compare(const Options &options, TStopSignals &signals) {
     WriteHtml(std::cout, *model, HtmlPage(options, *comparison));
     break;
   case Format::Chunks:
-    WriteChunks(std::cout, pieces);
+    if (options.ignore.Any())
+      WriteSpans(std::cout, comparison->Spans());
+    else
+      WriteChunks(std::cout, pieces);
     break;
   case Format::Stats:
     WriteCounters(std::cout, comparison->Counts());
@@ -301,7 +336,7 @@ int Compare(const Options &options, TStopSignals &signals) {
     if (const TLoadStatus now = file->ConfirmUnchanged(); !now.Ok())
       return Trouble(*file, now);
   // Git stops at the first path whose external diff fails, so a difference is no failure there.
-  return comparison->Identical() || options.git ? kSame : kDiffer;
+  return comparison->Alike() || options.git ? kSame : kDiffer;
 }
 
 } // namespace

@@ -12,7 +12,9 @@ _dorix_diff() {
   --width=*) COMPREPLY=() ;;
   -*)
     COMPREPLY=($(compgen -W '--chunks --stats --lines --html --color= --encoding= --width=
-      --hex --view= --line-ends= --exact --old-first --help --version --' -- "$cur"))
+      --hex --view= --line-ends= --exact --old-first --ignore-line-ends --strip-trailing-cr
+      -b --ignore-space-change -w --ignore-all-space -i --ignore-case --help --version --' \
+      -- "$cur"))
     # An option that takes a value waits for it after the "=".
     [[ ${#COMPREPLY[@]} -eq 1 && ${COMPREPLY[0]} == *= ]] && compopt -o nospace
     ;;

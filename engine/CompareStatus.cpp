@@ -9,7 +9,7 @@
 #endif
 
 std::string_view StatusText(TCompareStatus status) {
-  static constexpr std::array<std::string_view, 17> texts = {
+  static constexpr std::array<std::string_view, 18> texts = {
       QT_TRANSLATE_NOOP("Dorix", "Сравнение еще не проводилось."),
       QT_TRANSLATE_NOOP("Dorix", "Ошибка чтения актуального."),
       QT_TRANSLATE_NOOP("Dorix", "Ошибка чтения устаревшего."),
@@ -27,6 +27,7 @@ std::string_view StatusText(TCompareStatus status) {
       QT_TRANSLATE_NOOP("Dorix", "Файлы отличаются только пробелами."),
       QT_TRANSLATE_NOOP("Dorix", "Файлы отличаются только пробелами и концами строк."),
       QT_TRANSLATE_NOOP("Dorix", "Файлы отличаются только регистром букв."),
+      QT_TRANSLATE_NOOP("Dorix", "Файлы отличаются только тем, что сравнение не учитывает."),
   };
   return status < texts.size() ? texts[status] : std::string_view{};
 }

@@ -23,6 +23,7 @@ enum TCompareStatus : std::uint8_t {
   csOnlySpaces = 14,
   csOnlySpacesAndLineEnds = 15,
   csOnlyCase = 16,
+  csOnlyIgnored = 17, // in what the comparison was asked to look past, more than one of it
 };
 
 // The Russian status text, UTF-8.

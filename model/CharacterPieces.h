@@ -20,10 +20,12 @@
 #include <cstdint>
 #include <string_view>
 
-// The six counters of a comparison.
+// The six counters of a comparison, and how much of the equal text differs in what the
+// comparison looked past.
 struct TVPieceCounts {
   std::int32_t EqualChars = 0, FirstChars = 0, SecondChars = 0;
   std::int32_t EqualChunks = 0, FirstChunks = 0, SecondChunks = 0;
+  std::int32_t IgnoredChars = 0;
   bool operator==(const TVPieceCounts &) const = default;
 };
 

@@ -27,50 +27,49 @@ bool TFormReader::Next() {
   return Refill();
 }
 
-void TFormReader::Give(std::string_view bytes, std::size_t end) {
-  std::copy(bytes.begin(), bytes.end(), FOut.begin());
-  FOutSize = bytes.size();
-  FOutAt = 0;
-  FSpanStart = FSpanEnd; // with whatever was dropped since the last compared byte
-  FSpanEnd = FPos = end;
+TFormStep ReadFormStep(std::string_view text, std::size_t pos, const TFormOptions &options) {
+  TFormStep step;
+  const auto give = [&](std::string_view bytes, std::size_t end) {
+    std::copy(bytes.begin(), bytes.end(), step.Bytes.begin());
+    step.Size = bytes.size();
+    step.End = end;
+    return step;
+  };
+  const std::size_t n = text.size();
+  const char c = text[pos];
+  if (IsBlank(c) && (options.SpaceChange || options.AllSpace)) {
+    std::size_t end = pos;
+    while (end < n && IsBlank(text[end]))
+      ++end;
+    const bool dropped = options.AllSpace || end == n || text[end] == '\r' || text[end] == '\n';
+    return give(dropped ? std::string_view() : " ", end);
+  }
+  if (c == '\r' && options.LineEnds)
+    return give("\n", pos + 1 < n && text[pos + 1] == '\n' ? pos + 2 : pos + 1);
+  if (!options.Case)
+    return give(text.substr(pos, 1), pos + 1);
+  if (!options.Utf8) {
+    const char lower = LowerIn(c, options.Page);
+    return give({&lower, 1}, pos + 1);
+  }
+  const TVCharacter ch = Utf8CharacterAt(text, pos);
+  if (!ch.Valid)
+    return give(text.substr(pos, 1), pos + 1); // a byte that begins no character stands as it is
+  std::array<char, 4> folded{};
+  return give({folded.data(), EncodeUtf8(FoldedCodePoint(ch.CodePoint), folded)}, pos + ch.Bytes);
 }
 
 bool TFormReader::Refill() {
-  const std::size_t n = FText.size();
-  while (FPos < n) {
-    const char c = FText[FPos];
-    if (IsBlank(c) && (FOptions.SpaceChange || FOptions.AllSpace)) {
-      std::size_t end = FPos;
-      while (end < n && IsBlank(FText[end]))
-        ++end;
-      if (FOptions.AllSpace || end == n || FText[end] == '\r' || FText[end] == '\n') {
-        FPos = end; // dropped: the bytes join the next compared byte's span
-        continue;
-      }
-      Give(" ", end);
-      return true;
-    }
-    if (c == '\r' && FOptions.LineEnds) {
-      Give("\n", FPos + 1 < n && FText[FPos + 1] == '\n' ? FPos + 2 : FPos + 1);
-      return true;
-    }
-    if (!FOptions.Case) {
-      Give(FText.substr(FPos, 1), FPos + 1);
-      return true;
-    }
-    if (!FOptions.Utf8) {
-      const char lower = LowerIn(c, FOptions.Page);
-      Give({&lower, 1}, FPos + 1);
-      return true;
-    }
-    const TVCharacter ch = Utf8CharacterAt(FText, FPos);
-    if (!ch.Valid) {
-      Give(FText.substr(FPos, 1), FPos + 1); // a byte that begins no character stands as it is
-      return true;
-    }
-    std::array<char, 4> folded{};
-    const std::size_t size = EncodeUtf8(FoldedCodePoint(ch.CodePoint), folded);
-    Give({folded.data(), size}, FPos + ch.Bytes);
+  while (FPos < FText.size()) {
+    const TFormStep step = ReadFormStep(FText, FPos, FOptions);
+    FPos = step.End;
+    if (step.Size == 0)
+      continue; // dropped: the bytes join the next compared byte's span
+    FOut = step.Bytes;
+    FOutSize = step.Size;
+    FOutAt = 0;
+    FSpanStart = FSpanEnd; // with whatever was dropped since the last compared byte
+    FSpanEnd = FPos;
     return true;
   }
   FOutSize = FOutAt = 0;

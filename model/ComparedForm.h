@@ -17,17 +17,35 @@
 #include <stop_token>
 #include <string_view>
 
-struct TFormOptions {
+// What a comparison may look past; all four combine.
+struct TIgnoreChoices {
   bool LineEnds = false;
   bool SpaceChange = false; // number of spaces
   bool AllSpace = false;    // all spaces; number of spaces too
   bool Case = false;
+
+  bool Any() const { return LineEnds || SpaceChange || AllSpace || Case; }
+  bool operator==(const TIgnoreChoices &) const = default;
+};
+
+struct TFormOptions : TIgnoreChoices {
   bool Utf8 = false; // how a letter is told: a UTF-8 character, else a byte of Page
   TCodePage Page = TCodePage::Windows1251;
 
-  bool Any() const { return LineEnds || SpaceChange || AllSpace || Case; }
   bool operator==(const TFormOptions &) const = default;
 };
+
+// What reading the compared form from one original byte on gives: up to four compared bytes
+// (none where the bytes are dropped) and the original byte the next read begins at.
+struct TFormStep {
+  std::array<char, 4> Bytes{};
+  std::size_t Size = 0;
+  std::size_t End = 0;
+};
+
+// One step of the form of text from byte pos on (pos < text.size()), which must not lie inside a
+// run of spaces, a CR LF or a character.
+TFormStep ReadFormStep(std::string_view text, std::size_t pos, const TFormOptions &options);
 
 class TFormReader {
 public:
@@ -45,7 +63,6 @@ public:
 private:
   // Reads what the next original bytes give into FOut; false at the end.
   bool Refill();
-  void Give(std::string_view bytes, std::size_t end);
 
   std::string_view FText;
   TFormOptions FOptions;

@@ -1,15 +1,31 @@
 #include "Comparison.h"
 
-#include "ComparedForm.h"
-#include "LineModel.h"
 #include "ReadablePieces.h"
+#include "VDiff.h"
 
+#include <optional>
 #include <thread>
 
 struct TComparison::TTexts {
   TComparedFile Actual, Obsolete;
   TTextFacts Facts;
-  TVDiff Engine; // views of the two texts
+};
+
+struct TComparison::TEngineRun {
+  TFormOptions Options; // nothing looked past: the engine compared the texts themselves
+  std::optional<TComparedText> Actual, Obsolete; // the compared forms, when something is
+  TVDiff Engine;                                 // views of what it compared
+};
+
+// The pieces shown, made from the engine's by the passes in force; each pass views the one before
+// it, so all are kept. Where something is looked past, the last pass turned back into each file's
+// bytes.
+struct TComparison::TShown {
+  const TEngineRun *Engine = nullptr;
+  bool Utf8 = false, Readable = false; // what they were made for
+  std::vector<std::shared_ptr<const TVKindStringList>> Passes;
+  std::optional<TVOriginalPieces> New, Old;
+  TVPieceCounts Counts;
 };
 
 namespace {
@@ -45,6 +61,23 @@ TTextFacts FactsOf(std::string_view actual, std::string_view obsolete,
   return facts;
 }
 
+// What the compared forms look past under the choices; letters need the encoding in force.
+TFormOptions FormOptions(const TComparisonChoices &choices, TVEncoding encoding) {
+  TFormOptions options;
+  static_cast<TIgnoreChoices &>(options) = choices.Ignore;
+  options.SpaceChange |= options.AllSpace; // the same form: one run of the engine serves both
+  if (options.Case) {
+    options.Utf8 = encoding == TVEncoding::Utf8;
+    options.Page = CodePageOf(encoding);
+  }
+  return options;
+}
+
+// Letter case is told by the encoding, which the automatic choice takes from the texts.
+bool FormNeedsFacts(const TComparisonChoices &choices) {
+  return choices.Ignore.Case && choices.Encoding == TVEncoding::Auto && !choices.OemMode;
+}
+
 void Enter(TComparisonProgress *progress, TComparisonPhase phase, const std::stop_token &stop) {
   if (!progress)
     return;
@@ -73,59 +106,86 @@ std::shared_ptr<const TComparison> TComparison::Run(const TComparisonFiles &file
   const std::string_view actual = texts->Actual.Text(), obsolete = texts->Obsolete.Text();
   TTextFacts facts;
   std::jthread lookThrough;
-  if (actual.size() + obsolete.size() < kLookThroughInPlaceBytes)
+  if (actual.size() + obsolete.size() < kLookThroughInPlaceBytes || FormNeedsFacts(choices))
     facts = FactsOf(actual, obsolete, stop);
   else
     lookThrough = std::jthread([&] { facts = FactsOf(actual, obsolete, stop); });
-  if (progress)
-    texts->Engine.OnProgress = [progress](const void *, std::int32_t percent,
-                                          TVProgressStage stage) {
-      if (stage == psStep)
-        progress->Percent = percent;
-    };
-  texts->Engine.RunOn(actual, obsolete, stop);
-  texts->Engine.OnProgress = nullptr;
+  // Only letter case makes the form depend on the encoding, and its facts are in by then.
+  const TVEncoding encoding = EncodingInForce(choices.Encoding, choices.OemMode, facts.Utf8);
+  auto engine = RunEngine(*texts, FormOptions(choices, encoding), stop, progress);
   if (lookThrough.joinable())
     lookThrough.join();
   texts->Facts = facts;
-  if (stop.stop_requested())
+  if (!engine || stop.stop_requested())
     return nullptr;
 
   std::shared_ptr<const TComparison> comparison(
-      new TComparison(std::move(texts), choices, nullptr));
+      new TComparison(std::move(texts), choices, std::move(engine), nullptr));
   Enter(progress, cpDone, stop);
   return comparison;
 }
 
-std::shared_ptr<const TComparison>
-TComparison::WithChoices(const TComparisonChoices &choices) const {
-  return std::shared_ptr<const TComparison>(new TComparison(FTexts, choices, this));
+std::shared_ptr<const TComparison::TEngineRun>
+TComparison::RunEngine(const TTexts &texts, const TFormOptions &options,
+                       const std::stop_token &stop, TComparisonProgress *progress) {
+  auto run = std::make_shared<TEngineRun>();
+  run->Options = options;
+  std::string_view actual = texts.Actual.Text(), obsolete = texts.Obsolete.Text();
+  if (options.Any()) { // else nothing is copied: the engine views the texts
+    actual = run->Actual.emplace(actual, options, stop).Form();
+    obsolete = run->Obsolete.emplace(obsolete, options, stop).Form();
+  }
+  if (progress)
+    run->Engine.OnProgress = [progress](const void *, std::int32_t percent, TVProgressStage stage) {
+      if (stage == psStep)
+        progress->Percent = percent;
+    };
+  run->Engine.RunOn(actual, obsolete, stop);
+  run->Engine.OnProgress = nullptr;
+  return stop.stop_requested() ? nullptr : run;
+}
+
+std::shared_ptr<const TComparison> TComparison::WithChoices(const TComparisonChoices &choices,
+                                                            const std::stop_token &stop,
+                                                            TComparisonProgress *progress) const {
+  const TVEncoding encoding = EncodingInForce(choices.Encoding, choices.OemMode, Facts().Utf8);
+  const TFormOptions options = FormOptions(choices, encoding);
+  std::shared_ptr<const TEngineRun> engine = FEngine;
+  if (engine->Options != options) {
+    Enter(progress, cpComparing, stop);
+    engine = RunEngine(*FTexts, options, stop, progress);
+    if (!engine)
+      return nullptr;
+  }
+  return std::shared_ptr<const TComparison>(
+      new TComparison(FTexts, choices, std::move(engine), this));
 }
 
 TComparison::TComparison(std::shared_ptr<const TTexts> texts, const TComparisonChoices &choices,
-                         const TComparison *before)
+                         std::shared_ptr<const TEngineRun> engine, const TComparison *before)
     : FTexts(std::move(texts)), FChoices(choices),
-      FEncoding(EncodingInForce(choices.Encoding, choices.OemMode, FTexts->Facts.Utf8)) {
+      FEncoding(EncodingInForce(choices.Encoding, choices.OemMode, FTexts->Facts.Utf8)),
+      FEngine(std::move(engine)) {
   const bool utf8 = FEncoding == TVEncoding::Utf8;
-  if (before && before->FShown->Utf8 == utf8 && before->FShown->Readable == choices.Readable) {
-    FShown = before->FShown; // a single-byte code page only changes how the text is drawn
-    FCounts = before->FCounts;
-  } else {
-    FShown = MakeShown(FTexts->Engine, utf8, choices.Readable);
-    FCounts = CountPieces(Pieces());
-  }
+  const auto fits = [&](const TShown &shown) {
+    return shown.Engine == FEngine.get() && shown.Utf8 == utf8 &&
+           shown.Readable == choices.Readable;
+  };
+  // A single-byte code page only changes how the text is drawn.
+  FShown = before && fits(*before->FShown) ? before->FShown : MakeShown(utf8, choices.Readable);
   FOutcome = DecideOutcome();
 }
 
 // The passes, in order: changes slid to lines on the engine's pieces, then under UTF-8 no
-// character split, then the crumbs folded.
-std::shared_ptr<const TComparison::TShown> TComparison::MakeShown(const TVKindStringList &engine,
-                                                                  bool utf8, bool readable) {
+// character split, then the crumbs folded; where something was looked past, the result in the
+// bytes of each file.
+std::shared_ptr<const TComparison::TShown> TComparison::MakeShown(bool utf8, bool readable) const {
   auto shown = std::make_shared<TShown>();
+  shown->Engine = FEngine.get();
   shown->Utf8 = utf8;
   shown->Readable = readable;
   const auto last = [&]() -> const TVKindStringList & {
-    return shown->Passes.empty() ? engine : shown->Pieces();
+    return shown->Passes.empty() ? FEngine->Engine : *shown->Passes.back();
   };
   if (readable)
     shown->Passes.push_back(std::make_shared<const TVSlidPieces>(last()));
@@ -133,9 +193,18 @@ std::shared_ptr<const TComparison::TShown> TComparison::MakeShown(const TVKindSt
     shown->Passes.push_back(std::make_shared<const TVCharacterPieces>(last()));
   if (readable)
     shown->Passes.push_back(std::make_shared<const TVFoldedPieces>(last()));
-  if (shown->Passes.empty()) // the engine's own pieces, which the texts hold
+  if (shown->Passes.empty()) // the engine's own pieces, which the run holds
     shown->Passes.push_back(
-        std::shared_ptr<const TVKindStringList>(std::shared_ptr<void>(), &engine));
+        std::shared_ptr<const TVKindStringList>(std::shared_ptr<void>(), &FEngine->Engine));
+  if (!FEngine->Options.Any()) {
+    shown->Counts = CountPieces(last());
+    return shown;
+  }
+  const TVFormSide actual{Actual().Text(), &*FEngine->Actual},
+      obsolete{Obsolete().Text(), &*FEngine->Obsolete};
+  shown->New.emplace(last(), actual, obsolete, false, utf8);
+  shown->Old.emplace(last(), actual, obsolete, true, utf8);
+  shown->Counts = shown->New->Counts();
   return shown;
 }
 
@@ -147,7 +216,7 @@ TCompareStatus TComparison::DecideOutcome() const {
     return csReadingObsolete;
   const TCompareStatus outcome = ::DecideOutcome(
       {Actual().Named(), Obsolete().Named(), Actual().Text().empty(), Obsolete().Text().empty(),
-       FCounts.EqualChars, FCounts.FirstChars, FCounts.SecondChars});
+       Counts().EqualChars, Counts().FirstChars, Counts().SecondChars});
   const bool judged = outcome == csIdentical || outcome == csSimilar || outcome == csDissimilar;
   if (!judged || Identical())
     return outcome;
@@ -158,8 +227,10 @@ TCompareStatus TComparison::DecideOutcome() const {
   letterCase.Case = true;
   letterCase.Utf8 = FEncoding == TVEncoding::Utf8;
   letterCase.Page = CodePageOf(FEncoding);
-  return ReadAlike(Actual().Text(), Obsolete().Text(), Facts().SharedStart, letterCase) ? csOnlyCase
-                                                                                        : outcome;
+  if (ReadAlike(Actual().Text(), Obsolete().Text(), Facts().SharedStart, letterCase))
+    return csOnlyCase;
+  // The pieces may say nothing differs only because everything that does was looked past.
+  return outcome == csIdentical ? csOnlyIgnored : outcome;
 }
 
 const TComparedFile &TComparison::Actual() const {
@@ -174,14 +245,33 @@ const TTextFacts &TComparison::Facts() const {
   return FTexts->Facts;
 }
 
-const TVKindStringList &TComparison::EnginePieces() const {
-  return FTexts->Engine;
+const TVKindStringList &TComparison::Pieces(std::int32_t view) const {
+  if (!FShown->New)
+    return *FShown->Passes.back();
+  if (view == viewOld)
+    return *FShown->Old;
+  return *FShown->New;
 }
 
-std::shared_ptr<const TVKindStringList> TComparison::SharedPieces() const {
-  return {shared_from_this(), &Pieces()};
+std::shared_ptr<const TVKindStringList> TComparison::SharedPieces(std::int32_t view) const {
+  return {shared_from_this(), &Pieces(view)};
+}
+
+const TVPieceCounts &TComparison::Counts() const {
+  return FShown->Counts;
+}
+
+const std::vector<TVOriginalSpan> &TComparison::Spans() const {
+  static const std::vector<TVOriginalSpan> none;
+  return FShown->New ? FShown->New->Spans() : none;
 }
 
 bool TComparison::Identical() const {
   return Facts().Identical;
+}
+
+bool TComparison::Alike() const {
+  if (!FEngine->Options.Any())
+    return Identical();
+  return FEngine->Actual->Form() == FEngine->Obsolete->Form();
 }

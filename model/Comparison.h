@@ -3,15 +3,21 @@
 // engine's pieces, the pieces shown (whole characters under UTF-8), one set of counters of those
 // and the verdict. The programs only present what it returns, so they cannot disagree.
 //
+// A comparison may look past line ends, spaces and letter case: the engine then compares the
+// texts' compared forms, and every piece shows the original bytes it stands for.
+//
 // A comparison never changes once made: threads may share it. Other choices over the same files
-// make another comparison that shares the texts and the engine's pieces with the first.
+// make another comparison that shares the texts, and the engine's pieces where they fit, with the
+// first.
 #pragma once
 
 #include "CharacterPieces.h"
 #include "CompareStatus.h"
 #include "ComparedFile.h"
+#include "ComparedForm.h"
 #include "Encoding.h"
-#include "VDiff.h"
+#include "LineModel.h"
+#include "OriginalPieces.h"
 
 #include <atomic>
 #include <functional>
@@ -39,8 +45,9 @@ struct TComparisonProgress {
 // What the user chose, beside the files, that decides the pieces.
 struct TComparisonChoices {
   TVEncoding Encoding = TVEncoding::Auto;
-  bool OemMode = false; // DOS (866) whatever the encoding says
-  bool Readable = true; // the readable pass: changes slid to lines, crumbs folded
+  bool OemMode = false;  // DOS (866) whatever the encoding says
+  bool Readable = true;  // the readable pass: changes slid to lines, crumbs folded
+  TIgnoreChoices Ignore; // what the comparison looks past
   bool operator==(const TComparisonChoices &) const = default;
 };
 
@@ -71,9 +78,12 @@ public:
                                                 const std::stop_token &stop = {},
                                                 TComparisonProgress *progress = nullptr);
 
-  // The same files under other choices: nothing is read or compared again, and what the
-  // choices do not change is shared.
-  std::shared_ptr<const TComparison> WithChoices(const TComparisonChoices &choices) const;
+  // The same files under other choices: nothing is read again, the engine runs again only for
+  // another compared form, and what the choices do not change is shared. Null after a stop
+  // request.
+  std::shared_ptr<const TComparison> WithChoices(const TComparisonChoices &choices,
+                                                 const std::stop_token &stop = {},
+                                                 TComparisonProgress *progress = nullptr) const;
 
   const TComparedFile &Actual() const;
   const TComparedFile &Obsolete() const;
@@ -82,40 +92,45 @@ public:
   // What the text is read as: DOS in the OEM mode, else the choice, automatic by the facts.
   TVEncoding Encoding() const { return FEncoding; }
 
-  // The pieces shown, in order: kinds 0 (in both), 1 (only in the actual file), 2 (only in the
-  // obsolete one). Valid as long as this comparison.
-  const TVKindStringList &Pieces() const { return FShown->Pieces(); }
+  // The pieces shown in a view, in order: kinds 0 (in both), 1 (only in the actual file), 2
+  // (only in the obsolete one). Where something is looked past, the shared text is the actual
+  // file's in the views of both files and of the new one, the obsolete file's in the view of the
+  // old one, with runs of kind 4 where the two files' bytes differ. Valid as long as this
+  // comparison.
+  const TVKindStringList &Pieces(std::int32_t view = viewBoth) const;
   // The same, sharing this comparison's life: for a viewer that may outlive the caller's hold.
-  std::shared_ptr<const TVKindStringList> SharedPieces() const;
-  // The engine's pieces exactly as it gave them.
-  const TVKindStringList &EnginePieces() const;
-  const TVPieceCounts &Counts() const { return FCounts; }
+  std::shared_ptr<const TVKindStringList> SharedPieces(std::int32_t view = viewBoth) const;
+  // Where something is looked past, every piece with its length in each file, the lengths of a
+  // file adding up to its size; else empty.
+  const std::vector<TVOriginalSpan> &Spans() const;
+  // Equal text counts the actual file's bytes.
+  const TVPieceCounts &Counts() const;
   TCompareStatus Outcome() const { return FOutcome; }
   // Both texts hold the same bytes (the pieces alone cannot tell: the engine never matches a
   // single byte, so two identical one-byte texts come out as differing pieces).
   bool Identical() const;
+  // The texts read alike in their compared forms: identical when nothing is looked past.
+  bool Alike() const;
 
 private:
-  struct TTexts;
-  // before, when given, is a comparison of the same texts whose pieces serve if they fit.
+  struct TTexts;     // the files and their facts
+  struct TEngineRun; // the engine's pieces of the texts or of their compared forms
+  struct TShown;     // the pieces shown, made from the engine's
+
+  // before, when given, is a comparison of the same texts whose shown pieces serve if they fit.
   TComparison(std::shared_ptr<const TTexts> texts, const TComparisonChoices &choices,
-              const TComparison *before);
+              std::shared_ptr<const TEngineRun> engine, const TComparison *before);
+  static std::shared_ptr<const TEngineRun> RunEngine(const TTexts &texts,
+                                                     const TFormOptions &options,
+                                                     const std::stop_token &stop,
+                                                     TComparisonProgress *progress);
+  std::shared_ptr<const TShown> MakeShown(bool utf8, bool readable) const;
   TCompareStatus DecideOutcome() const;
 
-  // The pieces shown, made from the engine's by the passes in force; each pass views the one
-  // before it, so all are kept.
-  struct TShown {
-    bool Utf8 = false, Readable = false; // what they were made for
-    std::vector<std::shared_ptr<const TVKindStringList>> Passes;
-    const TVKindStringList &Pieces() const { return *Passes.back(); }
-  };
-  static std::shared_ptr<const TShown> MakeShown(const TVKindStringList &engine, bool utf8,
-                                                 bool readable);
-
-  std::shared_ptr<const TTexts> FTexts; // the files, their facts and the engine's pieces
+  std::shared_ptr<const TTexts> FTexts;
   TComparisonChoices FChoices;
   TVEncoding FEncoding = TVEncoding::Windows1251;
+  std::shared_ptr<const TEngineRun> FEngine;
   std::shared_ptr<const TShown> FShown;
-  TVPieceCounts FCounts;
   TCompareStatus FOutcome = csNotRun;
 };

@@ -3,6 +3,7 @@
 #include "Encoding.h"
 
 #include <cstdio>
+#include <iterator>
 #include <string_view>
 
 namespace {
@@ -86,7 +87,7 @@ void WriteHead(std::string &out, const THtmlPage &page) {
          ".l{white-space:pre;min-height:1.25em}\n"
          ".g{display:inline-block;width:2ch;background:#D4D0C8;color:#000000;"
          "text-align:center;margin-right:.5ch;user-select:none}\n";
-  for (std::size_t k = 0; k < page.Looks.size(); ++k)
+  for (std::size_t k = 0; k < page.Looks.size() - (page.LooksPast ? 0 : 1); ++k)
     out += ".k" + std::to_string(k) + "{" + LookCss(page.Looks[k]) + "}\n";
   out += "</style>\n</head>\n<body>\n";
 }
@@ -184,7 +185,7 @@ private:
 void WriteLine(std::string &out, const TVLineModel &model, int i, const THtmlPage &page,
                const TPageText &text) {
   const TVMemoLine &line = model.GetLine(i);
-  const auto lineKind = static_cast<std::size_t>(line.FKind) < page.Looks.size() ? line.FKind : 0;
+  const auto lineKind = static_cast<std::size_t>(line.FKind) < std::size(kMarks) ? line.FKind : 0;
   out += "<div class=\"l k" + std::to_string(lineKind) + "\"><span class=\"g\">";
   out += kMarks[lineKind];
   out += "</span>";

@@ -21,17 +21,18 @@ struct THtmlLook {
   bool operator==(const THtmlLook &) const = default;
 };
 
-// The program's default looks, by kind: Equal, Inserted, Deleted, Updated.
-inline constexpr std::array<THtmlLook, 4> kDefaultLooks = {
+// The program's default looks, by kind: Equal, Inserted, Deleted, Updated, Ignored.
+inline constexpr std::array<THtmlLook, 5> kDefaultLooks = {
     THtmlLook{0x000000, 0xFFFFFF}, THtmlLook{0x000000, 0xFF88C8}, THtmlLook{0x000000, 0x0088FF},
-    THtmlLook{0x000000, 0x00FF00}};
+    THtmlLook{0x000000, 0x00FF00}, THtmlLook{0x808080, 0xFFFFFF}};
 
 struct THtmlPage {
   std::string FirstName, SecondName; // UTF-8; bytes that are not are shown as U+FFFD
   std::string Outcome;               // UTF-8
   // EqualChars FirstChars SecondChars EqualChunks FirstChunks SecondChunks.
   std::array<std::int64_t, 6> Counters{};
-  std::array<THtmlLook, 4> Looks = kDefaultLooks;
+  std::array<THtmlLook, 5> Looks = kDefaultLooks;
+  bool LooksPast = false; // the comparison looked past something: the Ignored look is used
   TCodePage CodePage = TCodePage::Windows1251; // of single-byte text
   bool Utf8 = false; // the text is UTF-8: characters as they are, tabs to the stops of 8
   bool Hex = false;  // the lines are the hex layout's: digits, then the characters

@@ -20,6 +20,7 @@ void TVLineModel::SetSource(const TVKindStringList *list) {
 }
 
 bool TVLineModel::KindVisible(std::int32_t kind) const {
+  kind = LineKindOf(kind);
   return kind == kindEqual || FViewFilter == viewBoth || kind == FViewFilter;
 }
 
@@ -83,7 +84,7 @@ std::int32_t TVLineModel::MergedKind(std::int32_t acc, std::int32_t kind) const 
 std::int32_t TVLineModel::SplitLineFeedKind(int k) const {
   for (int next = k + 1; next < FSource->Count(); ++next)
     if (KindVisible(FSource->GetKind(next)) && !FSource->Text(next).empty())
-      return FSource->Text(next).starts_with('\n') ? FSource->GetKind(next) : kindEqual;
+      return FSource->Text(next).starts_with('\n') ? LineKindOf(FSource->GetKind(next)) : kindEqual;
   return kindEqual;
 }
 
@@ -341,7 +342,7 @@ bool TVLineModel::Build(TBuildStart start, std::int32_t width, bool hex,
 
   const int count = FSource->Count();
   for (int k = start.Entry; k < count; ++k) {
-    const std::int32_t kind = FSource->GetKind(k);
+    const std::int32_t kind = FSource->GetKind(k), lineKind = LineKindOf(kind);
     if (!KindVisible(kind))
       continue;
     const std::string_view s = FSource->Text(k);
@@ -362,7 +363,7 @@ bool TVLineModel::Build(TBuildStart start, std::int32_t width, bool hex,
       const TTake take = utf8 ? TakeCells(s, i, breaks.From(i), width - col, col, FForm)
                               : TakeBytes(n - i, breaks.From(i) - i, width - col);
       if (take.bytes > 0) {
-        merge(kind);
+        merge(lineKind);
         i += take.bytes;
         col += take.cells;
         pos += static_cast<std::int64_t>(take.bytes);
@@ -380,8 +381,8 @@ bool TVLineModel::Build(TBuildStart start, std::int32_t width, bool hex,
       // lies in its piece; a shared one counts only inside its piece, not at its edge. A break
       // met where the line is already full ends nothing of its own and counts for nothing.
       const bool isBreak = !hex && (s[i] == '\r' || (lf && s[i] == '\n'));
-      if (isBreak && col < width && (kind != kindEqual || (i > 0 && i + 1 < n)))
-        merge(kind);
+      if (isBreak && col < width && (lineKind != kindEqual || (i > 0 && i + 1 < n)))
+        merge(lineKind);
       if (i > run)
         AddZone(s.substr(run, i - run), kind);
       if (!hex) {

@@ -36,8 +36,20 @@ struct TVMemoLine {
   std::uint32_t FZoneCount = 0;
 };
 
-// The style kinds as the chunk list and the lines carry them.
-enum TVKind : std::int32_t { kindEqual = 0, kindInserted = 1, kindDeleted = 2, kindUpdated = 3 };
+// The style kinds as the chunk list and the lines carry them. A shared run whose two files' bytes
+// differ only in what the comparison looks past is Ignored: its line counts it as shared.
+enum TVKind : std::int32_t {
+  kindEqual = 0,
+  kindInserted = 1,
+  kindDeleted = 2,
+  kindUpdated = 3,
+  kindIgnored = 4,
+};
+
+// What a piece of a kind counts as in its line's kind, and in which views it shows.
+constexpr std::int32_t LineKindOf(std::int32_t kind) {
+  return kind == kindIgnored ? kindEqual : kind;
+}
 
 // Which entries a view shows: all of them, or the shared text with one file's own.
 enum TVViewFilter : std::int32_t { viewBoth = 0, viewNew = 1, viewOld = 2 };

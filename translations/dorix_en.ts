@@ -711,5 +711,9 @@ Old version: %2</translation>
         <source>Файлы отличаются только регистром букв.</source>
         <translation>The files differ only in letter case.</translation>
     </message>
+    <message>
+        <source>Файлы отличаются только тем, что сравнение не учитывает.</source>
+        <translation>The files differ only in what the comparison ignores.</translation>
+    </message>
 </context>
 </TS>

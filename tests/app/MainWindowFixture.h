@@ -87,7 +87,7 @@ protected:
     w->SetObsoleteCaption(w->ObsoletePFN());
     w->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
-    ASSERT_TRUE(QTest::qWaitFor([this] { return w->Status() != csNotRun; }));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return w->Status() != csNotRun; }, 60'000));
     Settle();
   }
 

@@ -52,7 +52,8 @@ TEST(StatusText, EveryOutcomeHasItsText) {
   EXPECT_EQ(StatusText(csStopped), "Сравнение прервано.");
   EXPECT_EQ(StatusText(csOnlySpacesAndLineEnds),
             "Файлы отличаются только пробелами и концами строк.");
-  EXPECT_EQ(StatusText(static_cast<TCompareStatus>(17)), "");
+  EXPECT_EQ(StatusText(csOnlyIgnored), "Файлы отличаются только тем, что сравнение не учитывает.");
+  EXPECT_EQ(StatusText(static_cast<TCompareStatus>(18)), "");
 }
 
 class LoadFileTextTest : public testing::Test {

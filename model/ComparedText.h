@@ -1,0 +1,42 @@
+// A text in its compared form, kept with the way back to the original bytes: where the form was
+// asked to look past line ends, spaces or letter case, the engine compares the forms and every
+// piece it finds stands for the original bytes of its span.
+#pragma once
+
+#include "ComparedForm.h"
+
+#include <cstddef>
+#include <stop_token>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class TComparedText {
+public:
+  // The form of text under the options; a stop request is looked at every megabyte and leaves
+  // the form cut short.
+  TComparedText(std::string_view text, const TFormOptions &options,
+                const std::stop_token &stop = {});
+
+  std::string_view Form() const { return FForm; }
+  // Where the original bytes of the compared byte at `at` begin; the text's end at the form's end.
+  // The original bytes of a run of compared bytes [from, to) are [Original(from), Original(to)):
+  // the bytes dropped before a compared byte are its own, those after the last one the last's.
+  // A run begins and ends on whole characters: inside a folded character the bytes stand one
+  // to one in the character's own.
+  std::size_t Original(std::size_t at) const;
+  // The first compared byte after `at` where the mapping moves (the form's end when none does):
+  // up to it, compared byte `at` + k stands at Original(at) + k.
+  std::size_t NextMove(std::size_t at) const;
+
+private:
+  // Where the form's mapping to the original bytes changes: from the compared byte At on, byte
+  // At + k stands at Original + k, up to the next anchor.
+  struct TAnchor {
+    std::size_t At, Original;
+  };
+
+  std::string FForm;
+  std::vector<TAnchor> FAnchors;
+  std::size_t FSize; // of the original text
+};
