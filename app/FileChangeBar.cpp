@@ -2,29 +2,13 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 
 #include <algorithm>
 
-TFileChangeBar::TFileChangeBar(QWidget *parent) : QFrame(parent) {
-  setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
-  setAutoFillBackground(true);
-  QPalette p = palette();
-  p.setColor(QPalette::Window, QColor(0xFF, 0xF4, 0xC8)); // a note, not an alarm
-  p.setColor(QPalette::WindowText, Qt::black);
-  setPalette(p);
-  auto *layout = new QHBoxLayout(this);
-  layout->setContentsMargins(6, 2, 2, 2);
-  lblMessage = new QLabel(this);
-  btnRefresh = new QPushButton(QCoreApplication::translate("Dorix", "Обновить"), this);
-  btnRefresh->setToolTip(QCoreApplication::translate("Dorix", "Обновить  F5"));
-  btnRefresh->setFocusPolicy(Qt::NoFocus); // the text keeps the keyboard
-  layout->addWidget(lblMessage, 1);
-  layout->addWidget(btnRefresh);
-  hide();
-  connect(btnRefresh, &QPushButton::clicked, this, &TFileChangeBar::RefreshClicked);
+TFileChangeBar::TFileChangeBar(QWidget *parent)
+    : TNoteBar(QCoreApplication::translate("Dorix", "Обновить"),
+               QCoreApplication::translate("Dorix", "Обновить  F5"), parent) {
   // An editor that saves by writing a new file and renaming it over the old one ends the
   // file's watch; the folder's watch sees the new one arrive.
   connect(&FWatcher, &QFileSystemWatcher::fileChanged, this, &TFileChangeBar::Check);

@@ -2,15 +2,13 @@
 // a button to compare afresh. Nothing is read again until the user asks.
 #pragma once
 
+#include "NoteBar.h"
+
 #include <QDateTime>
 #include <QFileSystemWatcher>
-#include <QFrame>
 #include <QList>
 
-class QLabel;
-class QPushButton;
-
-class TFileChangeBar : public QFrame {
+class TFileChangeBar : public TNoteBar {
   Q_OBJECT
 
 public:
@@ -21,12 +19,6 @@ public:
   void Watch(const QStringList &files);
   // Looks at the files again; the watcher calls it, a test may too.
   void Check();
-
-  QLabel *lblMessage;
-  QPushButton *btnRefresh;
-
-signals:
-  void RefreshClicked();
 
 private:
   struct TWatched {

@@ -47,10 +47,10 @@ TFormDorixCfg::TFormDorixCfg(const TPlatformServices &platform, QWidget *parent)
     : QDialog(parent), FormDorixTextCfg(new TFormDorixTextCfg(platform, this)) {
   setWindowTitle(QCoreApplication::translate("Dorix", "Настройки:"));
   SetDesignFont(*this);
-  setGeometry(192, 114, 345, 373);
+  setGeometry(192, 114, 345, 405);
 
   gbColor = new QGroupBox(QCoreApplication::translate("Dorix", " Цвет: "), this);
-  gbColor->setGeometry(16, 40, 305, 201);
+  gbColor->setGeometry(16, 40, 305, 233);
   auto sample = [this](const QString &text, int y) {
     auto *field = new QLineEdit(text, gbColor);
     field->setReadOnly(true);
@@ -68,18 +68,20 @@ TFormDorixCfg::TFormDorixCfg(const TPlatformServices &platform, QWidget *parent)
       sample(QCoreApplication::translate("Dorix", " Совпадающий текст"), 88);
   std::tie(edColorUpdated, btnChangeColorUpdated) =
       sample(QCoreApplication::translate("Dorix", " Изменившаяся строка"), 120);
+  std::tie(edColorIgnored, btnChangeColorIgnored) =
+      sample(QCoreApplication::translate("Dorix", " Не учитываемые различия"), 152);
   btnDefaultColors = PlaceButton(
-      gbColor, QCoreApplication::translate("Dorix", "Вернуть стандартные"), 56, 160, 161, 25);
+      gbColor, QCoreApplication::translate("Dorix", "Вернуть стандартные"), 56, 192, 161, 25);
   FitChildren(*gbColor);
 
   chkKeepFormPlace = PlaceCheckBox(
-      this, QCoreApplication::translate("Dorix", "Запоминать координаты окна при выходе"), 16, 256,
+      this, QCoreApplication::translate("Dorix", "Запоминать координаты окна при выходе"), 16, 288,
       297, 17);
   chkKeepModes = PlaceCheckBox(
       this, QCoreApplication::translate("Dorix", "Запоминать режимы (Wrap, OEM, Hex) при выходе"),
-      16, 280, 297, 17);
-  btnOk = PlaceButton(this, QStringLiteral("Ok"), 64, 304, 75, 25);
-  btnCancel = PlaceButton(this, QCoreApplication::translate("Dorix", "Отказ"), 176, 304, 75, 25);
+      16, 312, 297, 17);
+  btnOk = PlaceButton(this, QStringLiteral("Ok"), 64, 336, 75, 25);
+  btnCancel = PlaceButton(this, QCoreApplication::translate("Dorix", "Отказ"), 176, 336, 75, 25);
   Label1 = PlaceLabel(this, QCoreApplication::translate("Dorix", "Размер шрифта:"), 16, 16);
   edFontSize = new QLineEdit(this);
   edFontSize->setGeometry(std::max(112, Label1->geometry().right() + 6), 8, 33, 21);
@@ -92,7 +94,8 @@ TFormDorixCfg::TFormDorixCfg(const TPlatformServices &platform, QWidget *parent)
   UpDownTabWidth->setGeometry(edTabWidth->geometry().right() + 1, 8, 15, 21);
   FitChildren(*this);
 
-  setTabOrder(btnChangeColorUpdated, btnDefaultColors);
+  setTabOrder(btnChangeColorUpdated, btnChangeColorIgnored);
+  setTabOrder(btnChangeColorIgnored, btnDefaultColors);
   setTabOrder(btnDefaultColors, chkKeepFormPlace);
   setTabOrder(chkKeepFormPlace, chkKeepModes);
   setTabOrder(chkKeepModes, btnOk);
@@ -108,7 +111,8 @@ TFormDorixCfg::TFormDorixCfg(const TPlatformServices &platform, QWidget *parent)
 }
 
 QLineEdit *TFormDorixCfg::Samples(int i) const {
-  QLineEdit *const samples[] = {edColorInserted, edColorDeleted, edColorEqual, edColorUpdated};
+  QLineEdit *const samples[] = {edColorInserted, edColorDeleted, edColorEqual, edColorUpdated,
+                                edColorIgnored};
   return samples[i];
 }
 
@@ -133,18 +137,19 @@ void TFormDorixCfg::EditStyle(QLineEdit &field) {
 
 void TFormDorixCfg::btnDefaultColorsClick() {
   const TSettings defaults;
-  const std::pair<QLineEdit *, TColorValue> fields[] = {
-      {edColorInserted, defaults.StyleInserted.BkgColor},
-      {edColorDeleted, defaults.StyleDeleted.BkgColor},
-      {edColorUpdated, defaults.StyleUpdated.BkgColor},
-      {edColorEqual, defaults.StyleEqual.BkgColor}};
-  for (const auto &[field, background] : fields)
-    TextStyleToEdit({0, 0, background}, *field); // black plain text; name and size stay
+  const std::pair<QLineEdit *, const TVTextStyle *> fields[] = {
+      {edColorInserted, &defaults.StyleInserted},
+      {edColorDeleted, &defaults.StyleDeleted},
+      {edColorUpdated, &defaults.StyleUpdated},
+      {edColorEqual, &defaults.StyleEqual},
+      {edColorIgnored, &defaults.StyleIgnored}};
+  for (const auto &[field, style] : fields) // plain text; name and size stay
+    TextStyleToEdit({style->FontColor, 0, style->BkgColor}, *field);
 }
 
 void TFormDorixCfg::edFontSizeChange(const QString &text) {
   const int size = text.toInt(); // 0 when the text is not a whole number
-  for (int i = 0; i < 4; ++i) {
+  for (int i = 0; i < kSampleCount; ++i) {
     QFont font = Samples(i)->font();
     font.setPointSize(std::max(1, size)); // a font cannot be smaller than a point
     Samples(i)->setFont(font);

@@ -1,5 +1,6 @@
-// The settings dialog: the four text styles as sample fields, the font size, the tab width of
-// UTF-8 text and what is kept at exit.
+// The settings dialog: the text styles as sample fields (the four kinds of text, and shared
+// text whose bytes differ only in what the comparison looks past), the font size, the tab width
+// of UTF-8 text and what is kept at exit.
 #pragma once
 
 #include "PlatformServices.h"
@@ -22,12 +23,13 @@ public:
   void btnDefaultColorsClick();
   void edFontSizeChange(const QString &text);
   // The sample fields in their order on the dialog.
+  static constexpr int kSampleCount = 5;
   QLineEdit *Samples(int i) const;
 
   QGroupBox *gbColor;
-  QLineEdit *edColorInserted, *edColorDeleted, *edColorEqual, *edColorUpdated;
+  QLineEdit *edColorInserted, *edColorDeleted, *edColorEqual, *edColorUpdated, *edColorIgnored;
   QPushButton *btnChangeColorInserted, *btnChangeColorDeleted, *btnChangeColorEqual,
-      *btnChangeColorUpdated, *btnDefaultColors;
+      *btnChangeColorUpdated, *btnChangeColorIgnored, *btnDefaultColors;
   QCheckBox *chkKeepFormPlace, *chkKeepModes;
   QPushButton *btnOk, *btnCancel;
   QLabel *Label1;
@@ -36,7 +38,7 @@ public:
   QLabel *lblTabWidth;
   QLineEdit *edTabWidth;
   TUpDown *UpDownTabWidth;
-  TFormDorixTextCfg *FormDorixTextCfg; // shared by the four change buttons; a child dialog
+  TFormDorixTextCfg *FormDorixTextCfg; // shared by the change buttons; a child dialog
 
 protected:
   void showEvent(QShowEvent *event) override;

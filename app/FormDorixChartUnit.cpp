@@ -121,6 +121,8 @@ void TFormDorixChart::BuildChartPage() {
   lblInserted = number(208);
   lblAllDel = Label(page, QCoreApplication::translate("Dorix", " удалено "), 347, 224);
   lblDeleted = number(224);
+  lblAllIgnored = Label(page, QCoreApplication::translate("Dorix", " не различается "), 347, 240);
+  lblIgnored = number(240);
 }
 
 void TFormDorixChart::BuildLegendPage() {
@@ -158,9 +160,16 @@ void TFormDorixChart::SetNumber(QLabel *label, std::int32_t value) {
 
 void TFormDorixChart::FillNumbers(std::int32_t equalChars, std::int32_t firstChars,
                                   std::int32_t secondChars, std::int32_t actualLength,
-                                  std::int32_t obsoleteLength) {
+                                  std::int32_t obsoleteLength,
+                                  const std::optional<TLookedPastFigures> &lookedPast) {
   for (QLabel *label : {lblEqu1, lblEqu2, lblEqual})
     SetNumber(label, equalChars);
+  if (lookedPast) {
+    SetNumber(lblEqu2, lookedPast->SecondEqualChars);
+    SetNumber(lblIgnored, lookedPast->IgnoredChars);
+  }
+  lblAllIgnored->setVisible(lookedPast.has_value());
+  lblIgnored->setVisible(lookedPast.has_value());
   for (QLabel *label : {lblIns, lblInserted})
     SetNumber(label, firstChars);
   for (QLabel *label : {lblDel, lblDeleted})
@@ -173,6 +182,8 @@ void TFormDorixChart::ClearFigures() {
   for (QLabel *label :
        {lblEqu1, lblEqu2, lblEqual, lblIns, lblInserted, lblDel, lblDeleted, lblA, lblO})
     label->clear();
+  lblAllIgnored->hide();
+  lblIgnored->hide();
   Chart1->Clear();
 }
 
@@ -211,6 +222,11 @@ void TFormDorixChart::ApplyStyles(const TVTextStyle &inserted, const TVTextStyle
   for (QLabel *label :
        {lblFirstEqu, lblSecondEqu, lblAllEqu, lblAllIns, lblFirstDiff, lblAllDel, lblSecondDiff})
     label->adjustSize(); // bold or italic text needs its own width
+}
+
+void TFormDorixChart::ApplyIgnoredStyle(const TVTextStyle &ignored) {
+  TextStyleToLabel(ignored, *lblAllIgnored);
+  lblAllIgnored->adjustSize();
 }
 
 void TFormDorixChart::SetFileCaptions(const QString &first, const QString &second) {

@@ -8,20 +8,30 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <optional>
 
 class QLabel;
 class QPushButton;
 class QTabWidget;
 
+// Of a comparison that looked past something: the shared text in the second file's own bytes,
+// and how much of it differs from the first file's in what was looked past.
+struct TLookedPastFigures {
+  std::int32_t SecondEqualChars = 0, IgnoredChars = 0;
+};
+
 class TFormDorixChart : public QWidget {
 public:
   explicit TFormDorixChart(QWidget *parent = nullptr);
 
-  // The nine numbers of a finished comparison.
   // No numbers and no pie: nothing was compared to the end.
   void ClearFigures();
+  // The nine numbers of a finished comparison; equalChars is in the first file's bytes. Where
+  // it looked past something, the second file's shared text is its own and the ignored
+  // figure shows below the rest.
   void FillNumbers(std::int32_t equalChars, std::int32_t firstChars, std::int32_t secondChars,
-                   std::int32_t actualLength, std::int32_t obsoleteLength);
+                   std::int32_t actualLength, std::int32_t obsoleteLength,
+                   const std::optional<TLookedPastFigures> &lookedPast = std::nullopt);
   // The pie: one white slice when nothing was compared, else a slice per kind that has text,
   // in the background colour of that kind's style.
   void FillPie(std::int32_t equalChars, std::int32_t firstChars, std::int32_t secondChars,
@@ -29,6 +39,7 @@ public:
   // Captions and swatches take the look of their kind of text.
   void ApplyStyles(const TVTextStyle &inserted, const TVTextStyle &deleted,
                    const TVTextStyle &updated, const TVTextStyle &equal);
+  void ApplyIgnoredStyle(const TVTextStyle &ignored);
   void SetFileCaptions(const QString &first, const QString &second);
 
   QTabWidget *PageControl1;
@@ -37,8 +48,9 @@ public:
   QLabel *Label1, *Label2; // the bold headings of the two files
   QLabel *lblFirstCaption, *lblSecondCaption;
   QLabel *lblFirstEqu, *lblFirstDiff, *lblSecondEqu, *lblSecondDiff;
-  QLabel *lblAllEqu, *lblAllIns, *lblAllDel;
+  QLabel *lblAllEqu, *lblAllIns, *lblAllDel, *lblAllIgnored;
   QLabel *lblEqu1, *lblIns, *lblA, *lblEqu2, *lblDel, *lblO, *lblEqual, *lblInserted, *lblDeleted;
+  QLabel *lblIgnored;
   QLabel *pnlIns, *pnlDel, *pnlEqu, *pnlDiff;
   QWidget *pnlBottom;
   QPushButton *btnClose;

@@ -1,5 +1,5 @@
-// What the program remembers per user: the four text styles, the viewer's font size, the
-// display modes and the main window's placement.
+// What the program remembers per user: the text styles, the viewer's font size, the display
+// modes, what the comparison looks past and the main window's placement.
 #pragma once
 
 #include "TextStyle.h"
@@ -13,13 +13,16 @@ class QSettings;
 // Every value's default is in the table of keys that loading and saving go by (Settings.cpp).
 struct TSettings {
   TVTextStyle StyleInserted, StyleDeleted, StyleUpdated, StyleEqual;
-  int FontSize = 0; // points; the viewer's design font is 13 pixels, 10 points at 96 dpi
+  TVTextStyle StyleIgnored; // shared text whose bytes differ only in what is looked past
+  int FontSize = 0;         // points; the viewer's design font is 13 pixels, 10 points at 96 dpi
   bool KeepModes = false;
   bool WrapMode = false;
   bool OEMMode = false;
   bool HexMode = false;
-  bool Readable = false;   // the readable pass over the pieces
-  int LineEnds = 0;        // 0 automatic, 1 the CR rule, 2 the LF rule
+  bool Readable = false; // the readable pass over the pieces
+  int LineEnds = 0;      // 0 automatic, 1 the CR rule, 2 the LF rule
+  bool IgnoreLineEnds = false, IgnoreSpaceChange = false, IgnoreAllSpace = false;
+  bool IgnoreCase = false;
   QString Encoding;        // a name: auto, utf-8, cp1251, cp866, koi8-r
   int TabWidth = 0;        // 1 to 16: the tab stops of UTF-8 text
   bool ShowLegend = false; // kept and written back; nothing else uses it

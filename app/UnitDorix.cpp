@@ -85,6 +85,8 @@ void TfrmDorix::FormCreate() {
   ChangeEncoding(EncodingNamed(FSettings.Encoding.toStdString()).value_or(TVEncoding::Auto));
   ChangeOEMMode(FSettings.OEMMode);
   ChangeReadable(FSettings.Readable);
+  ChangeIgnore({FSettings.IgnoreLineEnds, FSettings.IgnoreSpaceChange, FSettings.IgnoreAllSpace,
+                FSettings.IgnoreCase});
   setGeometry(
       OnScreen({FSettings.FormLeft, FSettings.FormTop, FSettings.FormWidth, FSettings.FormHeight},
                AvailableScreens()));
@@ -99,6 +101,9 @@ void TfrmDorix::FormCreate() {
       mm->AddStyle(&FFontInserted, FSettings.StyleInserted.BkgColor, &FGlyphInserted);
   FStyleIndexDeleted = mm->AddStyle(&FFontDeleted, FSettings.StyleDeleted.BkgColor, &FGlyphDeleted);
   FStyleIndexUpdated = mm->AddStyle(&FFontUpdated, FSettings.StyleUpdated.BkgColor, &FGlyphUpdated);
+  // Ignored text lies inside shared text: a style for its runs, never a line's glyph.
+  FStyleIndexIgnored = mm->AddStyle(&FFontIgnored, FSettings.StyleIgnored.BkgColor, nullptr);
+  Q_ASSERT(FStyleIndexIgnored == kindIgnored); // the pieces carry it as their kind
   ApplyViewerFont();
   mm->Model().FUpdatedKind = FStyleIndexUpdated;
 
@@ -122,7 +127,8 @@ void TfrmDorix::CreateKindFonts() {
   const std::pair<TVFont *, const TVTextStyle *> kinds[] = {
       {&FFontInserted, &FSettings.StyleInserted},
       {&FFontDeleted, &FSettings.StyleDeleted},
-      {&FFontUpdated, &FSettings.StyleUpdated}};
+      {&FFontUpdated, &FSettings.StyleUpdated},
+      {&FFontIgnored, &FSettings.StyleIgnored}};
   for (const auto &[font, style] : kinds) {
     font->Font = mm->font();
     font->Font.setPointSize(FSettings.FontSize);
@@ -149,6 +155,7 @@ void TfrmDorix::ApplyStyleColors() {
   paint(stObsolete, FSettings.StyleDeleted.BkgColor);
   FormDorixChart->ApplyStyles(FSettings.StyleInserted, FSettings.StyleDeleted,
                               FSettings.StyleUpdated, FSettings.StyleEqual);
+  FormDorixChart->ApplyIgnoredStyle(FSettings.StyleIgnored);
 }
 
 // --- names and captions ---
@@ -253,6 +260,14 @@ void TfrmDorix::ChangeReadable(bool on) {
   ChangeChoice(&TComparisonChoices::Readable, on);
 }
 
+void TfrmDorix::ChangeIgnore(const TIgnoreChoices &ignore) {
+  if (!FRun.Creating() && ignore == FRequested.Choices.Ignore)
+    return;
+  TComparisonChoices choices = FRequested.Choices;
+  choices.Ignore = ignore;
+  ChangeChoices(choices); // the files are compared again, not read again
+}
+
 void TfrmDorix::ApplyCodePage() {
   mm->SetCodePage(CodePageOf(ActiveEncoding()));
 }
@@ -355,6 +370,11 @@ void TfrmDorix::SaveSettingsNow() {
   FSettings.Readable = FRequested.Choices.Readable;
   FSettings.HexMode = FRequested.HexMode;
   FSettings.LineEnds = FRequested.LineEnds;
+  const TIgnoreChoices &ignore = FRequested.Choices.Ignore;
+  FSettings.IgnoreLineEnds = ignore.LineEnds;
+  FSettings.IgnoreSpaceChange = ignore.SpaceChange;
+  FSettings.IgnoreAllSpace = ignore.AllSpace;
+  FSettings.IgnoreCase = ignore.Case;
   FSettings.Encoding = QString::fromUtf8(EncodingName(FRequested.Choices.Encoding).data());
   const QRect placement = geometry();
   FSettings.FormLeft = placement.left();

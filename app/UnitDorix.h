@@ -34,6 +34,7 @@ class QProgressBar;
 class QPushButton;
 class QTabBar;
 class TFileChangeBar;
+class TFormOnlyBar;
 class QToolBar;
 class QToolButton;
 class TStatusPanels;
@@ -45,7 +46,8 @@ enum TStatusPanel : int {
   spCodePage = 2, // the encoding in force: "UTF-8", "WIN", "DOS" or "KOI8"
   spLayout = 3,   // "Hex" or "Text"
   spLineEnds = 4, // the line ends in force: "CR LF" or "LF"
-  spStatus = 5,   // what the window is doing, or the outcome; takes the rest of the bar
+  spIgnored = 5,  // "≈" while the comparison looks past something, which its tool tip names
+  spStatus = 6,   // what the window is doing, or the outcome; takes the rest of the bar
 };
 
 class TfrmDorix : public QMainWindow {
@@ -71,6 +73,9 @@ public:
   // The readable pass: changes slid to whole lines, crumbs between changes folded.
   void ChangeReadable(bool on);
   bool Readable() const { return FRequested.Choices.Readable; }
+  // What the comparison looks past: line ends, spaces, letter case.
+  void ChangeIgnore(const TIgnoreChoices &ignore);
+  const TIgnoreChoices &Ignore() const { return FRequested.Choices.Ignore; }
   // What the text is read as now: DOS in the OEM mode, else the choice, automatic by the files.
   TVEncoding ActiveEncoding() const;
 
@@ -145,11 +150,12 @@ public:
   QToolButton *btnStop; // beside the progress bar while the window is busy
   QPushButton *btnStartup;
   TStatusPanels *StatusBar1;
-  QMenu *mmFile, *mmEdit, *mmEditGoto, *mmFormat, *mmHelp, *ppmMemo;
+  QMenu *mmFile, *mmEdit, *mmEditGoto, *mmFormat, *mmCompare, *mmHelp, *ppmMemo;
   QAction *mmFileOpen, *mmFileSaveHtml, *mmFileStop, *mmFileExit;
   QAction *mmRecentSeparator, *mmRecentClear;
   QList<QAction *> mmRecentItems; // one per pair of RecentPairs(), in its order
   TFileChangeBar *ChangeBar;      // above the text when a compared file has changed on disk
+  TFormOnlyBar *FormOnlyBar;      // above the text when the files differ only in their form
   QAction *mmEditCopy, *mmEditSelectAll, *mmEditFind, *mmEditFindNext;
   QAction *mmDiffUp, *mmDiffDown, *mmDiffLeft, *mmDiffRight, *mmDiffHome, *mmDiffEnd;
   QAction *mmEditRefresh, *mmEditExchangeFiles;
@@ -158,6 +164,7 @@ public:
   QAction *mmLineEndsAuto, *mmLineEndsCR, *mmLineEndsLF;
   QMenu *mmFormatEncoding;
   QAction *mmEncodingAuto, *mmEncodingUtf8, *mmEncodingWindows, *mmEncodingDos, *mmEncodingKoi8;
+  QAction *mmIgnoreLineEnds, *mmIgnoreSpaceChange, *mmIgnoreAllSpace, *mmIgnoreCase;
   QAction *mmHelpIndex, *mmHelpMore, *mmHelpAbout;
   QAction *ppmMemoCopy, *ppmMemoSelectAll;
   std::unique_ptr<TFormDorixChart> FormDorixChart;
@@ -214,6 +221,7 @@ private:
   QString WrapText() const;
   QString EncodingText() const;
   QString LineEndsText() const;
+  QString IgnoredToolTip() const;
   void StatusDoubleClick(int panel);
   void SaveSettingsNow();
   // "new.txt ↔ old.txt — Сравнение содержимого файлов", or the caption alone.
@@ -227,7 +235,8 @@ private:
 
   QImage FGlyphInserted, FGlyphDeleted, FGlyphUpdated;
   int FStyleIndexInserted = 0, FStyleIndexDeleted = 0, FStyleIndexUpdated = 0;
-  TVFont FFontInserted, FFontDeleted, FFontUpdated;
+  int FStyleIndexIgnored = 0;
+  TVFont FFontInserted, FFontDeleted, FFontUpdated, FFontIgnored;
   // The comparison whose pieces the viewer shows; shared with the threads that read them.
   std::shared_ptr<const TComparison> FComparison;
   QTime FStartTime; // when the engine began, for the elapsed time in the status bar

@@ -49,7 +49,8 @@ void TfrmDorix::mmFormatPropClick() {
       {dialog.edColorInserted, &FSettings.StyleInserted},
       {dialog.edColorDeleted, &FSettings.StyleDeleted},
       {dialog.edColorUpdated, &FSettings.StyleUpdated},
-      {dialog.edColorEqual, &FSettings.StyleEqual}};
+      {dialog.edColorEqual, &FSettings.StyleEqual},
+      {dialog.edColorIgnored, &FSettings.StyleIgnored}};
   for (const auto &[field, style] : samples) {
     field->setFont(mm->font());
     TextStyleToEdit(*style, *field);
@@ -68,12 +69,14 @@ void TfrmDorix::mmFormatPropClick() {
   TextStyleFromEdit(*dialog.edColorDeleted, FSettings.StyleDeleted);
   TextStyleFromEdit(*dialog.edColorUpdated, FSettings.StyleUpdated);
   TextStyleFromEdit(*dialog.edColorEqual, FSettings.StyleEqual);
+  TextStyleFromEdit(*dialog.edColorIgnored, FSettings.StyleIgnored);
   FSettings.KeepFormPlace = dialog.chkKeepFormPlace->isChecked();
   FSettings.KeepModes = dialog.chkKeepModes->isChecked();
   CreateKindFonts();
   mm->SetStyle(FStyleIndexInserted, &FFontInserted, FSettings.StyleInserted.BkgColor);
   mm->SetStyle(FStyleIndexDeleted, &FFontDeleted, FSettings.StyleDeleted.BkgColor);
   mm->SetStyle(FStyleIndexUpdated, &FFontUpdated, FSettings.StyleUpdated.BkgColor);
+  mm->SetStyle(FStyleIndexIgnored, &FFontIgnored, FSettings.StyleIgnored.BkgColor);
   ApplyViewerFont();
   ApplyStyleColors();
   ForceFullComparison();

@@ -72,7 +72,9 @@ THtmlPage TfrmDorix::HtmlPageOfView() const {
                    c.EqualChunks, c.FirstChunks, c.SecondChunks};
   const QPalette pal = mm->palette();
   page.Looks = {Look(FSettings.StyleEqual, pal), Look(FSettings.StyleInserted, pal),
-                Look(FSettings.StyleDeleted, pal), Look(FSettings.StyleUpdated, pal)};
+                Look(FSettings.StyleDeleted, pal), Look(FSettings.StyleUpdated, pal),
+                Look(FSettings.StyleIgnored, pal)};
+  page.LooksPast = FComparison && FComparison->Choices().Ignore.Any();
   page.CodePage = mm->CodePage();
   page.Utf8 = mm->Model().TextForm().Utf8;
   page.Hex = mm->HexMode();

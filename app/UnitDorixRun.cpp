@@ -1,6 +1,7 @@
 // The comparison run: what changed since the last run, reading both files, the engine, the
 // statistics, the outcome, the viewer's new lines, and the progress and status texts.
 #include "FileChangeBar.h"
+#include "FormOnlyBar.h"
 #include "StatusPanels.h"
 #include "UnitDorix.h"
 
@@ -122,9 +123,9 @@ void TfrmDorix::StartComparison() {
 
 void TfrmDorix::StartDerivation() {
   auto job = std::make_shared<TRunJob>();
-  job->Work = [before = FComparison, choices = FRunUsed.Choices](const std::stop_token &,
-                                                                 TComparisonProgress &) {
-    return before->WithChoices(choices);
+  job->Work = [before = FComparison, choices = FRunUsed.Choices](const std::stop_token &stop,
+                                                                 TComparisonProgress &progress) {
+    return before->WithChoices(choices, stop, &progress);
   };
   StartJob(job, static_cast<qint64>(FComparison->Actual().Text().size() +
                                     FComparison->Obsolete().Text().size()));
@@ -190,14 +191,15 @@ void TfrmDorix::ReportReadFailures(const TComparison &comparison) {
 
 void TfrmDorix::ShowRun() {
   ApplyCodePage();
-  const bool samePieces = FComparison && mm->Model().SharedSource().get() == &FComparison->Pieces();
+  const bool samePieces =
+      FComparison && mm->Model().SharedSource().get() == &FComparison->Pieces(FRunUsed.View);
   if (samePieces && FUsed && FRunUsed.SameLinesAs(*FUsed) && !mm->LayoutWidthChanged()) {
     EndRun(nullptr); // other choices with the same pieces: only the drawing changes
     return;
   }
   try {
     if (!samePieces)
-      mm->SetSource(FComparison ? FComparison->SharedPieces() : nullptr);
+      mm->SetSource(FComparison ? FComparison->SharedPieces(FRunUsed.View) : nullptr);
     mm->Model().SetTextForm({FRunUsed.Utf8, FSettings.TabWidth});
     mm->SetHexMode(FRunUsed.HexMode);
     mm->SetWrapMode(FRunUsed.WrapMode);
@@ -301,9 +303,14 @@ void TfrmDorix::ReportFailure(const std::exception_ptr &failure) {
 
 void TfrmDorix::FillStatistics() {
   const TVPieceCounts &c = FComparison->Counts();
-  FormDorixChart->FillNumbers(c.EqualChars, c.FirstChars, c.SecondChars,
-                              static_cast<std::int32_t>(FComparison->Actual().Text().size()),
-                              static_cast<std::int32_t>(FComparison->Obsolete().Text().size()));
+  const auto actual = static_cast<std::int32_t>(FComparison->Actual().Text().size()),
+             obsolete = static_cast<std::int32_t>(FComparison->Obsolete().Text().size());
+  // The shared text counts each file's own bytes, which differ where something was looked past.
+  std::optional<TLookedPastFigures> lookedPast;
+  if (FComparison->Choices().Ignore.Any())
+    lookedPast = TLookedPastFigures{obsolete - c.SecondChars, c.IgnoredChars};
+  FormDorixChart->FillNumbers(c.EqualChars, c.FirstChars, c.SecondChars, actual, obsolete,
+                              lookedPast);
   FormDorixChart->FillPie(c.EqualChars, c.FirstChars, c.SecondChars, FSettings.StyleEqual,
                           FSettings.StyleInserted, FSettings.StyleDeleted);
 }
@@ -412,5 +419,32 @@ void TfrmDorix::UpdateStatus() {
   SetStatusText(spLineEnds, LineEndsText());
   QAction *const lineEnds[] = {mmLineEndsAuto, mmLineEndsCR, mmLineEndsLF};
   lineEnds[FRequested.LineEnds]->setChecked(true);
+  const TIgnoreChoices &ignore = FRequested.Choices.Ignore;
+  mmIgnoreLineEnds->setChecked(ignore.LineEnds);
+  mmIgnoreSpaceChange->setChecked(ignore.SpaceChange);
+  mmIgnoreAllSpace->setChecked(ignore.AllSpace);
+  mmIgnoreCase->setChecked(ignore.Case);
+  // What the comparison looks past is never hidden: the panel names it.
+  SetStatusText(spIgnored, ignore.Any() ? QStringLiteral("\u2248") : QString());
+  StatusBar1->SetShown(spIgnored, ignore.Any());
+  StatusBar1->SetToolTip(spIgnored, IgnoredToolTip());
   SetStatusText(spStatus, Text(FStatus));
+  FormOnlyBar->Show(FStatus, Text(FStatus), ignore);
+}
+
+QString TfrmDorix::IgnoredToolTip() const {
+  const TIgnoreChoices &ignore = FRequested.Choices.Ignore;
+  QStringList names;
+  const std::pair<bool, const char *> options[] = {
+      {ignore.LineEnds, QT_TRANSLATE_NOOP("Dorix", "концы строк")},
+      {ignore.SpaceChange && !ignore.AllSpace, QT_TRANSLATE_NOOP("Dorix", "число пробелов")},
+      {ignore.AllSpace, QT_TRANSLATE_NOOP("Dorix", "пробелы")},
+      {ignore.Case, QT_TRANSLATE_NOOP("Dorix", "регистр букв")}};
+  for (const auto &[on, name] : options)
+    if (on)
+      names << QCoreApplication::translate("Dorix", name);
+  if (names.isEmpty())
+    return {};
+  return QCoreApplication::translate("Dorix", "Сравнение не различает: %1")
+      .arg(names.join(QStringLiteral(", ")));
 }

@@ -1,5 +1,6 @@
 // The main window's controls: tool bar, menus, top panel, viewer panel and status bar.
 #include "FileChangeBar.h"
+#include "FormOnlyBar.h"
 #include "StatusPanels.h"
 #include "UnitDorix.h"
 
@@ -186,6 +187,16 @@ void TfrmDorix::BuildMenus() {
   mmFormat->addSeparator();
   mmFormatProp = Item(mmFormat, QCoreApplication::translate("Dorix", "&Настройки..."));
 
+  // What the comparison looks past; all four combine.
+  mmCompare = bar->addMenu(QCoreApplication::translate("Dorix", "С&равнение"));
+  mmIgnoreLineEnds =
+      Item(mmCompare, QCoreApplication::translate("Dorix", "Не различать &концы строк"));
+  mmIgnoreSpaceChange =
+      Item(mmCompare, QCoreApplication::translate("Dorix", "Не различать &число пробелов"));
+  mmIgnoreAllSpace = Item(mmCompare, QCoreApplication::translate("Dorix", "Не различать &пробелы"));
+  mmIgnoreCase =
+      Item(mmCompare, QCoreApplication::translate("Dorix", "Не различать &регистр букв"));
+
   mmHelp = bar->addMenu(QCoreApplication::translate("Dorix", "&Справка"));
   mmHelpIndex = Item(mmHelp, QCoreApplication::translate("Dorix", "&Вызов справки"),
                      QKeySequence(Qt::Key_F1));
@@ -252,6 +263,19 @@ void TfrmDorix::BuildMenus() {
       {mmEncodingKoi8, TVEncoding::Koi8r}};
   for (const auto &[item, encoding] : encodings)
     connect(item, &QAction::triggered, this, [this, e = encoding] { ChangeEncoding(e); });
+  const std::pair<QAction *, bool TIgnoreChoices::*> ignored[] = {
+      {mmIgnoreLineEnds, &TIgnoreChoices::LineEnds},
+      {mmIgnoreSpaceChange, &TIgnoreChoices::SpaceChange},
+      {mmIgnoreAllSpace, &TIgnoreChoices::AllSpace},
+      {mmIgnoreCase, &TIgnoreChoices::Case}};
+  for (const auto &[item, option] : ignored) {
+    item->setCheckable(true);
+    connect(item, &QAction::triggered, this, [this, o = option](bool on) {
+      TIgnoreChoices ignore = Ignore();
+      ignore.*o = on;
+      ChangeIgnore(ignore);
+    });
+  }
 }
 
 void TfrmDorix::BuildPanels() {
@@ -308,8 +332,18 @@ void TfrmDorix::BuildPanels() {
   result->setContentsMargins(0, 0, 0, 0);
   result->setSpacing(0);
   ChangeBar = new TFileChangeBar(pnlResult);
-  connect(ChangeBar, &TFileChangeBar::RefreshClicked, this, &TfrmDorix::StartupCompare);
+  connect(ChangeBar, &TNoteBar::ActionClicked, this, &TfrmDorix::StartupCompare);
   result->addWidget(ChangeBar);
+  FormOnlyBar = new TFormOnlyBar(pnlResult);
+  connect(FormOnlyBar, &TNoteBar::ActionClicked, this, [this] {
+    TIgnoreChoices ignore = Ignore();
+    const TIgnoreChoices form = FormOf(FStatus);
+    ignore.LineEnds |= form.LineEnds;
+    ignore.SpaceChange |= form.SpaceChange;
+    ignore.Case |= form.Case;
+    ChangeIgnore(ignore);
+  });
+  result->addWidget(FormOnlyBar);
   mm = new TVMemo(pnlResult);
   QFont font(QStringLiteral("Courier New"));
   font.setPixelSize(13);
@@ -352,6 +386,7 @@ void TfrmDorix::BuildStatusBar() {
                                   {50, Qt::AlignHCenter},
                                   {50, Qt::AlignHCenter},
                                   {50, Qt::AlignHCenter},
+                                  {25, Qt::AlignHCenter},
                                   {0, Qt::AlignLeft}},
                                  centralWidget());
   centralWidget()->layout()->addWidget(StatusBar1);

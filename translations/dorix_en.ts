@@ -715,5 +715,61 @@ Old version: %2</translation>
         <source>Файлы отличаются только тем, что сравнение не учитывает.</source>
         <translation>The files differ only in what the comparison ignores.</translation>
     </message>
+    <message>
+        <source> Не учитываемые различия</source>
+        <translation> Ignored differences</translation>
+    </message>
+    <message>
+        <source> не различается </source>
+        <translation> ignored </translation>
+    </message>
+    <message>
+        <source>Не различать</source>
+        <translation>Ignore</translation>
+    </message>
+    <message>
+        <source>Сравнивать, не различая того, чем отличаются файлы</source>
+        <translation>Compare without telling apart what the files differ in</translation>
+    </message>
+    <message>
+        <source>концы строк</source>
+        <translation>line ends</translation>
+    </message>
+    <message>
+        <source>число пробелов</source>
+        <translation>amount of white space</translation>
+    </message>
+    <message>
+        <source>пробелы</source>
+        <translation>white space</translation>
+    </message>
+    <message>
+        <source>регистр букв</source>
+        <translation>letter case</translation>
+    </message>
+    <message>
+        <source>Сравнение не различает: %1</source>
+        <translation>The comparison ignores: %1</translation>
+    </message>
+    <message>
+        <source>С&amp;равнение</source>
+        <translation>&amp;Compare</translation>
+    </message>
+    <message>
+        <source>Не различать &amp;концы строк</source>
+        <translation>Ignore &amp;Line Ends</translation>
+    </message>
+    <message>
+        <source>Не различать &amp;число пробелов</source>
+        <translation>Ignore Amount of White &amp;Space</translation>
+    </message>
+    <message>
+        <source>Не различать &amp;пробелы</source>
+        <translation>Ignore All &amp;White Space</translation>
+    </message>
+    <message>
+        <source>Не различать &amp;регистр букв</source>
+        <translation>Ignore Letter &amp;Case</translation>
+    </message>
 </context>
 </TS>

@@ -18,7 +18,8 @@ bool TVMemo::IsEqualLine(int i) const {
 }
 
 bool TVMemo::IsSharedZone(const TVMemoLineZone &zone) const {
-  return zone.Kind == FModel.FUpdatedKind;
+  // Text whose bytes differ only in what the comparison looks past is shared all the same.
+  return zone.Kind == FModel.FUpdatedKind || zone.Kind == kindIgnored;
 }
 
 bool TVMemo::CaretLineExists() const {

@@ -198,7 +198,7 @@ TEST_F(Desktop, ABarSaysWhenACompareFileChangesAndRefreshReadsItAgain) {
   EXPECT_EQ(w->FileReads(), reads) << "nothing is read by itself";
   EXPECT_EQ(w->Status(), csIdentical);
 
-  QTest::mouseClick(w->ChangeBar->btnRefresh, Qt::LeftButton);
+  QTest::mouseClick(w->ChangeBar->btnAction, Qt::LeftButton);
   Settle();
   EXPECT_FALSE(w->ChangeBar->isVisible());
   EXPECT_EQ(w->FileReads(), reads + 2);

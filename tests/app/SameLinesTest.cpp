@@ -83,4 +83,27 @@ TEST_F(SameLines, Utf8TextWrappedByCells) {
   EXPECT_EQ(ViewerLines(), CommandLines({}));
 }
 
+// Looking past line ends, spaces and case, the window and the command show the same bytes of
+// each file in every view, and the same ignored runs.
+TEST_F(SameLines, WhatIsLookedPastInEveryView) {
+  QByteArray first, second;
+  for (int i = 0; i < 200; ++i) {
+    const QByteArray line = "Line " + QByteArray::number(i) + "  of  " + QByteArray(i % 31, 'x');
+    first += (i % 5 == 0 ? line.toUpper() : line) + (i % 3 == 0 ? "\r\n" : "\n");
+    second += (i % 13 == 0 ? "\t" + line + " changed" : line) + "\n";
+  }
+  Start(Write("a", first), Write("b", second));
+  w->ChangeWrapMode(false);
+  w->ChangeIgnore({true, true, false, true});
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w->Idle(); }));
+  const QStringList options = {"--ignore-line-ends", "-b", "-i"};
+  const QString views[] = {"--view=both", "--view=new", "--view=old"};
+  for (int view = 0; view < 3; ++view) {
+    w->tsView->setCurrentIndex(view);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->Idle(); }));
+    EXPECT_EQ(ViewerLines(), CommandLines(QStringList(options) << views[view])) << "view " << view;
+    EXPECT_TRUE(ViewerLines().join(',').contains("4:")) << "ignored runs, view " << view;
+  }
+}
+
 } // namespace

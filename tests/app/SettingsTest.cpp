@@ -21,6 +21,8 @@ TEST_F(SettingsStore, EmptyStoreGivesTheDefaults) {
   EXPECT_EQ(s.StyleDeleted, (TVTextStyle{0, 0, 0xFF8800}));
   EXPECT_EQ(s.StyleUpdated, (TVTextStyle{0, 0, 0x00FF00}));
   EXPECT_EQ(s.StyleEqual, (TVTextStyle{0, 0, 0xFFFFFF}));
+  EXPECT_EQ(s.StyleIgnored, (TVTextStyle{0x808080, 0, 0xFFFFFF})) << "Equal with grey text";
+  EXPECT_FALSE(s.IgnoreLineEnds || s.IgnoreSpaceChange || s.IgnoreAllSpace || s.IgnoreCase);
   EXPECT_EQ(s.FontSize, 12);
   EXPECT_TRUE(s.KeepModes && s.WrapMode && !s.OEMMode && !s.HexMode && s.ShowLegend &&
               s.KeepFormPlace);
@@ -33,7 +35,9 @@ TEST_F(SettingsStore, FirstSaveWritesEveryValueInItsType) {
     SaveSettings(TSettings{}, store);
   }
   QSettings store(Path(), QSettings::IniFormat);
-  EXPECT_EQ(store.allKeys().size(), 19);
+  EXPECT_EQ(store.allKeys().size(), 24);
+  EXPECT_EQ(store.value("StyleIgnored").toString(), "($00808080,[],$00FFFFFF)");
+  EXPECT_EQ(store.value("IgnoreCase").toString(), "0");
   EXPECT_EQ(store.value("Readable").toString(), "1");
   EXPECT_EQ(store.value("TabWidth").toInt(), 8);
   EXPECT_EQ(store.value("LineEnds").toString(), "0");
@@ -52,6 +56,8 @@ TEST_F(SettingsStore, RoundTripKeepsEveryValue) {
   s.OEMMode = s.HexMode = true;
   s.LineEnds = 2;
   s.Encoding = "koi8-r";
+  s.StyleIgnored = {0x10, fsBold, 0x20};
+  s.IgnoreLineEnds = s.IgnoreAllSpace = true;
   s.TabWidth = 3;
   s.ShowLegend = false;
   s.FormLeft = -20;
@@ -95,9 +101,11 @@ TEST_F(SettingsStore, GarbageInEveryValueKeepsEachDefault) {
   {
     QSettings store(Path(), QSettings::IniFormat);
     for (const char *name :
-         {"StyleInserted", "StyleDeleted", "StyleUpdated", "StyleEqual", "FontSize", "KeepModes",
-          "WrapMode", "OEMMode", "HexMode", "ShowLegend", "KeepFormPlace", "FormLeft", "FormTop",
-          "FormWidth", "FormHeight", "LineEnds", "Encoding", "TabWidth", "Readable"})
+         {"StyleInserted",  "StyleDeleted",      "StyleUpdated",   "StyleEqual", "FontSize",
+          "KeepModes",      "WrapMode",          "OEMMode",        "HexMode",    "ShowLegend",
+          "KeepFormPlace",  "FormLeft",          "FormTop",        "FormWidth",  "FormHeight",
+          "LineEnds",       "Encoding",          "TabWidth",       "Readable",   "StyleIgnored",
+          "IgnoreLineEnds", "IgnoreSpaceChange", "IgnoreAllSpace", "IgnoreCase"})
       store.setValue(name, QStringLiteral("($0,[Z],$1"));
     store.setValue("StyleUpdated", QStringList{"a", "b"});
     store.setValue("FormTop", QVariant::fromValue(QSize(3, 4)));
