@@ -5,6 +5,8 @@
 // which the window's events were not processed; then the longest turn of a resize drag in wrap
 // mode, the time a stop takes to leave the window idle in each phase of a run, peak memory
 // against the two files' size, and one painted frame in each layout.
+#include "ComparedText.h"
+#include "SideBySide.h"
 #include "StatusPanels.h"
 #include "UnitDorix.h"
 
@@ -19,6 +21,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <sys/resource.h>
 #include <vector>
 
@@ -116,6 +119,27 @@ int main(int argc, char **argv) {
   const double passMs = Ms(pass.nsecsElapsed());
   const int pieces = remade->Pieces().Count(), enginePieces = engineOnly->Pieces().Count();
 
+  // What looking past line ends, spaces and case costs: the compared forms of both files with all
+  // four, and then the window comparing and showing the pair again with them.
+  TFormOptions all;
+  all.LineEnds = all.SpaceChange = all.AllSpace = all.Case = true;
+  all.Utf8 = w.Comparison()->Encoding() == TVEncoding::Utf8;
+  all.Page = CodePageOf(w.Comparison()->Encoding());
+  double formsMs = 0;
+  {
+    // Side by side, as a comparison of large files builds them.
+    std::optional<TComparedText> actual, obsolete;
+    QElapsedTimer forms;
+    forms.start();
+    SideBySide(
+        true, [&] { actual.emplace(w.Comparison()->Actual().Text(), all); },
+        [&] { obsolete.emplace(w.Comparison()->Obsolete().Text(), all); });
+    formsMs = Ms(forms.nsecsElapsed());
+  }
+  const TPhase lookPast = UntilIdle(w, [&] { w.ChangeIgnore({true, true, true, true}); });
+  const QString lookPastOutcome = w.StatusBar1->Text(spStatus);
+  UntilIdle(w, [&] { w.ChangeIgnore({}); });
+
   // A drag: twenty sizes, one turn of the event loop each; then the lines settle.
   qint64 longestTurn = 0;
   std::vector<qint64> turns;
@@ -154,6 +178,10 @@ int main(int argc, char **argv) {
   std::printf("  readable pass %.1f ms (%.1f%% of compare and show), %d pieces of the engine's "
               "%d\n",
               passMs, 100 * passMs / compare.ms, pieces, enginePieces);
+  std::printf("  compared forms looking past all four %.0f ms (%.1f%% of compare and show); "
+              "compare and show again with them %.0f ms (longest gap %.0f ms), %s\n",
+              formsMs, 100 * formsMs / compare.ms, lookPast.ms, lookPast.longestGapMs,
+              qPrintable(lookPastOutcome));
   std::printf("  drag of 20 sizes: turns %.1f ms median, %.1f ms longest; %.0f ms until settled "
               "(longest gap %.0f ms)\n",
               Ms(turns[turns.size() / 2]), Ms(longestTurn), dragMs, settle.longestGapMs);

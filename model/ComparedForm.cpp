@@ -10,10 +10,6 @@
 
 namespace {
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
-}
-
 constexpr std::size_t kStopEvery = std::size_t{1} << 20; // bytes between looks at a stop
 
 } // namespace
@@ -27,7 +23,7 @@ bool TFormReader::Next() {
   return Refill();
 }
 
-TFormStep ReadFormStep(std::string_view text, std::size_t pos, const TFormOptions &options) {
+TFormStep ReadLetterStep(std::string_view text, std::size_t pos, const TFormOptions &options) {
   TFormStep step;
   const auto give = [&](std::string_view bytes, std::size_t end) {
     std::copy(bytes.begin(), bytes.end(), step.Bytes.begin());
@@ -35,17 +31,7 @@ TFormStep ReadFormStep(std::string_view text, std::size_t pos, const TFormOption
     step.End = end;
     return step;
   };
-  const std::size_t n = text.size();
   const char c = text[pos];
-  if (IsBlank(c) && (options.SpaceChange || options.AllSpace)) {
-    std::size_t end = pos;
-    while (end < n && IsBlank(text[end]))
-      ++end;
-    const bool dropped = options.AllSpace || end == n || text[end] == '\r' || text[end] == '\n';
-    return give(dropped ? std::string_view() : " ", end);
-  }
-  if (c == '\r' && options.LineEnds)
-    return give("\n", pos + 1 < n && text[pos + 1] == '\n' ? pos + 2 : pos + 1);
   if (!options.Case)
     return give(text.substr(pos, 1), pos + 1);
   if (!options.Utf8) {
@@ -89,24 +75,51 @@ std::size_t SharedStart(std::string_view a, std::string_view b, const std::stop_
   return shared;
 }
 
+namespace {
+
+// The last place in bytes both texts share where both forms can be read from again as well as
+// from the start: not inside a UTF-8 character, and with the byte there shared, so that no
+// character before it is read with a byte the texts do not share. (A run of spaces or a CR LF
+// cut there reads the same in both texts either way.)
+std::size_t LastCut(std::string_view shared) {
+  for (std::size_t k = shared.size(); k-- > 1;) {
+    const auto byte = static_cast<unsigned char>(shared[k]);
+    if (byte < 0x80 || byte >= 0xC0)
+      return k;
+  }
+  return 0;
+}
+
+} // namespace
+
 bool ReadAlike(std::string_view a, std::string_view b, std::size_t shared,
                const TFormOptions &options, const std::stop_token &stop) {
-  if (shared == a.size() && shared == b.size())
-    return true;
-  // The shared start reads alike: both forms begin at its last line, where no run of spaces,
-  // CR LF or character can be cut.
-  const std::size_t lastLine = a.substr(0, shared).rfind('\n');
-  const std::size_t from = lastLine == std::string_view::npos ? 0 : lastLine + 1;
-  TFormReader first(a, options, from), second(b, options, from);
-  for (std::size_t read = 1;; ++read) {
-    if (read % kStopEvery == 0 && stop.stop_requested())
-      return false;
-    const bool more = first.Next();
-    if (more != second.Next())
-      return false;
-    if (!more)
+  // Bytes both texts share read alike, so the forms are read only from the last place both can
+  // be cut before a difference to the end of the line it is on; then the texts are compared
+  // byte for byte again.
+  std::size_t atA = 0, atB = 0;
+  for (;;) {
+    if (atA + shared == a.size() && atB + shared == b.size())
       return true;
-    if (first.Byte() != second.Byte())
+    const std::size_t cut = LastCut(a.substr(atA, shared));
+    TFormReader first(a, options, atA + cut), second(b, options, atB + cut);
+    for (std::size_t read = 1;; ++read) {
+      if (read % kStopEvery == 0 && stop.stop_requested())
+        return false;
+      const bool more = first.Next();
+      if (more != second.Next())
+        return false;
+      if (!more)
+        return true;
+      if (first.Byte() != second.Byte())
+        return false;
+      if (first.Byte() == '\n' && first.AtStepEnd() && second.AtStepEnd())
+        break;
+    }
+    atA = first.Position();
+    atB = second.Position();
+    shared = SharedStart(a.substr(atA), b.substr(atB), stop);
+    if (stop.stop_requested())
       return false;
   }
 }

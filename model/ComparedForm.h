@@ -43,9 +43,26 @@ struct TFormStep {
   std::size_t End = 0;
 };
 
+// A byte that is neither a blank nor a CR the options look past: itself, or its letter folded.
+TFormStep ReadLetterStep(std::string_view text, std::size_t pos, const TFormOptions &options);
+
 // One step of the form of text from byte pos on (pos < text.size()), which must not lie inside a
-// run of spaces, a CR LF or a character.
-TFormStep ReadFormStep(std::string_view text, std::size_t pos, const TFormOptions &options);
+// run of spaces, a CR LF or a character. Inline: the compared form of a whole text takes a
+// step at every blank run and line end.
+inline TFormStep ReadFormStep(std::string_view text, std::size_t pos, const TFormOptions &options) {
+  const auto blank = [&](std::size_t at) { return text[at] == ' ' || text[at] == '\t'; };
+  const std::size_t n = text.size();
+  if (blank(pos) && (options.SpaceChange || options.AllSpace)) {
+    std::size_t end = pos + 1;
+    while (end < n && blank(end))
+      ++end;
+    const bool dropped = options.AllSpace || end == n || text[end] == '\r' || text[end] == '\n';
+    return {{' '}, dropped ? 0u : 1u, end};
+  }
+  if (text[pos] == '\r' && options.LineEnds)
+    return {{'\n'}, 1, pos + 1 < n && text[pos + 1] == '\n' ? pos + 2 : pos + 1};
+  return ReadLetterStep(text, pos, options);
+}
 
 class TFormReader {
 public:
@@ -59,6 +76,10 @@ public:
   // The original bytes it stands for: [SpanStart, SpanEnd).
   std::size_t SpanStart() const { return FSpanStart; }
   std::size_t SpanEnd() const { return FSpanEnd; }
+  // Whether the current compared byte is the last its original bytes give, and the original byte
+  // the next read begins at.
+  bool AtStepEnd() const { return FOutAt + 1 == FOutSize; }
+  std::size_t Position() const { return FPos; }
 
 private:
   // Reads what the next original bytes give into FOut; false at the end.
@@ -73,8 +94,8 @@ private:
 };
 
 // Whether the two texts read alike in their compared forms, given the length of the start they
-// share: one pass from the line their first difference is on, stopped at the first difference
-// the options do not explain. A stop request is looked at every megabyte and answers false.
+// share: one pass, stopped at the first difference the options do not explain. A stop request
+// is looked at every megabyte and answers false.
 bool ReadAlike(std::string_view a, std::string_view b, std::size_t shared,
                const TFormOptions &options, const std::stop_token &stop = {});
 

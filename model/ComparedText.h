@@ -6,6 +6,7 @@
 #include "ComparedForm.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <stop_token>
 #include <string>
 #include <string_view>
@@ -33,7 +34,7 @@ private:
   // Where the form's mapping to the original bytes changes: from the compared byte At on, byte
   // At + k stands at Original + k, up to the next anchor.
   struct TAnchor {
-    std::size_t At, Original;
+    std::uint32_t At, Original; // texts stay below 4 GiB
   };
 
   std::string FForm;

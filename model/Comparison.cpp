@@ -1,10 +1,10 @@
 #include "Comparison.h"
 
 #include "ReadablePieces.h"
+#include "SideBySide.h"
 #include "VDiff.h"
 
 #include <optional>
-#include <thread>
 
 struct TComparison::TTexts {
   TComparedFile Actual, Obsolete;
@@ -30,7 +30,8 @@ struct TComparison::TShown {
 
 namespace {
 
-// Below this much text both texts are looked through at once: a thread would cost more.
+// Below this much text both texts are looked through, or read into their compared forms, one
+// after the other: a thread would cost more.
 constexpr std::size_t kLookThroughInPlaceBytes = std::size_t{1} << 20;
 
 // Of differing texts, whether they differ only in line ends, only in spaces, or in both.
@@ -105,16 +106,17 @@ std::shared_ptr<const TComparison> TComparison::Run(const TComparisonFiles &file
   Enter(progress, cpComparing, stop);
   const std::string_view actual = texts->Actual.Text(), obsolete = texts->Obsolete.Text();
   TTextFacts facts;
-  std::jthread lookThrough;
-  if (actual.size() + obsolete.size() < kLookThroughInPlaceBytes || FormNeedsFacts(choices))
-    facts = FactsOf(actual, obsolete, stop);
-  else
-    lookThrough = std::jthread([&] { facts = FactsOf(actual, obsolete, stop); });
-  // Only letter case makes the form depend on the encoding, and its facts are in by then.
-  const TVEncoding encoding = EncodingInForce(choices.Encoding, choices.OemMode, facts.Utf8);
-  auto engine = RunEngine(*texts, FormOptions(choices, encoding), stop, progress);
-  if (lookThrough.joinable())
-    lookThrough.join();
+  std::shared_ptr<const TEngineRun> engine;
+  const bool needsFacts = FormNeedsFacts(choices);
+  SideBySide(
+      actual.size() + obsolete.size() >= kLookThroughInPlaceBytes && !needsFacts,
+      [&] { facts = FactsOf(actual, obsolete, stop); },
+      [&] {
+        // Only letter case makes the form depend on the encoding, and its facts are in by then.
+        const TVEncoding encoding =
+            EncodingInForce(choices.Encoding, choices.OemMode, needsFacts && facts.Utf8);
+        engine = RunEngine(*texts, FormOptions(choices, encoding), stop, progress);
+      });
   texts->Facts = facts;
   if (!engine || stop.stop_requested())
     return nullptr;
@@ -132,8 +134,12 @@ TComparison::RunEngine(const TTexts &texts, const TFormOptions &options,
   run->Options = options;
   std::string_view actual = texts.Actual.Text(), obsolete = texts.Obsolete.Text();
   if (options.Any()) { // else nothing is copied: the engine views the texts
-    actual = run->Actual.emplace(actual, options, stop).Form();
-    obsolete = run->Obsolete.emplace(obsolete, options, stop).Form();
+    SideBySide(
+        actual.size() + obsolete.size() >= kLookThroughInPlaceBytes,
+        [&] { run->Actual.emplace(actual, options, stop); },
+        [&] { run->Obsolete.emplace(obsolete, options, stop); });
+    actual = run->Actual->Form();
+    obsolete = run->Obsolete->Form();
   }
   if (progress)
     run->Engine.OnProgress = [progress](const void *, std::int32_t percent, TVProgressStage stage) {

@@ -2,6 +2,8 @@
 // that read alike in it.
 #include "ComparedForm.h"
 
+#include "FormTexts.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -79,6 +81,49 @@ TEST(ComparedForm, TextsReadAlikeFromTheLineOfTheirFirstDifference) {
   EXPECT_TRUE(ReadAlike("a  b\n", "a b \n", spaces)) << "the run begins before the difference";
   EXPECT_FALSE(ReadAlike("ab\n", "a b\n", spaces));
   EXPECT_TRUE(ReadAlike("ab\n", "a b\n", Options(false, false, true, false)));
+}
+
+// Reading alike skips the stretches both texts share byte for byte; the reference reads both
+// whole forms. The pairs repeat a text's parts with now and then one that reads alike under
+// some option and now and then one that does not, on several lines.
+TEST(ComparedForm, ReadingAlikeIsComparingTheWholeForms) {
+  const std::vector<std::pair<std::string, std::string>> swaps = {
+      {"\r\n", "\n"},
+      {"\r", "\n"},
+      {" ", "  "},
+      {" ", "\t"},
+      {" ", ""},
+      {"A", "a"},
+      {"\xD0\x96", "\xD0\xB6"},
+      {"\xE2\x84\xAA", "k"},
+      {"x", "y"},
+      {"\xE1\xBC\x88", "\xE1\xBC\x80"}}; // Ἀ ἀ: only the last byte differs
+  std::mt19937 random(26);
+  std::uniform_int_distribution<std::size_t> part(0, kFormParts.size() - 1), swap(0, 40);
+  const auto bytes = [](const TSpans &spans) {
+    std::string out;
+    for (const auto &[byte, start, end] : spans)
+      out += byte;
+    return out;
+  };
+  int alike = 0, unlike = 0;
+  for (int round = 0; round < 400; ++round) {
+    std::string a, b;
+    for (int k = 0; k < 40; ++k) {
+      const std::size_t s = swap(random);
+      const std::string &p = s < swaps.size() ? swaps[s].first : kFormParts[part(random)];
+      a += p;
+      b += s < swaps.size() ? swaps[s].second : p;
+    }
+    for (int mask = 0; mask < 32; ++mask) {
+      const TFormOptions o = Options(mask & 1, mask & 2, mask & 4, mask & 8, mask & 16);
+      const bool expected = bytes(Read(a, o)) == bytes(Read(b, o));
+      ASSERT_EQ(ReadAlike(a, b, o), expected) << "round " << round << " options " << mask;
+      (expected ? alike : unlike) += 1;
+    }
+  }
+  EXPECT_GT(alike, 300);
+  EXPECT_GT(unlike, 1000);
 }
 
 } // namespace
