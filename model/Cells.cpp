@@ -67,6 +67,8 @@ TVCharacter Utf8CharacterAt(std::string_view text, std::size_t i) {
 }
 
 int CodePointCells(std::uint32_t cp) {
+  if (cp < kCombining.front().first)
+    return 1; // ASCII, Latin and most of every text: no table to look through
   if (In(kCombining, cp))
     return 0;
   return In(kWide, cp) ? 2 : 1;

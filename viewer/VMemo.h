@@ -66,8 +66,25 @@ struct TVCharacterStep {
   std::array<char32_t, kMostMarks> Marks{};
   int MarkCount = 0;
   const TVMemoLineZone *Zone = nullptr;
-  bool ZoneStart = false; // the first character of its zone
 };
+
+// The characters a walk along a line may count without visiting them: plain ones (printable
+// ASCII, a byte and a cell each) that end at or before both a byte column and a cell. A caret
+// or a scroll far into a long line then costs little.
+struct TVSkipBefore {
+  static constexpr std::int64_t kAll = INT64_MAX;
+  std::int64_t Col = 0, Cell = 0;
+};
+
+// How many characters from byte b of a zone's text may be counted at once: plain ones each
+// followed by another plain one in the zone (so that no mark joins them), at most `most`.
+inline std::int64_t PlainRun(std::string_view text, std::size_t b, std::int64_t most) {
+  const auto plain = [&](std::size_t at) { return text[at] >= 0x20 && text[at] < 0x7F; };
+  std::int64_t n = 0;
+  for (std::size_t at = b; n < most && at + 1 < text.size() && plain(at) && plain(at + 1); ++at)
+    ++n;
+  return n;
+}
 
 class TVMemo : public QAbstractScrollArea {
   Q_OBJECT
@@ -270,7 +287,8 @@ private:
 
   // cells of UTF-8 lines (outside UTF-8 and in the hex layout a cell is a byte column)
   bool CellMode() const;
-  template <typename Visit> void WalkCharacters(int line, Visit visit) const;
+  template <typename Visit>
+  void WalkCharacters(int line, Visit visit, TVSkipBefore skip = {}) const;
   std::int64_t CellColumn(int line, std::int64_t col) const;
   std::int32_t ByteColumn(int line, std::int64_t cell) const;
   std::int32_t CharacterStart(int line, std::int32_t col) const;
@@ -435,8 +453,10 @@ private:
 };
 
 // Each character of a line in turn, with its marks, then once more with no bytes at the line's
-// end. The walk stops where visit answers false.
-template <typename Visit> void TVMemo::WalkCharacters(int line, Visit visit) const {
+// end; the plain characters skip names are counted, not visited. The walk stops where visit
+// answers false.
+template <typename Visit>
+void TVMemo::WalkCharacters(int line, Visit visit, TVSkipBefore skip) const {
   const TVTextForm &form = FModel.TextForm();
   const std::span<const TVMemoLineZone> zones = FModel.ZonesOf(line);
   std::size_t z = 0, b = 0; // where the next character begins: a zone and a byte of it
@@ -447,8 +467,11 @@ template <typename Visit> void TVMemo::WalkCharacters(int line, Visit visit) con
   };
   TVCharacterStep step;
   while (atNext()) {
+    const std::int64_t counted =
+        PlainRun(zones[z].Text(), b, std::min(skip.Col - step.Col, skip.Cell - step.Cell));
+    b += static_cast<std::size_t>(counted);
+    step.Col += counted, step.Cell += counted;
     step.Zone = &zones[z];
-    step.ZoneStart = b == 0;
     step.Char = Utf8CharacterAt(zones[z].Text(), b);
     step.Bytes = step.Char.Bytes;
     step.Cells = CharacterCells(step.Char, form, step.Cell);

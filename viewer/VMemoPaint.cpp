@@ -323,50 +323,59 @@ void TVMemo::PaintCellRow(PaintState &ps, int i, const QColor &lineColor) {
   LineMarkRange(ps, i);
   std::int64_t lastCell = 0;
   int baseline = 0;
+  const TVMemoLineZone *zone = nullptr;
+  // The cells scrolled out on the left, less one for a wide character cut by the edge.
+  const std::int64_t hidden = std::max<std::int64_t>(0, ps.g.ScrollX / FCharWidth - 1);
   ps.p.save(); // each character is clipped to its cells
-  WalkCharacters(i, [&](const TVCharacterStep &at) {
-    lastCell = at.Cell;
-    if (at.Bytes == 0)
-      return false;
-    if (at.ZoneStart) {
-      const auto kind = static_cast<std::size_t>(at.Zone->Kind);
-      SetZoneCanvas(ps, kind < FStyles.size() ? FStyles[kind] : FStyles[0]);
-      QFont plain = *ps.font; // the decorations are drawn across the cells, as in DrawCells
-      plain.setUnderline(false);
-      plain.setStrikeOut(false);
-      ps.p.setFont(plain);
-      baseline = ps.top + QFontMetrics(*ps.font).ascent();
-    }
-    const std::int64_t x = ps.g.ColumnX(paneText, at.Cells > 0 ? at.Cell : at.Cell - 1);
-    if (x > ps.clientRight)
-      return false;
-    const std::int64_t right = x + std::max(at.Cells, 1) * std::int64_t{FCharWidth};
-    if (right <= textLeft)
-      return true;
-    const bool marked = ps.mark && at.Col >= ps.markFrom && at.Col < ps.markTo;
-    const QColor brush = !marked ? ps.brush : ps.markIsFound ? QColor(Qt::black) : Qc(clHighlight);
-    const QColor pen = !marked          ? ps.fontColor
-                       : ps.markIsFound ? QColor(Qt::white)
-                                        : Qc(clHighlightText);
-    const QRect rect(
-        QPoint(static_cast<int>(std::max<std::int64_t>(x, textLeft)), ps.top),
-        QPoint(static_cast<int>(std::min<std::int64_t>(right, ps.clientRight)) - 1, ps.bottom - 1));
-    ps.p.setClipRect(rect);
-    ps.p.setPen(pen);
-    if (at.Cells > 0) {
-      ps.p.fillRect(rect, brush);
-      DrawDecorations(ps.p, *ps.font, static_cast<int>(x), baseline, at.Cells * FCharWidth);
-    }
-    if (at.Char.CodePoint == '\t')
-      return true;
-    char32_t shown = at.Char.Valid ? at.Char.CodePoint : U'\uFFFD';
-    if (at.Char.Valid && (shown < 0x20 || shown == 0x7F))
-      shown = glyphs[shown];
-    DrawCharacter(ps.p,
-                  QString::fromUcs4(&shown, 1) + QString::fromUcs4(at.Marks.data(), at.MarkCount),
-                  static_cast<int>(x), baseline);
-    return true;
-  });
+  WalkCharacters(
+      i,
+      [&](const TVCharacterStep &at) {
+        lastCell = at.Cell;
+        if (at.Bytes == 0)
+          return false;
+        if (at.Zone != zone) {
+          zone = at.Zone;
+          const auto kind = static_cast<std::size_t>(at.Zone->Kind);
+          SetZoneCanvas(ps, kind < FStyles.size() ? FStyles[kind] : FStyles[0]);
+          QFont plain = *ps.font; // the decorations are drawn across the cells, as in DrawCells
+          plain.setUnderline(false);
+          plain.setStrikeOut(false);
+          ps.p.setFont(plain);
+          baseline = ps.top + QFontMetrics(*ps.font).ascent();
+        }
+        const std::int64_t x = ps.g.ColumnX(paneText, at.Cells > 0 ? at.Cell : at.Cell - 1);
+        if (x > ps.clientRight)
+          return false;
+        const std::int64_t right = x + std::max(at.Cells, 1) * std::int64_t{FCharWidth};
+        if (right <= textLeft)
+          return true;
+        const bool marked = ps.mark && at.Col >= ps.markFrom && at.Col < ps.markTo;
+        const QColor brush = !marked          ? ps.brush
+                             : ps.markIsFound ? QColor(Qt::black)
+                                              : Qc(clHighlight);
+        const QColor pen = !marked          ? ps.fontColor
+                           : ps.markIsFound ? QColor(Qt::white)
+                                            : Qc(clHighlightText);
+        const QRect rect(QPoint(static_cast<int>(std::max<std::int64_t>(x, textLeft)), ps.top),
+                         QPoint(static_cast<int>(std::min<std::int64_t>(right, ps.clientRight)) - 1,
+                                ps.bottom - 1));
+        ps.p.setClipRect(rect);
+        ps.p.setPen(pen);
+        if (at.Cells > 0) {
+          ps.p.fillRect(rect, brush);
+          DrawDecorations(ps.p, *ps.font, static_cast<int>(x), baseline, at.Cells * FCharWidth);
+        }
+        if (at.Char.CodePoint == '\t')
+          return true;
+        char32_t shown = at.Char.Valid ? at.Char.CodePoint : U'\uFFFD';
+        if (at.Char.Valid && (shown < 0x20 || shown == 0x7F))
+          shown = glyphs[shown];
+        DrawCharacter(
+            ps.p, QString::fromUcs4(&shown, 1) + QString::fromUcs4(at.Marks.data(), at.MarkCount),
+            static_cast<int>(x), baseline);
+        return true;
+      },
+      {TVSkipBefore::kAll, hidden});
   ps.p.restore();
   const std::int64_t end = ps.g.ColumnX(paneText, lastCell);
   FillBand(ps, end, ps.clientRight - end, ps.top, ps.bottom, lineColor);

@@ -286,4 +286,28 @@ TEST_F(Painting, ACombiningMarkIsDrawnInItsBasesCell) {
   EXPECT_EQ(cell(2, 2), cell(3, 0)) << "nothing of them beside it";
 }
 
+// Far into a long UTF-8 line the plain characters before the view are counted, not walked: a
+// wide character and a marked letter before them still move every cell after, and a zone whose
+// start is scrolled out keeps its style.
+TEST_F(Painting, FarIntoALongLineTheCellsAndZonesStayRight) {
+  // 1000 + 2 (a wide 中) + 1996 + 1 (e with a combining acute) cells of the shared text, green on
+  // the mixed line: the pink begins at 2999.
+  Add(kEqual, std::string(1000, 'a') + "\xE4\xB8\xAD" + std::string(1996, 'a') + "e\xCC\x81");
+  Add(kInserted, std::string(3000, 'b'));
+  memo->Model().SetTextForm({true, 8});
+  Layout(false);
+  memo->MoveCaret(3003, 0, true);
+  QImage image = Grab();
+  EXPECT_EQ(CellBackground(image, CellX(2998), 0), kGreen);
+  EXPECT_EQ(CellBackground(image, CellX(2999), 0), kPink);
+  Focus();
+  QTest::mouseClick(memo->viewport(), Qt::LeftButton, {}, QPoint(CellX(2998) + 2, 3));
+  EXPECT_EQ(memo->Caret().Col, 2999) << "the marked e begins at byte 2999";
+  QTest::keyClick(memo, Qt::Key_Right);
+  EXPECT_EQ(memo->Caret().Col, 3002) << "over the e and its mark at once";
+  memo->MoveCaret(6002, 0, true);
+  image = Grab();
+  EXPECT_EQ(CellBackground(image, CellX(5990), 0), kPink) << "the inserted zone, its start far out";
+}
+
 } // namespace
