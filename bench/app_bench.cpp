@@ -125,17 +125,19 @@ int main(int argc, char **argv) {
   all.LineEnds = all.SpaceChange = all.AllSpace = all.Case = true;
   all.Utf8 = w.Comparison()->Encoding() == TVEncoding::Utf8;
   all.Page = CodePageOf(w.Comparison()->Encoding());
-  double formsMs = 0;
-  {
-    // Side by side, as a comparison of large files builds them.
+  // Side by side, as a comparison of large files builds them; the first time pays for memory
+  // the process never touched before, the best of three is the work itself.
+  std::vector<double> formsMs;
+  for (int round = 0; round < 3; ++round) {
     std::optional<TComparedText> actual, obsolete;
     QElapsedTimer forms;
     forms.start();
     SideBySide(
         true, [&] { actual.emplace(w.Comparison()->Actual().Text(), all); },
         [&] { obsolete.emplace(w.Comparison()->Obsolete().Text(), all); });
-    formsMs = Ms(forms.nsecsElapsed());
+    formsMs.push_back(Ms(forms.nsecsElapsed()));
   }
+  const double formsBestMs = *std::min_element(formsMs.begin(), formsMs.end());
   const TPhase lookPast = UntilIdle(w, [&] { w.ChangeIgnore({true, true, true, true}); });
   const QString lookPastOutcome = w.StatusBar1->Text(spStatus);
   UntilIdle(w, [&] { w.ChangeIgnore({}); });
@@ -178,10 +180,11 @@ int main(int argc, char **argv) {
   std::printf("  readable pass %.1f ms (%.1f%% of compare and show), %d pieces of the engine's "
               "%d\n",
               passMs, 100 * passMs / compare.ms, pieces, enginePieces);
-  std::printf("  compared forms looking past all four %.0f ms (%.1f%% of compare and show); "
-              "compare and show again with them %.0f ms (longest gap %.0f ms), %s\n",
-              formsMs, 100 * formsMs / compare.ms, lookPast.ms, lookPast.longestGapMs,
-              qPrintable(lookPastOutcome));
+  std::printf("  compared forms looking past all four, both side by side: %.0f ms the first "
+              "time, %.0f ms at best (%.1f%% of compare and show); compare and show again with "
+              "them %.0f ms (longest gap %.0f ms), %s\n",
+              formsMs.front(), formsBestMs, 100 * formsBestMs / compare.ms, lookPast.ms,
+              lookPast.longestGapMs, qPrintable(lookPastOutcome));
   std::printf("  drag of 20 sizes: turns %.1f ms median, %.1f ms longest; %.0f ms until settled "
               "(longest gap %.0f ms)\n",
               Ms(turns[turns.size() / 2]), Ms(longestTurn), dragMs, settle.longestGapMs);

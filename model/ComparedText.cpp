@@ -1,163 +1,197 @@
 #include "ComparedText.h"
 
-#include "HugePages.h"
-
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <vector>
 
 namespace {
 
 constexpr std::size_t kStopEvery = std::size_t{1} << 20; // bytes between looks at a stop
 
-// What each byte becomes when it stands alone for itself (as its lower case where letters are
-// folded), or -1 for a byte that takes a step of its own: a blank that runs may drop, a CR that
-// a line end may take, the first byte of a UTF-8 character to fold.
-std::array<int, 256> LoneBytes(const TFormOptions &o) {
-  std::array<int, 256> lone{};
+// What a byte is to the one before it: whether that one stays in the form depends on it alone.
+enum TNext : std::uint8_t { nxOther, nxBlank, nxCr, nxLf, nxEnd };
+constexpr std::uint8_t kAfterAnything = 0x1F;
+
+// How each byte is read into the form on its own, outside a UTF-8 character that is folded:
+// what it becomes, and after which next bytes it stays rather than being dropped.
+struct TByteRule {
+  std::array<char, 256> Shown{};
+  std::array<std::uint8_t, 256> StaysBefore{}; // a bit for each TNext
+  std::array<std::uint8_t, 256> AsNext{};
+};
+
+TByteRule RuleOf(const TFormOptions &o) {
+  TByteRule rule;
   for (int b = 0; b < 256; ++b) {
     const char c = static_cast<char>(b);
-    const bool own = ((c == ' ' || c == '\t') && (o.SpaceChange || o.AllSpace)) ||
-                     (c == '\r' && o.LineEnds) || (b >= 0x80 && o.Case && o.Utf8);
-    lone[b] = own ? -1 : static_cast<unsigned char>(ReadFormStep({&c, 1}, 0, o).Bytes[0]);
+    const TNext next = c == ' ' || c == '\t' ? nxBlank
+                       : c == '\r'           ? nxCr
+                       : c == '\n'           ? nxLf
+                                             : nxOther;
+    const auto i = static_cast<std::size_t>(b);
+    rule.AsNext[i] = next;
+    if (next == nxBlank && (o.SpaceChange || o.AllSpace)) {
+      // A run of blanks keeps its last one, as a space, where a word follows it.
+      rule.Shown[i] = ' ';
+      rule.StaysBefore[i] = o.AllSpace ? 0 : 1 << nxOther;
+    } else if (next == nxCr && o.LineEnds) {
+      // A CR is the line end unless the LF after it is.
+      rule.Shown[i] = '\n';
+      rule.StaysBefore[i] = kAfterAnything & ~(1 << nxLf);
+    } else {
+      rule.Shown[i] = ReadLetterStep({&c, 1}, 0, o).Bytes[0];
+      rule.StaysBefore[i] = kAfterAnything;
+    }
   }
-  return lone;
+  return rule;
 }
 
-// Finds the next byte that takes a step of its own eight bytes at a time: such bytes are few
-// (blanks, CR, bytes above 0x7F), and most text is long runs without them.
-class TStepFinder {
+// The bytes that may be dropped or stand for another, looked for eight at a time: most text is
+// long stretches without them.
+class TDroppable {
 public:
-  explicit TStepFinder(const std::array<int, 256> &lone) : FLone(lone) {
+  explicit TDroppable(const TByteRule &rule) {
     for (int b = 0; b < 0x80; ++b)
-      if (lone[b] < 0)
-        FWords.push_back(kOnes * static_cast<std::uint64_t>(b));
-    for (int b = 0x80; b < 0x100; ++b)
-      FHigh = FHigh || lone[b] < 0;
+      if (rule.StaysBefore[static_cast<std::size_t>(b)] != kAfterAnything)
+        FWords[FCount++] = kOnes * static_cast<std::uint64_t>(b);
   }
 
-  // The first byte in [from, to) that takes a step of its own, or to.
-  std::size_t Next(std::string_view text, std::size_t from, std::size_t to) const {
-    for (; from + 8 <= to; from += 8) {
-      std::uint64_t word;
-      std::memcpy(&word, text.data() + from, 8);
-      if (MayHold(word))
-        break;
+  // Whether eight bytes from `at` hold none of them.
+  bool NoneIn(const unsigned char *at) const {
+    std::uint64_t word;
+    std::memcpy(&word, at, 8);
+    std::uint64_t found = 0;
+    for (int k = 0; k < FCount; ++k) {
+      const std::uint64_t x = word ^ FWords[static_cast<std::size_t>(k)]; // zero where it is
+      found |= (x - kOnes) & ~x & kHighs;
     }
-    while (from < to && FLone[static_cast<unsigned char>(text[from])] >= 0)
-      ++from;
-    return from;
+    return found == 0;
   }
 
 private:
   static constexpr std::uint64_t kOnes = 0x0101010101010101, kHighs = 0x8080808080808080;
-
-  // Whether any byte of word may take a step: a byte equal to one of the few, or a high one.
-  bool MayHold(std::uint64_t word) const {
-    if (FHigh && (word & kHighs) != 0)
-      return true;
-    for (const std::uint64_t bytes : FWords) {
-      const std::uint64_t x = word ^ bytes; // a zero byte where word holds that byte
-      if (((x - kOnes) & ~x & kHighs) != 0)
-        return true;
-    }
-    return false;
-  }
-
-  const std::array<int, 256> &FLone;
-  std::vector<std::uint64_t> FWords; // each byte below 0x80 that takes a step, in every lane
-  bool FHigh = false;                // some byte above 0x7F takes one
+  std::array<std::uint64_t, 3> FWords{}; // blank, tab and CR at most, in every lane
+  int FCount = 0;
 };
+
+// The next byte from `from` that begins a UTF-8 character to fold, eight bytes at a time.
+std::size_t NextHigh(std::string_view text, std::size_t from, std::size_t to) {
+  constexpr std::uint64_t kHighs = 0x8080808080808080;
+  for (; from + 8 <= to; from += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, text.data() + from, 8);
+    if ((word & kHighs) != 0)
+      break;
+  }
+  while (from < to && static_cast<unsigned char>(text[from]) < 0x80)
+    ++from;
+  return from;
+}
 
 } // namespace
 
 TComparedText::TComparedText(std::string_view text, const TFormOptions &options,
                              const std::stop_token &stop)
     : FSize(text.size()) {
-  // Most bytes stand alone for themselves and map one to one: they are taken a run at a time,
-  // and an anchor is only set where the mapping moves.
-  const std::array<int, 256> lone = LoneBytes(options);
-  const TStepFinder steps(lone);
+  const TByteRule rule = RuleOf(options);
+  const TDroppable droppable(rule);
+  // Blanks come every few bytes: where they may drop, a byte at a time without a branch is faster
+  // than eight at once between them.
+  const bool eightAtOnce = !options.SpaceChange && !options.AllSpace;
+  const bool foldsCharacters = options.Case && options.Utf8;
   const std::size_t n = text.size();
-  // The form is written in place: as long as the text, more only where a folded letter is.
-  FForm.reserve(n);
-  AdviseHugePages(FForm.data(), FForm.capacity()); // before the pages are first touched
-  FForm.resize(n);
+  const auto *bytes = reinterpret_cast<const unsigned char *>(text.data());
   std::size_t written = 0;
-  const auto room = [&](std::size_t bytes) {
-    if (written + bytes > FForm.size())
-      FForm.resize(std::max(2 * FForm.size(), written + bytes));
-  };
-  // Room for an anchor at every line end, or at every word where blanks are looked past; more
-  // is made as needed, in huge pages too.
-  const auto reserve = [&](std::size_t anchors) {
-    FAnchors.reserve(anchors);
-    AdviseHugePages(FAnchors.data(), FAnchors.capacity() * sizeof(TAnchor));
-  };
-  reserve(n / (options.SpaceChange || options.AllSpace ? 4 : 16) + 1);
   std::size_t spanStart = 0; // where the next compared byte's original bytes begin
+  char *form = FForm.Room(0, n);
+  TAnchor *anchors = FAnchors.Room(0, 1);
+  // An anchor where the mapping does not go on one to one from the last.
   const auto anchor = [&](std::size_t original) {
-    if (!FAnchors.empty() && FAnchors.back().Original + (written - FAnchors.back().At) == original)
-      return;
-    if (FAnchors.size() == FAnchors.capacity())
-      reserve(2 * FAnchors.capacity());
-    FAnchors.push_back({static_cast<std::uint32_t>(written), static_cast<std::uint32_t>(original)});
+    if (FAnchorCount > 0) {
+      const TAnchor &last = anchors[FAnchorCount - 1];
+      if (last.Original + (written - last.At) == original)
+        return;
+    }
+    anchors = FAnchors.Room(FAnchorCount, 1);
+    anchors[FAnchorCount++] = {static_cast<std::uint32_t>(written),
+                               static_cast<std::uint32_t>(original)};
   };
-  for (std::size_t pos = 0; pos < n;) {
-    if (stop.stop_requested())
-      break;
+  // Bytes [from, to) read on their own, without a branch on what they hold: each is written, and
+  // counted where it stays. A compared byte with bytes dropped before it stands for them as
+  // well, and the next one maps one to one from the byte after it.
+  const auto takeBytes = [&](std::size_t from, std::size_t to) {
+    form = FForm.Room(written, to - from);
+    anchors = FAnchors.Room(FAnchorCount, to - from);
+    // Kept in locals: the bytes written may stand anywhere as far as the compiler knows.
+    std::size_t at = written, count = FAnchorCount, span = spanStart;
+    const auto take = [&](std::size_t i, std::uint8_t next) {
+      const unsigned char c = bytes[i];
+      form[at] = rule.Shown[c];
+      const std::size_t stays = (rule.StaysBefore[c] >> next) & 1;
+      anchors[count] = {static_cast<std::uint32_t>(at + 1), static_cast<std::uint32_t>(i + 1)};
+      count += stays & static_cast<std::size_t>(span < i);
+      span = stays ? i + 1 : span;
+      at += stays;
+    };
+    // Eight bytes that stay whatever follows them at once, each shown as the rule says.
+    const auto takeEight = [&](std::size_t i) {
+      anchors[count] = {static_cast<std::uint32_t>(at + 1), static_cast<std::uint32_t>(i + 1)};
+      count += static_cast<std::size_t>(span < i);
+      for (std::size_t k = 0; k < 8; ++k)
+        form[at + k] = rule.Shown[bytes[i + k]];
+      at += 8, span = i + 8;
+    };
+    const std::size_t inside = std::min(to, n - 1); // the bytes with one after them
+    for (std::size_t i = from; i < inside;) {
+      if (eightAtOnce && i + 8 <= inside && droppable.NoneIn(bytes + i)) {
+        takeEight(i);
+        i += 8;
+      } else {
+        take(i, rule.AsNext[bytes[i + 1]]);
+        ++i;
+      }
+    }
+    if (to == n && from < n)
+      take(n - 1, nxEnd);
+    written = at, FAnchorCount = count, spanStart = span;
+  };
+  // A UTF-8 character folded: its later bytes stand one to one in its own, as far as it reaches,
+  // so that a piece cut inside it keeps to its bytes.
+  const auto takeCharacter = [&](std::size_t pos) {
+    const TFormStep step = ReadFormStep(text, pos, options);
+    form = FForm.Room(written, step.Size);
+    for (std::size_t k = 0; k < step.Size; ++k) {
+      anchor(k == 0 ? spanStart : std::min(pos + k, step.End));
+      form[written++] = step.Bytes[k];
+    }
+    spanStart = step.End;
+    return step.End;
+  };
+  for (std::size_t pos = 0; pos < n && !stop.stop_requested();) {
     const std::size_t slice = std::min(n, pos + kStopEvery); // between looks at a stop
     while (pos < slice) {
-      // A run of bytes that stand alone: copied, or folded byte by byte as it is found.
-      room(slice - pos);
-      char *const out = FForm.data() + written;
-      std::size_t end = pos;
-      if (!options.Case) {
-        end = steps.Next(text, pos, slice);
-        std::memcpy(out, text.data() + pos, end - pos);
-      } else {
-        for (int b; end < slice && (b = lone[static_cast<unsigned char>(text[end])]) >= 0; ++end)
-          out[end - pos] = static_cast<char>(b);
-      }
-      if (end > pos) {
-        anchor(spanStart); // the first byte, with whatever was dropped before it
-        ++written;
-        if (end > pos + 1)
-          anchor(pos + 1); // the rest one to one
-        written += end - pos - 1;
-        spanStart = pos = end;
-        continue;
-      }
-      const TFormStep step = ReadFormStep(text, pos, options);
-      // A folded character's later bytes stand one to one in its own, as far as it reaches: a
-      // piece cut inside it keeps to its bytes.
-      room(step.Size);
-      for (std::size_t k = 0; k < step.Size; ++k) {
-        anchor(k == 0 ? spanStart : std::min(pos + k, step.End));
-        FForm[written++] = step.Bytes[k];
-      }
-      pos = step.End;
-      if (step.Size > 0)
-        spanStart = pos; // dropped bytes join the next compared byte's span
+      const std::size_t end = foldsCharacters ? NextHigh(text, pos, slice) : slice;
+      anchor(spanStart); // the first compared byte, or the first after a folded character
+      takeBytes(pos, end);
+      pos = end < slice ? takeCharacter(end) : end;
     }
   }
-  FForm.resize(written);
+  FFormSize = written;
 }
 
 std::size_t TComparedText::Original(std::size_t at) const {
-  if (at >= FForm.size())
+  if (at >= FFormSize)
     return FSize;
-  const auto after = std::upper_bound(
-      FAnchors.begin(), FAnchors.end(), at,
-      [](std::size_t a, const TAnchor &anchor) { return a < std::size_t{anchor.At}; });
+  const TAnchor *begin = FAnchors.Data(), *end = begin + FAnchorCount;
+  const TAnchor *after = std::upper_bound(
+      begin, end, at, [](std::size_t a, const TAnchor &anchor) { return a < anchor.At; });
   const TAnchor &anchor = *(after - 1);
   return anchor.Original + (at - anchor.At);
 }
 
 std::size_t TComparedText::NextMove(std::size_t at) const {
-  const auto after = std::upper_bound(
-      FAnchors.begin(), FAnchors.end(), at,
-      [](std::size_t a, const TAnchor &anchor) { return a < std::size_t{anchor.At}; });
-  return after == FAnchors.end() ? FForm.size() : after->At;
+  const TAnchor *begin = FAnchors.Data(), *end = begin + FAnchorCount;
+  const TAnchor *after = std::upper_bound(
+      begin, end, at, [](std::size_t a, const TAnchor &anchor) { return a < anchor.At; });
+  return after == end ? FFormSize : after->At;
 }

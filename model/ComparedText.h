@@ -4,13 +4,12 @@
 #pragma once
 
 #include "ComparedForm.h"
+#include "RawBuffer.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <stop_token>
-#include <string>
 #include <string_view>
-#include <vector>
 
 class TComparedText {
 public:
@@ -19,7 +18,7 @@ public:
   TComparedText(std::string_view text, const TFormOptions &options,
                 const std::stop_token &stop = {});
 
-  std::string_view Form() const { return FForm; }
+  std::string_view Form() const { return {FForm.Data(), FFormSize}; }
   // Where the original bytes of the compared byte at `at` begin; the text's end at the form's end.
   // The original bytes of a run of compared bytes [from, to) are [Original(from), Original(to)):
   // the bytes dropped before a compared byte are its own, those after the last one the last's.
@@ -37,7 +36,9 @@ private:
     std::uint32_t At, Original; // texts stay below 4 GiB
   };
 
-  std::string FForm;
-  std::vector<TAnchor> FAnchors;
+  TRawBuffer<char> FForm;
+  std::size_t FFormSize = 0;
+  TRawBuffer<TAnchor> FAnchors;
+  std::size_t FAnchorCount = 0;
   std::size_t FSize; // of the original text
 };
