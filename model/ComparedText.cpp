@@ -179,19 +179,38 @@ TComparedText::TComparedText(std::string_view text, const TFormOptions &options,
   FFormSize = written;
 }
 
-std::size_t TComparedText::Original(std::size_t at) const {
-  if (at >= FFormSize)
-    return FSize;
-  const TAnchor *begin = FAnchors.Data(), *end = begin + FAnchorCount;
-  const TAnchor *after = std::upper_bound(
-      begin, end, at, [](std::size_t a, const TAnchor &anchor) { return a < anchor.At; });
-  const TAnchor &anchor = *(after - 1);
-  return anchor.Original + (at - anchor.At);
+std::size_t TComparedText::AnchorOf(std::size_t at, std::size_t from) const {
+  const TAnchor *anchors = FAnchors.Data();
+  const auto after = [&](std::size_t lo, std::size_t hi) {
+    return static_cast<std::size_t>(
+        std::upper_bound(anchors + lo, anchors + hi, at,
+                         [](std::size_t a, const TAnchor &anchor) { return a < anchor.At; }) -
+        anchors);
+  };
+  if (from >= FAnchorCount || anchors[from].At > at)
+    return after(0, std::min(from, FAnchorCount)) - 1;
+  // Forward in growing steps, then halving: the cost grows with the distance walked.
+  std::size_t step = 1;
+  while (from + step < FAnchorCount && anchors[from + step].At <= at) {
+    from += step;
+    step *= 2;
+  }
+  return after(from, std::min(FAnchorCount, from + step)) - 1;
 }
 
-std::size_t TComparedText::NextMove(std::size_t at) const {
-  const TAnchor *begin = FAnchors.Data(), *end = begin + FAnchorCount;
-  const TAnchor *after = std::upper_bound(
-      begin, end, at, [](std::size_t a, const TAnchor &anchor) { return a < anchor.At; });
-  return after == end ? FFormSize : after->At;
+std::size_t TComparedText::Original(std::size_t at, std::size_t &anchor) const {
+  if (at >= FFormSize)
+    return FSize;
+  anchor = AnchorOf(at, anchor);
+  const TAnchor &a = FAnchors.Data()[anchor];
+  return a.Original + (at - a.At);
+}
+
+std::size_t TComparedText::NextMove(std::size_t at, std::size_t &anchor) const {
+  if (at >= FFormSize || FAnchorCount == 0)
+    return FFormSize;
+  anchor = AnchorOf(at, anchor);
+  return anchor + 1 < FAnchorCount
+             ? std::min<std::size_t>(FAnchors.Data()[anchor + 1].At, FFormSize)
+             : FFormSize;
 }

@@ -24,12 +24,38 @@ public:
   // the bytes dropped before a compared byte are its own, those after the last one the last's.
   // A run begins and ends on whole characters: inside a folded character the bytes stand one
   // to one in the character's own.
-  std::size_t Original(std::size_t at) const;
+  std::size_t Original(std::size_t at) const {
+    std::size_t from = 0;
+    return Original(at, from);
+  }
   // The first compared byte after `at` where the mapping moves (the form's end when none does):
   // up to it, compared byte `at` + k stands at Original(at) + k.
-  std::size_t NextMove(std::size_t at) const;
+  std::size_t NextMove(std::size_t at) const {
+    std::size_t from = 0;
+    return NextMove(at, from);
+  }
+
+  // Lookups along the form, mostly forward, as turning pieces back into the original bytes
+  // makes them: each starts from the anchor the last one found, so a walk over the whole form
+  // costs little more than its anchors. A walk of its own per reader: the text stays unchanged.
+  class TWalk {
+  public:
+    explicit TWalk(const TComparedText &text) : FText(&text) {}
+    std::size_t Original(std::size_t at) { return FText->Original(at, FAnchor); }
+    std::size_t NextMove(std::size_t at) { return FText->NextMove(at, FAnchor); }
+
+  private:
+    const TComparedText *FText;
+    std::size_t FAnchor = 0;
+  };
 
 private:
+  std::size_t Original(std::size_t at, std::size_t &anchor) const;
+  std::size_t NextMove(std::size_t at, std::size_t &anchor) const;
+  // The last anchor at or before compared byte `at`, looked for from anchor `from` on (or before
+  // it, when `at` lies there).
+  std::size_t AnchorOf(std::size_t at, std::size_t from) const;
+
   // Where the form's mapping to the original bytes changes: from the compared byte At on, byte
   // At + k stands at Original + k, up to the next anchor.
   struct TAnchor {

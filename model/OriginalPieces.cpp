@@ -7,15 +7,13 @@
 #include <algorithm>
 #include <cstring>
 
-namespace {
+TVOriginalPieces::TSide::TSide(const TVFormSide &side)
+    : Text(side.Text), Form(side.Form), Walk(*side.Form) {}
 
-// The original bytes of compared bytes [from, from + length) of one side.
-std::string_view OriginalOf(const TVFormSide &side, std::size_t from, std::size_t length) {
-  const std::size_t start = side.Form->Original(from), end = side.Form->Original(from + length);
-  return side.Text.substr(start, end - start);
+std::string_view TVOriginalPieces::TSide::OriginalOf(std::size_t from, std::size_t length) {
+  const std::size_t start = Walk.Original(from), end = Walk.Original(from + length);
+  return Text.substr(start, end - start);
 }
-
-} // namespace
 
 TVOriginalPieces::TVOriginalPieces(const TVKindStringList &pieces, const TVFormSide &first,
                                    const TVFormSide &second, bool showSecond, bool utf8)
@@ -26,16 +24,16 @@ TVOriginalPieces::TVOriginalPieces(const TVKindStringList &pieces, const TVFormS
     const std::size_t length = pieces.Text(k).size();
     TVOriginalSpan span{kind, 0, 0};
     if (kind != kindDeleted)
-      span.FirstBytes = OriginalOf(first, inFirst, length).size();
+      span.FirstBytes = FFirst.OriginalOf(inFirst, length).size();
     if (kind != kindInserted)
-      span.SecondBytes = OriginalOf(second, inSecond, length).size();
+      span.SecondBytes = FSecond.OriginalOf(inSecond, length).size();
     FSpans.push_back(span);
     if (kind == kindEqual)
       AddShared(inFirst, inSecond, length);
+    else if (kind == kindInserted)
+      AddShown(FFirst.OriginalOf(inFirst, length), kind);
     else
-      AddShown(OriginalOf(kind == kindInserted ? first : second,
-                          kind == kindInserted ? inFirst : inSecond, length),
-               kind);
+      AddShown(FSecond.OriginalOf(inSecond, length), kind);
     inFirst += kind != kindDeleted ? length : 0;
     inSecond += kind != kindInserted ? length : 0;
   }
@@ -43,7 +41,7 @@ TVOriginalPieces::TVOriginalPieces(const TVKindStringList &pieces, const TVFormS
 }
 
 void TVOriginalPieces::AddLeftOver() {
-  const auto leftOver = [](const TVFormSide &side) {
+  const auto leftOver = [](const TSide &side) {
     return side.Form->Form().empty() ? side.Text : std::string_view();
   };
   const std::string_view a = leftOver(FFirst), b = leftOver(FSecond);
@@ -83,8 +81,8 @@ TVPieceCounts TVOriginalPieces::Counts() const {
 // compared whole.
 void TVOriginalPieces::AddShared(std::size_t firstFrom, std::size_t secondFrom,
                                  std::size_t length) {
-  const std::string_view a = OriginalOf(FFirst, firstFrom, length),
-                         b = OriginalOf(FSecond, secondFrom, length);
+  const std::string_view a = FFirst.OriginalOf(firstFrom, length),
+                         b = FSecond.OriginalOf(secondFrom, length);
   if (a == b) {
     AddShown(FShowSecond ? b : a, kindEqual);
     return;
@@ -94,17 +92,17 @@ void TVOriginalPieces::AddShared(std::size_t firstFrom, std::size_t secondFrom,
     return FUtf8 && at < length && IsUtf8Continuation(static_cast<unsigned char>(form[at]));
   };
   for (std::size_t k = 0; k < length;) {
-    std::size_t end = std::min({FFirst.Form->NextMove(firstFrom + k) - firstFrom,
-                                FSecond.Form->NextMove(secondFrom + k) - secondFrom, length});
+    std::size_t end = std::min({FFirst.Walk.NextMove(firstFrom + k) - firstFrom,
+                                FSecond.Walk.NextMove(secondFrom + k) - secondFrom, length});
     std::size_t last = end - 1;
     while (last > k && continues(last))
       --last;
     while (continues(end))
       ++end;
-    AddOneToOne(OriginalOf(FFirst, firstFrom + k, last - k),
-                OriginalOf(FSecond, secondFrom + k, last - k));
-    const std::string_view lastA = OriginalOf(FFirst, firstFrom + last, end - last),
-                           lastB = OriginalOf(FSecond, secondFrom + last, end - last);
+    AddOneToOne(FFirst.OriginalOf(firstFrom + k, last - k),
+                FSecond.OriginalOf(secondFrom + k, last - k));
+    const std::string_view lastA = FFirst.OriginalOf(firstFrom + last, end - last),
+                           lastB = FSecond.OriginalOf(secondFrom + last, end - last);
     AddRun(lastA, lastB, lastA == lastB ? kindEqual : kindIgnored);
     k = end;
   }

@@ -49,7 +49,18 @@ private:
   void AddShown(std::string_view text, std::int32_t kind);
   void AddLeftOver();
 
-  TVFormSide FFirst, FSecond;
+  // A text with its form, looked up along the way the pieces go.
+  struct TSide {
+    explicit TSide(const TVFormSide &side);
+    // The original bytes of compared bytes [from, from + length).
+    std::string_view OriginalOf(std::size_t from, std::size_t length);
+
+    std::string_view Text;
+    const TComparedText *Form;
+    TComparedText::TWalk Walk;
+  };
+
+  TSide FFirst, FSecond;
   bool FShowSecond = false, FUtf8 = false;
   // A run of shared text being collected, as it is in each file.
   struct TRun {

@@ -65,6 +65,23 @@ TEST(ComparedText, TheWholeFormIsTheFormReadByteByByte) {
     }
 }
 
+// A walk answers as the lookups from the start do, forward by small and large steps and back.
+TEST(ComparedText, AWalkAlongTheFormAnswersAsEveryLookup) {
+  std::mt19937 random(27);
+  TFormOptions o;
+  o.LineEnds = o.SpaceChange = o.Case = o.Utf8 = true;
+  const TComparedText whole(RandomFormText(random, 3000), o);
+  const std::size_t size = whole.Form().size();
+  ASSERT_GT(size, 1000u);
+  TComparedText::TWalk walk(whole);
+  std::uniform_int_distribution<std::size_t> step(0, 40), jump(0, size);
+  for (std::size_t at = 0, round = 0; round < 2000; ++round) {
+    at = round % 50 == 49 ? jump(random) : std::min(size, at + step(random));
+    ASSERT_EQ(walk.Original(at), whole.Original(at)) << at;
+    ASSERT_EQ(walk.NextMove(at), whole.NextMove(at)) << at;
+  }
+}
+
 TEST(ComparedText, EdgesOfTheForm) {
   TFormOptions all;
   all.LineEnds = all.SpaceChange = all.AllSpace = all.Case = all.Utf8 = true;
