@@ -1,5 +1,9 @@
 // dorix-diff: the comparison engine from a terminal.
 #include "Comparison.h"
+#include "Exclusions.h"
+#include "FolderComparison.h"
+#include "FolderListing.h"
+#include "FolderReport.h"
 #include "GitExternalDiff.h"
 #include "HtmlPage.h"
 #include "LineModel.h"
@@ -10,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <iostream>
 #include <memory>
 #include <new>
@@ -30,6 +35,8 @@ const char kUsage[] =
     "                  [--exact] [--old-first] [IGNORE...] [--] FIRST SECOND\n"
     "       dorix-diff --lines | --html [--width=N] [--hex] [--view=both|new|old]\n"
     "                  [--line-ends=auto|cr|lf] [IGNORE...] [--] FIRST SECOND\n"
+    "       dorix-diff [--stats] [-q] [--exclude=GLOB...] [--no-exclude] [--old-first]\n"
+    "                  [IGNORE...] [--] NEW-FOLDER OLD-FOLDER\n"
     "       dorix-diff PATH OLD-FILE OLD-HEX OLD-MODE NEW-FILE NEW-HEX NEW-MODE\n"
     "  FIRST is the new version, SECOND the old one; --old-first turns that round.\n"
     "  Given the seven arguments of git's external diff (GIT_EXTERNAL_DIFF), the merged text\n"
@@ -53,14 +60,25 @@ const char kUsage[] =
     "  --encoding auto (default), utf-8, cp1251, cp866 or koi8-r. Under UTF-8 no piece\n"
     "             splits a character. Automatic: UTF-8 when either file starts with its\n"
     "             byte order mark or both are valid UTF-8, else cp1251.\n"
+    "Two folders: one line per entry that is not identical, sorted by path: M TAB PATH\n"
+    "  different, A TAB PATH only in the new folder, D TAB PATH only in the old one (a folder\n"
+    "  on one side only is one line), ! TAB PATH TAB REASON what cannot be compared (a file\n"
+    "  against a folder, a special file, what cannot be read). Files of one size are compared\n"
+    "  byte for byte; links to files are followed, links to folders are not entered.\n"
+    "  --stats    the number of entries in each state instead\n"
+    "  -q         stop at the first difference and write only its line\n"
+    "  --exclude=GLOB  leave out names matching GLOB, besides the default ones:\n"
+    "             .git .hg .svn CVS __pycache__ *.pyc *.o *~ .DS_Store\n"
+    "  --no-exclude    leave out none of the default ones\n"
     "IGNORE: what the comparison looks past; shared text shows FIRST's bytes (SECOND's in\n"
     "  --view=old), and where the two differ it is marked as ignored.\n"
     "  --ignore-line-ends, --strip-trailing-cr  CR LF and a CR alone read as LF\n"
     "  -b, --ignore-space-change  a run of spaces and tabs reads as one space, none at a line end\n"
     "  -w, --ignore-all-space     spaces and tabs are not read at all\n"
     "  -i, --ignore-case          letters read as their lower case\n"
+    "  With two folders, files alike in all but what IGNORE looks past are identical.\n"
     "Exit status: 0 identical (or alike in all but what IGNORE looks past), 1 different,\n"
-    "  2 trouble or stopped (SIGINT, SIGTERM).\n";
+    "  2 trouble (a file or folder that cannot be read, too) or stopped (SIGINT, SIGTERM).\n";
 
 const char kVersion[] = "dorix-diff " DORIX_VERSION "\n";
 
@@ -83,6 +101,10 @@ struct Options {
   std::vector<std::string> files;      // the new version first
   std::optional<TGitFilePair> git;     // run by git as its external diff
   std::optional<std::string> unmerged; // ... for a path with a merge conflict
+  // Two folders: stop at the first difference; the names left out besides the defaults.
+  bool quick = false, defaultExclusions = true;
+  std::vector<std::string> exclude;
+  bool folderOption = false; // one of them was on the command line
 };
 
 // A whole positive number that fits a display line's width.
@@ -174,7 +196,13 @@ bool ParseArguments(int argc, char **argv, Options &options) {
       oldFirst = true;
     else if (arg == "--exact")
       options.readable = false;
-    else if (arg == "--chunks")
+    else if (arg == "-q" || arg == "--no-exclude" || arg.starts_with("--exclude=")) {
+      options.quick = options.quick || arg == "-q";
+      options.defaultExclusions = options.defaultExclusions && arg != "--no-exclude";
+      if (arg.starts_with("--exclude="))
+        options.exclude.push_back(arg.substr(10));
+      options.folderOption = true;
+    } else if (arg == "--chunks")
       options.format = Format::Chunks;
     else if (arg == "--stats")
       options.format = Format::Stats;
@@ -273,6 +301,90 @@ int Stopped() {
   return kTrouble;
 }
 
+// A folder comparison's entries; with -q, the walk stops at the first difference.
+class TFolderOutcome : public TFolderTree {
+public:
+  explicit TFolderOutcome(bool quick, const std::stop_token &signals)
+      : FQuick(quick), FSignals(signals, [this] { FStop.request_stop(); }) {}
+
+  void Listed(std::uint32_t parent, std::vector<TFolderEntry> entries) override {
+    TFolderTree::Listed(parent, std::move(entries));
+    StopAtADifference();
+  }
+  void Settled(std::uint32_t entry, TFolderState state, std::string reason) override {
+    TFolderTree::Settled(entry, state, std::move(reason));
+    StopAtADifference();
+  }
+  std::stop_token Token() const { return FStop.get_token(); }
+
+private:
+  void StopAtADifference() {
+    if (FQuick && AnyDifference())
+      FStop.request_stop();
+  }
+
+  bool FQuick;
+  std::stop_source FStop;
+  std::stop_callback<std::function<void()>> FSignals;
+};
+
+int CompareFolderPair(const Options &options, TStopSignals &signals) {
+  TFolderChoices choices;
+  if (options.defaultExclusions)
+    choices.Exclude = SplitPatterns(kDefaultExclusions);
+  choices.Exclude.insert(choices.Exclude.end(), options.exclude.begin(), options.exclude.end());
+  choices.Ignore = options.ignore;
+  TFolderOutcome outcome(options.quick, signals.Token());
+  const std::string error =
+      CompareFolders(options.files[0], options.files[1], choices, outcome, outcome.Token());
+  if (!error.empty()) {
+    std::cerr << "dorix-diff: " << error << '\n';
+    return kTrouble;
+  }
+  if (signals.Token().stop_requested())
+    return Stopped();
+  signals.OutputBegins();
+  if (options.quick) {
+    for (const TFolderEntry &entry : outcome.Entries())
+      if (Differs(entry.State)) {
+        std::cout << FolderLine(entry) << '\n';
+        break;
+      }
+  } else if (options.format == Format::Stats)
+    WriteFolderCounts(std::cout, outcome);
+  else
+    WriteFolderLines(std::cout, outcome);
+  std::cout.flush();
+  if (!std::cout) {
+    std::cerr << "dorix-diff: cannot write the output\n";
+    return kTrouble;
+  }
+  if (outcome.Count(TFolderState::Unreadable) > 0)
+    return kTrouble;
+  return outcome.AnyDifference() ? kDiffer : kSame;
+}
+
+// Two folders, two files, or the refusal of one of each; false with the reason on standard
+// error for options that do not go with what was given.
+bool Dispatch(const Options &options, bool &folders) {
+  const bool newFolder = IsFolder(options.files[0]), oldFolder = IsFolder(options.files[1]);
+  folders = newFolder && oldFolder;
+  if (newFolder != oldFolder) {
+    std::cerr << "dorix-diff: " << options.files[newFolder ? 0 : 1] << " is a folder and "
+              << options.files[newFolder ? 1 : 0] << " is not: give two files or two folders\n";
+    return false;
+  }
+  if (!folders && options.folderOption) {
+    std::cerr << "dorix-diff: -q, --exclude and --no-exclude go with two folders\n";
+    return false;
+  }
+  if (folders && options.format != Format::Merged && options.format != Format::Stats) {
+    std::cerr << "dorix-diff: with two folders only --stats changes what is written\n";
+    return false;
+  }
+  return true;
+}
+
 int Compare(const Options &options, TStopSignals &signals) {
   const std::stop_token stop = signals.Token();
   // The files are mapped, not copied: the comparison is done and written before they close.
@@ -360,9 +472,12 @@ int main(int argc, char **argv) {
     std::cout << "* Unmerged path " << *options.unmerged << '\n';
     return kSame;
   }
+  bool folders = false;
+  if (!options.git && !Dispatch(options, folders))
+    return kTrouble;
   TStopSignals signals;
   try {
-    return Compare(options, signals);
+    return folders ? CompareFolderPair(options, signals) : Compare(options, signals);
   } catch (const std::bad_alloc &) {
     std::cerr << "dorix-diff: out of memory\n";
     return kTrouble;

@@ -1,5 +1,6 @@
 #include "FileText.h"
 
+#include "FileHandle.h"
 #include "HugePages.h"
 
 #include <algorithm>
@@ -11,22 +12,6 @@
 #include <utility>
 
 namespace {
-
-class FileHandle {
-public:
-  explicit FileHandle(int fd) : FFd(fd) {}
-  FileHandle(const FileHandle &) = delete;
-  FileHandle &operator=(const FileHandle &) = delete;
-  ~FileHandle() {
-    if (FFd >= 0)
-      ::close(FFd);
-  }
-  int Fd() const { return FFd; }
-  int Release() { return std::exchange(FFd, -1); }
-
-private:
-  int FFd;
-};
 
 void Fail(TLoadStatus &status, TLoadError error, std::string reason) {
   status.Error = error;
@@ -51,15 +36,13 @@ std::int64_t ReadAll(int fd, std::string &text, std::int64_t size, const std::st
       return -2;
     const std::int64_t want = std::min(size - done, kReadSlice);
     text.resize(static_cast<std::size_t>(done + want));
-    const ssize_t n = ::read(fd, text.data() + done, static_cast<std::size_t>(want));
-    text.resize(static_cast<std::size_t>(done + std::max<ssize_t>(n, 0)));
-    if (n < 0 && errno == EINTR)
-      continue;
+    const std::int64_t n = ReadUpTo(fd, text.data() + done, static_cast<std::size_t>(want));
+    text.resize(static_cast<std::size_t>(done + std::max<std::int64_t>(n, 0)));
     if (n < 0)
       return -1;
-    if (n == 0)
-      break;
     done += n;
+    if (n < want)
+      break; // the end of the file
   }
   return done;
 }
@@ -69,6 +52,21 @@ TFileStamp Stamp(const struct stat &info) {
 }
 
 } // namespace
+
+std::int64_t ReadUpTo(int fd, char *into, std::size_t size) {
+  std::size_t got = 0;
+  while (got < size) {
+    const ssize_t n = ::read(fd, into + got, size - got);
+    if (n < 0 && errno == EINTR)
+      continue;
+    if (n < 0)
+      return -1;
+    if (n == 0)
+      break;
+    got += static_cast<std::size_t>(n);
+  }
+  return static_cast<std::int64_t>(got);
+}
 
 int OpenComparedFile(const std::string &fileName, TFileStamp &stamp, TLoadStatus &status) {
   // Non-blocking open, so that a pipe without a writer cannot hang us before we can refuse it.

@@ -78,7 +78,9 @@ TEST_F(CliTest, TroubleExitsTwoWithOneLineNamingTheFile) {
 
   r = Run({good, dir.string()});
   EXPECT_EQ(r.status, 2);
-  EXPECT_EQ(r.err, "dorix-diff: Cannot read file " + dir.string() + ": Is a directory\n");
+  EXPECT_EQ(r.err, "dorix-diff: " + dir.string() + " is a folder and " + good +
+                       " is not: give two files or two folders\n")
+      << "a folder goes with a folder only";
 }
 
 TEST_F(CliTest, UsageErrorsExitTwo) {

@@ -1,0 +1,35 @@
+// The entries of a comparison of two folders as they come in, with what follows from them: which
+// folders have something below them that differs, and how many entries are in each state.
+#pragma once
+
+#include "FolderSink.h"
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+class TFolderTree : public TFolderSink {
+public:
+  void Listed(std::uint32_t parent, std::vector<TFolderEntry> entries) override;
+  void Settled(std::uint32_t entry, TFolderState state, std::string reason) override;
+
+  const std::vector<TFolderEntry> &Entries() const { return FEntries; }
+  const TFolderEntry &operator[](std::uint32_t index) const { return FEntries[index]; }
+  // The entries of a folder once listed; kNoEntry: those of the two folders themselves.
+  std::span<const TFolderEntry> Children(std::uint32_t parent) const;
+  std::uint32_t FirstChild(std::uint32_t parent) const {
+    return parent == kNoEntry ? 0 : FEntries[parent].FirstChild;
+  }
+  // How many entries are in each state (a folder with differences below counts as a folder).
+  int Count(TFolderState state) const { return FCounts[static_cast<std::size_t>(state)]; }
+  // Whether anything in the two folders differs.
+  bool AnyDifference() const;
+
+private:
+  void MarkAbove(std::uint32_t entry);
+
+  std::vector<TFolderEntry> FEntries;
+  std::uint32_t FTopCount = 0;
+  std::array<int, kFolderStates> FCounts{};
+};
