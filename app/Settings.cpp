@@ -1,6 +1,7 @@
 #include "Settings.h"
 
 #include "Encoding.h"
+#include "Exclusions.h"
 
 #include <QSettings>
 
@@ -50,6 +51,8 @@ const TKey kKeys[] = {
     {"IgnoreCase", &TSettings::IgnoreCase, "0", TKept::WithModes},
     {"Encoding", &TSettings::Encoding, "auto", TKept::WithModes, INT_MIN, INT_MAX, IsEncodingName},
     {"ShowLegend", &TSettings::ShowLegend, "1", TKept::WithModes},
+    {"FolderHideIdentical", &TSettings::FolderHideIdentical, "1"},
+    {"FolderExclude", &TSettings::FolderExclude, kDefaultExclusions.data()},
     {"KeepFormPlace", &TSettings::KeepFormPlace, "1"},
     {"FormLeft", &TSettings::FormLeft, "216", TKept::WithPlace},
     {"FormTop", &TSettings::FormTop, "115", TKept::WithPlace},

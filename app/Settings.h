@@ -23,9 +23,11 @@ struct TSettings {
   int LineEnds = 0;      // 0 automatic, 1 the CR rule, 2 the LF rule
   bool IgnoreLineEnds = false, IgnoreSpaceChange = false, IgnoreAllSpace = false;
   bool IgnoreCase = false;
-  QString Encoding;        // a name: auto, utf-8, cp1251, cp866, koi8-r
-  int TabWidth = 0;        // 1 to 16: the tab stops of UTF-8 text
-  bool ShowLegend = false; // kept and written back; nothing else uses it
+  QString Encoding;                 // a name: auto, utf-8, cp1251, cp866, koi8-r
+  int TabWidth = 0;                 // 1 to 16: the tab stops of UTF-8 text
+  bool ShowLegend = false;          // kept and written back; nothing else uses it
+  bool FolderHideIdentical = false; // the folder view hides identical entries
+  QString FolderExclude;            // the names a folder comparison leaves out, glob patterns
   bool KeepFormPlace = false;
   int FormLeft = 0, FormTop = 0, FormWidth = 0, FormHeight = 0;
 

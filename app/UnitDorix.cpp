@@ -2,6 +2,9 @@
 // the window's own events.
 #include "UnitDorix.h"
 
+#include "EscapedName.h"
+#include "FolderView.h"
+
 #include "Glyphs.h"
 #include "Placement.h"
 #include "StatusPanels.h"
@@ -10,6 +13,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
@@ -187,10 +191,16 @@ void TfrmDorix::SetObsoleteCaption(const QString &name) {
 }
 
 void TfrmDorix::UpdateTitle() {
+  if (FFolderEntry != kNoEntry && !FolderShown()) { // the path inside the two folders
+    const QString path =
+        QString::fromStdString(EscapedName(FolderView->Result()[FFolderEntry].Path));
+    setWindowTitle(path + QStringLiteral(" \u2014 ") + Caption());
+    return;
+  }
   QStringList names;
   for (const QString &caption : {GetActualCaption(), GetObsoleteCaption()})
     if (!caption.isEmpty())
-      names << QFileInfo(caption).fileName();
+      names << (FolderShown() ? QDir(caption).dirName() : QFileInfo(caption).fileName());
   setWindowTitle(names.isEmpty() ? Caption()
                                  : names.join(QStringLiteral(" \u2194 ")) +
                                        QStringLiteral(" \u2014 ") + Caption());

@@ -34,6 +34,7 @@ class QProgressBar;
 class QPushButton;
 class QTabBar;
 class TFileChangeBar;
+class TFolderView;
 class TFormOnlyBar;
 class QToolBar;
 class QToolButton;
@@ -95,6 +96,20 @@ public:
   // message and stays in the list.
   void OpenRecentPair(int index);
   void ClearRecentPairs();
+  // --- two folders ---
+  // The folder view of the two folders requested, compared afresh or as they were last.
+  void ShowFolders(bool afresh);
+  // A file, or a pair, of the folder view compared in the window, the other side empty where
+  // the file is on one side only.
+  void OpenFolderEntry(std::uint32_t entry);
+  // From a file opened from the folders back to them, the selection and scroll as they were.
+  void BackToFolders();
+  // The next (1) or the one before (-1) of the files that differ, opened from the folder view
+  // or from a file opened from it.
+  void StepDifferentFile(int direction);
+  bool FolderShown() const;
+  // The entry of the folder view shown as a file comparison, or kNoEntry.
+  std::uint32_t FolderEntryShown() const { return FFolderEntry; }
   const QList<TRecentPair> &RecentPairs() const { return FRecentPairs; }
   void mmFormatPropClick();
   void mmFileSaveHtmlClick();
@@ -156,6 +171,8 @@ public:
   QList<QAction *> mmRecentItems; // one per pair of RecentPairs(), in its order
   TFileChangeBar *ChangeBar;      // above the text when a compared file has changed on disk
   TFormOnlyBar *FormOnlyBar;      // above the text when the files differ only in their form
+  TFolderView *FolderView;        // instead of the text while two folders are shown
+  QToolButton *btnBackToFolders;  // while a file opened from the folders is shown
   QAction *mmEditCopy, *mmEditSelectAll, *mmEditFind, *mmEditFindNext;
   QAction *mmDiffUp, *mmDiffDown, *mmDiffLeft, *mmDiffRight, *mmDiffHome, *mmDiffEnd;
   QAction *mmEditRefresh, *mmEditExchangeFiles;
@@ -165,6 +182,7 @@ public:
   QMenu *mmFormatEncoding;
   QAction *mmEncodingAuto, *mmEncodingUtf8, *mmEncodingWindows, *mmEncodingDos, *mmEncodingKoi8;
   QAction *mmIgnoreLineEnds, *mmIgnoreSpaceChange, *mmIgnoreAllSpace, *mmIgnoreCase;
+  QAction *mmBackToFolders, *mmNextDiffFile, *mmPrevDiffFile;
   QAction *mmHelpIndex, *mmHelpMore, *mmHelpAbout;
   QAction *ppmMemoCopy, *ppmMemoSelectAll;
   std::unique_ptr<TFormDorixChart> FormDorixChart;
@@ -226,10 +244,15 @@ private:
   void SaveSettingsNow();
   // "new.txt ↔ old.txt — Сравнение содержимого файлов", or the caption alone.
   void UpdateTitle();
+  // the folder view
+  void BuildFolderView(QWidget *parent);
+  bool FolderPairRequested() const;
+  void ShowFolderPanes(bool folders);
+  QString FolderPathOf(const QString &folder, const std::string &path) const;
   // the recent pairs of the "Файл" menu
   void BuildRecentMenu();
   void FillRecentMenu();
-  void RememberPair();
+  void RememberPair(const QString &actual, const QString &obsolete);
   // The page of what the viewer shows now, in the user's colours and code page.
   THtmlPage HtmlPageOfView() const;
 
@@ -247,6 +270,9 @@ private:
   std::optional<TRunInputs> FUsed = TRunInputs{};
   TCompareStatus FStatus = csNotRun;
   QList<TRecentPair> FRecentPairs;
+  // The folders compared, when a file opened from them is shown: the entry, and the folders.
+  std::uint32_t FFolderEntry = UINT32_MAX;
+  QString FNewFolder, FOldFolder;
 
   TSettings FSettings;
   int FFileReads = 0;

@@ -1,4 +1,5 @@
 // The main window's side of its dialogs: choosing the files, the settings, help and about.
+#include "FolderEntry.h"
 #include "UnitDorix.h"
 
 #include "FormDorixCfgUnit.h"
@@ -34,6 +35,7 @@ void TfrmDorix::btnOpenClick() {
 }
 
 void TfrmDorix::OpenPair(const QString &actual, const QString &obsolete) {
+  FFolderEntry = kNoEntry; // a pair chosen for itself, not from the folders shown
   ChangeObsoletePFN(obsolete);
   SetObsoleteCaption(FRequested.ObsoletePFN);
   ChangeActualPFN(actual);

@@ -20,18 +20,21 @@ QString DropRefusal(const QMimeData &data, bool onCaption, QStringList &files) {
   const QString what =
       onCaption ? QCoreApplication::translate("Dorix", "На имя файла можно перетащить один файл.")
                 : QCoreApplication::translate(
-                      "Dorix", "На текст можно перетащить два файла: сначала новую версию, "
-                               "затем старую.");
+                      "Dorix", "На текст можно перетащить два файла или две папки: сначала "
+                               "новую версию, затем старую.");
+  int folders = 0; // two dropped on the text may be two folders to compare
   for (const QUrl &url : data.urls()) {
     if (!url.isLocalFile())
       return what;
-    const QString name = url.toLocalFile();
-    if (QFileInfo(name).isDir())
-      return QCoreApplication::translate("Dorix", "%1 - папка, а не файл.").arg(name);
-    files << name;
+    files << url.toLocalFile();
+    folders += QFileInfo(files.back()).isDir();
   }
   if (files.size() != (onCaption ? 1 : 2))
     return what;
+  if (folders > 0 && folders < 2) // a folder on a caption, or beside a file
+    for (const QString &name : files)
+      if (QFileInfo(name).isDir())
+        return QCoreApplication::translate("Dorix", "%1 - папка, а не файл.").arg(name);
   return {};
 }
 

@@ -14,10 +14,10 @@
 
 namespace {
 
-// The first file of the pair that is no longer there, or nothing.
+// The first file (or folder) of the pair that is no longer there, or nothing.
 QString MissingFile(const TRecentPair &pair) {
   for (const QString &name : {pair.Actual, pair.Obsolete})
-    if (!QFileInfo(name).isFile())
+    if (!QFileInfo(name).isFile() && !QFileInfo(name).isDir())
       return name;
   return {};
 }
@@ -77,11 +77,11 @@ void TfrmDorix::OpenRecentPair(int index) {
   OpenPair(pair.Actual, pair.Obsolete);
 }
 
-void TfrmDorix::RememberPair() {
-  if (FRunUsed.ActualPFN.isEmpty() || FRunUsed.ObsoletePFN.isEmpty())
+void TfrmDorix::RememberPair(const QString &actual, const QString &obsolete) {
+  if (actual.isEmpty() || obsolete.isEmpty())
     return;
-  const TRecentPair pair{QFileInfo(FRunUsed.ActualPFN).absoluteFilePath(),
-                         QFileInfo(FRunUsed.ObsoletePFN).absoluteFilePath()};
+  const TRecentPair pair{QFileInfo(actual).absoluteFilePath(),
+                         QFileInfo(obsolete).absoluteFilePath()};
   // Another window may have added pairs since this one read the list: the store's list counts.
   const std::unique_ptr<QSettings> store = OpenUserStore();
   FRecentPairs = LoadRecentPairs(*store);

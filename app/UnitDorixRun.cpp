@@ -1,6 +1,7 @@
 // The comparison run: what changed since the last run, reading both files, the engine, the
 // statistics, the outcome, the viewer's new lines, and the progress and status texts.
 #include "FileChangeBar.h"
+#include "FolderView.h"
 #include "FormOnlyBar.h"
 #include "StatusPanels.h"
 #include "UnitDorix.h"
@@ -87,6 +88,14 @@ void TfrmDorix::CompareFiles() {
     return;
   }
   FRun.Take(rwCompare);
+  if (!FRun.Creating() && FolderPairRequested()) {
+    ShowFolders(!FUsed);
+    FUsed = FRequested; // another pair, a file one too, is read afresh
+    TakeWantedJump();
+    return;
+  }
+  if (FolderShown())
+    ShowFolderPanes(false);
   if (FRun.Creating() || FRun.Phase() == TRunPhase::Shown || !NeedsUpdate()) {
     UpdateStatus();
     TakeWantedJump();
@@ -169,7 +178,7 @@ void TfrmDorix::ComparisonDone(const std::shared_ptr<TRunJob> &job, std::excepti
     return;
   }
   if (job->Reads && !job->Result->Actual().Failed() && !job->Result->Obsolete().Failed())
-    RememberPair();
+    RememberPair(FRunUsed.ActualPFN, FRunUsed.ObsoletePFN);
   FJanitor.Dispose(std::exchange(FComparison, job->Result));
   FStatus = FComparison->Outcome();
   FillStatistics();
@@ -257,6 +266,7 @@ void TfrmDorix::EndRun(std::exception_ptr failure) {
 }
 
 void TfrmDorix::StopRun() {
+  FolderView->Stop();
   if (!Busy())
     return;
   if (!FRun.Running() && !mm->Building()) { // a search or a copy: the text stays as it is
@@ -428,6 +438,10 @@ void TfrmDorix::UpdateStatus() {
   SetStatusText(spIgnored, ignore.Any() ? QStringLiteral("\u2248") : QString());
   StatusBar1->SetShown(spIgnored, ignore.Any());
   StatusBar1->SetToolTip(spIgnored, IgnoredToolTip());
+  if (FolderShown()) {
+    SetStatusText(spStatus, FolderView->CountsText());
+    return;
+  }
   SetStatusText(spStatus, Text(FStatus));
   FormOnlyBar->Show(FStatus, Text(FStatus), ignore);
 }

@@ -1,5 +1,6 @@
 // The main window's controls: tool bar, menus, top panel, viewer panel and status bar.
 #include "FileChangeBar.h"
+#include "FolderView.h"
 #include "FormOnlyBar.h"
 #include "StatusPanels.h"
 #include "UnitDorix.h"
@@ -72,6 +73,8 @@ void TfrmDorix::BuildToolBar() {
   };
   btnOpen = button("open-folder", QCoreApplication::translate("Dorix", "Выбор файлов  Ctrl+O"));
   btnRefresh = button("refresh-page", QCoreApplication::translate("Dorix", "Обновить  F5"));
+  btnBackToFolders =
+      button("arrow-up", QCoreApplication::translate("Dorix", "Назад к папкам  Backspace"));
   ToolBar1->addWidget(Spacer(8));
   btnPrevDiff =
       button("arrow-up", QCoreApplication::translate("Dorix", "Предыдущее изменение  Alt+Up"));
@@ -93,6 +96,7 @@ void TfrmDorix::BuildToolBar() {
 
   connect(btnOpen, &QToolButton::clicked, this, &TfrmDorix::btnOpenClick);
   connect(btnRefresh, &QToolButton::clicked, this, &TfrmDorix::StartupCompare);
+  connect(btnBackToFolders, &QToolButton::clicked, this, &TfrmDorix::BackToFolders);
   connect(btnPrevDiff, &QToolButton::clicked, this, [this] { mm->PrevBand(); });
   connect(btnNextDiff, &QToolButton::clicked, this, [this] { mm->NextBand(); });
   connect(btnExch, &QToolButton::clicked, this, &TfrmDorix::btnExchClick);
@@ -196,6 +200,21 @@ void TfrmDorix::BuildMenus() {
   mmIgnoreAllSpace = Item(mmCompare, QCoreApplication::translate("Dorix", "Не различать &пробелы"));
   mmIgnoreCase =
       Item(mmCompare, QCoreApplication::translate("Dorix", "Не различать &регистр букв"));
+  // Two folders: the files that differ, one after another, and back to the folders.
+  mmCompare->addSeparator();
+  mmNextDiffFile =
+      Item(mmCompare, QCoreApplication::translate("Dorix", "&Следующий различающийся файл"),
+           QKeySequence(Qt::Key_F7));
+  mmPrevDiffFile =
+      Item(mmCompare, QCoreApplication::translate("Dorix", "П&редыдущий различающийся файл"),
+           QKeySequence(Qt::SHIFT | Qt::Key_F7));
+  mmBackToFolders = Item(mmCompare, QCoreApplication::translate("Dorix", "&Назад к папкам"),
+                         QKeySequence(Qt::Key_Backspace));
+  for (QAction *a : {mmNextDiffFile, mmPrevDiffFile, mmBackToFolders})
+    a->setEnabled(false);
+  connect(mmNextDiffFile, &QAction::triggered, this, [this] { StepDifferentFile(1); });
+  connect(mmPrevDiffFile, &QAction::triggered, this, [this] { StepDifferentFile(-1); });
+  connect(mmBackToFolders, &QAction::triggered, this, &TfrmDorix::BackToFolders);
 
   mmHelp = bar->addMenu(QCoreApplication::translate("Dorix", "&Справка"));
   mmHelpIndex = Item(mmHelp, QCoreApplication::translate("Dorix", "&Вызов справки"),
@@ -354,6 +373,8 @@ void TfrmDorix::BuildPanels() {
   connect(mm, &QWidget::customContextMenuRequested, this,
           [this](const QPoint &pos) { ppmMemo->exec(mm->viewport()->mapToGlobal(pos)); });
   result->addWidget(mm);
+  BuildFolderView(pnlResult);
+  result->addWidget(FolderView, 1);
   tsView = new QTabBar(pnlResult);
   tsView->setShape(QTabBar::RoundedSouth);
   for (const char *tab :

@@ -1,5 +1,6 @@
 #include "FolderTree.h"
 
+#include <algorithm>
 #include <utility>
 
 void TFolderTree::Listed(std::uint32_t parent, std::vector<TFolderEntry> entries) {
@@ -49,4 +50,41 @@ bool TFolderTree::AnyDifference() const {
     if (FCounts[static_cast<std::size_t>(s)] > 0 && Differs(static_cast<TFolderState>(s)))
       return true;
   return false;
+}
+
+bool TFolderTree::IsDifferentFile(std::uint32_t entry) const {
+  const TFolderEntry &e = FEntries[entry];
+  return (e.State == TFolderState::Different) ||
+         (e.State == TFolderState::OnlyNew && e.New.Kind == TEntryKind::File) ||
+         (e.State == TFolderState::OnlyOld && e.Old.Kind == TEntryKind::File);
+}
+
+std::vector<std::uint32_t> TFolderTree::ShownOrder() const {
+  std::vector<std::uint32_t> order, stack;
+  order.reserve(FEntries.size());
+  const auto push = [&](std::uint32_t parent) {
+    const std::uint32_t first = FirstChild(parent);
+    const auto count = static_cast<std::uint32_t>(Children(parent).size());
+    for (std::uint32_t k = count; k-- > 0;)
+      stack.push_back(first + k);
+  };
+  push(kNoEntry);
+  while (!stack.empty()) {
+    const std::uint32_t entry = stack.back();
+    stack.pop_back();
+    order.push_back(entry);
+    push(entry);
+  }
+  return order;
+}
+
+std::uint32_t TFolderTree::StepToDifferentFile(std::uint32_t from, int direction) const {
+  const std::vector<std::uint32_t> order = ShownOrder();
+  const auto n = static_cast<std::ptrdiff_t>(order.size());
+  const auto at = std::find(order.begin(), order.end(), from);
+  std::ptrdiff_t k = at == order.end() ? (direction > 0 ? -1 : n) : at - order.begin();
+  for (k += direction; k >= 0 && k < n; k += direction)
+    if (IsDifferentFile(order[static_cast<std::size_t>(k)]))
+      return order[static_cast<std::size_t>(k)];
+  return kNoEntry;
 }

@@ -25,9 +25,17 @@ public:
   int Count(TFolderState state) const { return FCounts[static_cast<std::size_t>(state)]; }
   // Whether anything in the two folders differs.
   bool AnyDifference() const;
+  // The next (direction 1) or the one before (-1) of the files that differ (two that differ, or
+  // one on one side only) from `from`, in the order a tree shows its entries: each folder's
+  // entries below it. From kNoEntry, the first or the last; kNoEntry when there is none.
+  std::uint32_t StepToDifferentFile(std::uint32_t from, int direction) const;
+  // Whether an entry is such a file.
+  bool IsDifferentFile(std::uint32_t entry) const;
 
 private:
   void MarkAbove(std::uint32_t entry);
+  // Every entry listed, each folder's entries right after it.
+  std::vector<std::uint32_t> ShownOrder() const;
 
   std::vector<TFolderEntry> FEntries;
   std::uint32_t FTopCount = 0;

@@ -326,10 +326,6 @@ swap them with F6</translation>
         <translation>Drop one file on a file name.</translation>
     </message>
     <message>
-        <source>На текст можно перетащить два файла: сначала новую версию, затем старую.</source>
-        <translation>Drop two files on the text: the new version first, then the old one.</translation>
-    </message>
-    <message>
         <source>%1 - папка, а не файл.</source>
         <translation>%1 is a folder, not a file.</translation>
     </message>
@@ -770,6 +766,118 @@ Old version: %2</translation>
     <message>
         <source>Не различать &amp;регистр букв</source>
         <translation>Ignore Letter &amp;Case</translation>
+    </message>
+    <message>
+        <source>сравнивается</source>
+        <translation>comparing</translation>
+    </message>
+    <message>
+        <source>одинаковы</source>
+        <translation>identical</translation>
+    </message>
+    <message>
+        <source>различаются</source>
+        <translation>different</translation>
+    </message>
+    <message>
+        <source>только в новой</source>
+        <translation>only in new</translation>
+    </message>
+    <message>
+        <source>только в старой</source>
+        <translation>only in old</translation>
+    </message>
+    <message>
+        <source>папка, есть различия</source>
+        <translation>folder, with differences</translation>
+    </message>
+    <message>
+        <source>папка, одинаковы</source>
+        <translation>folder, identical</translation>
+    </message>
+    <message>
+        <source>не сравнить: %1</source>
+        <translation>cannot compare: %1</translation>
+    </message>
+    <message>
+        <source>не читается: %1</source>
+        <translation>cannot read: %1</translation>
+    </message>
+    <message>
+        <source>Имя</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Состояние</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Размер: новый / старый</source>
+        <translation>Size: new / old</translation>
+    </message>
+    <message>
+        <source>Изменён: новый / старый</source>
+        <translation>Modified: new / old</translation>
+    </message>
+    <message>
+        <source>Скрыть одинаковые</source>
+        <translation>Hide Identical</translation>
+    </message>
+    <message>
+        <source>Скрыть различающиеся</source>
+        <translation>Hide Different</translation>
+    </message>
+    <message>
+        <source>Скрыть только новые</source>
+        <translation>Hide Only New</translation>
+    </message>
+    <message>
+        <source>Скрыть только старые</source>
+        <translation>Hide Only Old</translation>
+    </message>
+    <message>
+        <source>Скрыть несравнимые</source>
+        <translation>Hide Not Compared</translation>
+    </message>
+    <message>
+        <source>Остановить</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Недостаточно памяти для сравнения папок.</source>
+        <translation>Not enough memory to compare the folders.</translation>
+    </message>
+    <message>
+        <source>Записей: %1, прочитано %2 МБ</source>
+        <translation>Entries: %1, read %2 MB</translation>
+    </message>
+    <message>
+        <source>Одинаковых: %1, различающихся: %2, только в новой: %3, только в старой: %4, несравнимых: %5</source>
+        <translation>Identical: %1, different: %2, only in new: %3, only in old: %4, not compared: %5</translation>
+    </message>
+    <message>
+        <source>На текст можно перетащить два файла или две папки: сначала новую версию, затем старую.</source>
+        <translation>Two files or two folders can be dropped on the text: the new version first, then the old one.</translation>
+    </message>
+    <message>
+        <source>Других различающихся файлов нет.</source>
+        <translation>No other different files.</translation>
+    </message>
+    <message>
+        <source>Назад к папкам  Backspace</source>
+        <translation>Back to Folders  Backspace</translation>
+    </message>
+    <message>
+        <source>&amp;Следующий различающийся файл</source>
+        <translation>&amp;Next Different File</translation>
+    </message>
+    <message>
+        <source>П&amp;редыдущий различающийся файл</source>
+        <translation>&amp;Previous Different File</translation>
+    </message>
+    <message>
+        <source>&amp;Назад к папкам</source>
+        <translation>&amp;Back to Folders</translation>
     </message>
 </context>
 </TS>

@@ -170,15 +170,18 @@ TEST_F(Desktop, AnythingElseDroppedIsRefusedWithAMessage) {
   const QString c = Write("c.txt", "z\r\n");
   Start(a, b);
   const int reads = w->FileReads();
-  const QString onText = "На текст можно перетащить два файла: сначала новую версию, затем старую.";
+  const QString onText = "На текст можно перетащить два файла или две папки: сначала новую "
+                         "версию, затем старую.";
   Drop(w->mm->viewport(), {a, b, c});
   Drop(w->mm->viewport(), {c});
   Drop(w->mm->viewport(), {}, "some text");
   Drop(w->edActualCaption, {a, b});
   Drop(w->mm->viewport(), {dir.path(), a});
+  Drop(w->edActualCaption, {dir.path()});
   EXPECT_EQ(messages,
             (QStringList{onText, onText, onText, "На имя файла можно перетащить один файл.",
-                         dir.path() + " - папка, а не файл."}));
+                         dir.path() + " - папка, а не файл.", dir.path() + " - папка, а не файл."}))
+      << "a folder goes beside a folder only";
   EXPECT_EQ(w->ActualPFN(), a);
   EXPECT_EQ(w->ObsoletePFN(), b);
   EXPECT_EQ(w->FileReads(), reads) << "nothing was read";

@@ -53,8 +53,11 @@ TEST_F(LookingPast, TheMenuComesAfterTheViewAndItsItemsCombine) {
   for (QAction *item : w->mmCompare->actions())
     items << item->text().remove('&');
   EXPECT_EQ(items, (QStringList{"Не различать концы строк", "Не различать число пробелов",
-                                "Не различать пробелы", "Не различать регистр букв"}));
-  for (QAction *item : w->mmCompare->actions())
+                                "Не различать пробелы", "Не различать регистр букв", "",
+                                "Следующий различающийся файл", "Предыдущий различающийся файл",
+                                "Назад к папкам"}));
+  for (QAction *item :
+       {w->mmIgnoreLineEnds, w->mmIgnoreSpaceChange, w->mmIgnoreAllSpace, w->mmIgnoreCase})
     item->trigger();
   EXPECT_EQ(w->Ignore(), (TIgnoreChoices{true, true, true, true}));
   EXPECT_EQ(Panel(spIgnored), "≈");

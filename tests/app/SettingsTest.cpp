@@ -35,7 +35,10 @@ TEST_F(SettingsStore, FirstSaveWritesEveryValueInItsType) {
     SaveSettings(TSettings{}, store);
   }
   QSettings store(Path(), QSettings::IniFormat);
-  EXPECT_EQ(store.allKeys().size(), 24);
+  EXPECT_EQ(store.allKeys().size(), 26);
+  EXPECT_EQ(store.value("FolderHideIdentical").toString(), "1");
+  EXPECT_EQ(store.value("FolderExclude").toString(),
+            ".git .hg .svn CVS __pycache__ *.pyc *.o *~ .DS_Store");
   EXPECT_EQ(store.value("StyleIgnored").toString(), "($00808080,[],$00FFFFFF)");
   EXPECT_EQ(store.value("IgnoreCase").toString(), "0");
   EXPECT_EQ(store.value("Readable").toString(), "1");

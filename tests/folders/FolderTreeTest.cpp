@@ -36,6 +36,30 @@ TEST(FolderTree, AFolderKnowsOfADifferenceBelowItAsItComes) {
   EXPECT_EQ(tree[4].Name(), "g");
 }
 
+// The files that differ in the order the tree shows them: a folder's entries right after it,
+// wherever the comparison put them in its list.
+TEST(FolderTree, StepsGoThroughTheFilesThatDifferInTheOrderShown) {
+  TFolderTree tree;
+  TFolderEntry gone = Entry("c", TFolderState::OnlyOld);
+  gone.Old.Kind = TEntryKind::File;
+  TFolderEntry added = Entry("a/x", TFolderState::OnlyNew);
+  added.New.Kind = TEntryKind::Folder; // a folder on one side is no file to open
+  tree.Listed(kNoEntry, {Entry("a", TFolderState::Folder), Entry("b", TFolderState::Different),
+                         std::move(gone)});
+  tree.Listed(0, {std::move(added), Entry("a/y", TFolderState::Different),
+                  Entry("a/z", TFolderState::Identical)});
+  std::vector<std::string> forward, back;
+  for (std::uint32_t e = tree.StepToDifferentFile(kNoEntry, 1); e != kNoEntry;
+       e = tree.StepToDifferentFile(e, 1))
+    forward.push_back(tree[e].Path);
+  for (std::uint32_t e = tree.StepToDifferentFile(kNoEntry, -1); e != kNoEntry;
+       e = tree.StepToDifferentFile(e, -1))
+    back.push_back(tree[e].Path);
+  EXPECT_EQ(forward, (std::vector<std::string>{"a/y", "b", "c"}));
+  EXPECT_EQ(back, (std::vector<std::string>{"c", "b", "a/y"}));
+  EXPECT_EQ(tree.StepToDifferentFile(5, 1), 1u) << "from an identical file, the next that differs";
+}
+
 TEST(EscapedName, NamesShowOnOneLine) {
   EXPECT_EQ(EscapedName("plain name.txt"), "plain name.txt");
   EXPECT_EQ(EscapedName("\xD0\xB8\xD0\xBC\xD1\x8F"), "\xD0\xB8\xD0\xBC\xD1\x8F") << "UTF-8 stays";
