@@ -95,6 +95,7 @@ void TfrmDorix::FormCreate() {
       OnScreen({FSettings.FormLeft, FSettings.FormTop, FSettings.FormWidth, FSettings.FormHeight},
                AvailableScreens()));
   ApplyStyleColors();
+  FolderView->SetHidden(fsnIdentical, FSettings.FolderHideIdentical);
 
   // At the scale factor of the screen the window opens on.
   FGlyphInserted = MakeGlyphInserted(devicePixelRatioF());
@@ -160,6 +161,8 @@ void TfrmDorix::ApplyStyleColors() {
   FormDorixChart->ApplyStyles(FSettings.StyleInserted, FSettings.StyleDeleted,
                               FSettings.StyleUpdated, FSettings.StyleEqual);
   FormDorixChart->ApplyIgnoredStyle(FSettings.StyleIgnored);
+  FolderView->SetStyles({FSettings.StyleEqual, FSettings.StyleInserted, FSettings.StyleDeleted,
+                         FSettings.StyleUpdated});
 }
 
 // --- names and captions ---

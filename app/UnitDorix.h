@@ -172,7 +172,8 @@ public:
   TFileChangeBar *ChangeBar;      // above the text when a compared file has changed on disk
   TFormOnlyBar *FormOnlyBar;      // above the text when the files differ only in their form
   TFolderView *FolderView;        // instead of the text while two folders are shown
-  QToolButton *btnBackToFolders;  // while a file opened from the folders is shown
+  QToolButton *btnBackToFolders;  // while a file opened from the folders is shown ...
+  QAction *actBackToFolders;      // ... which its place on the tool bar says
   QAction *mmEditCopy, *mmEditSelectAll, *mmEditFind, *mmEditFindNext;
   QAction *mmDiffUp, *mmDiffDown, *mmDiffLeft, *mmDiffRight, *mmDiffHome, *mmDiffEnd;
   QAction *mmEditRefresh, *mmEditExchangeFiles;

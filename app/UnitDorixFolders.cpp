@@ -17,8 +17,9 @@
 void TfrmDorix::BuildFolderView(QWidget *parent) {
   FolderView = new TFolderView(parent);
   FolderView->hide();
-  FolderView->SetHidden(fsnIdentical, FSettings.FolderHideIdentical);
   connect(FolderView->actHidden[fsnIdentical], &QAction::toggled, this, [this](bool on) {
+    if (FSettings.FolderHideIdentical == on)
+      return; // as stored: the window applying it
     FSettings.FolderHideIdentical = on;
     SaveSettingsNow();
   });
@@ -48,7 +49,7 @@ void TfrmDorix::ShowFolderPanes(bool folders) {
     FormOnlyBar->hide();
   }
   const bool fromFolders = !folders && FFolderEntry != kNoEntry;
-  btnBackToFolders->setVisible(fromFolders);
+  actBackToFolders->setVisible(fromFolders);
   mmBackToFolders->setEnabled(fromFolders);
   mmNextDiffFile->setEnabled(!FNewFolder.isEmpty() && (folders || fromFolders));
   mmPrevDiffFile->setEnabled(mmNextDiffFile->isEnabled());

@@ -73,8 +73,13 @@ void TfrmDorix::BuildToolBar() {
   };
   btnOpen = button("open-folder", QCoreApplication::translate("Dorix", "Выбор файлов  Ctrl+O"));
   btnRefresh = button("refresh-page", QCoreApplication::translate("Dorix", "Обновить  F5"));
-  btnBackToFolders =
-      button("arrow-up", QCoreApplication::translate("Dorix", "Назад к папкам  Backspace"));
+  // Back to the folders: shown only while a file opened from them is.
+  btnBackToFolders = new QToolButton;
+  btnBackToFolders->setIcon(style()->standardIcon(QStyle::SP_FileDialogToParent));
+  btnBackToFolders->setToolTip(QCoreApplication::translate("Dorix", "Назад к папкам  Backspace"));
+  btnBackToFolders->setAutoRaise(true);
+  actBackToFolders = ToolBar1->addWidget(btnBackToFolders);
+  actBackToFolders->setVisible(false);
   ToolBar1->addWidget(Spacer(8));
   btnPrevDiff =
       button("arrow-up", QCoreApplication::translate("Dorix", "Предыдущее изменение  Alt+Up"));

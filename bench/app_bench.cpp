@@ -1,11 +1,13 @@
 // The whole program, offscreen, on one pair: the main window compares and shows it, and each
 // phase a person meets is measured with the event loop turning as it does for them.
 //   app_bench NEW OLD      (bench/app.sh makes the pairs with make_pair)
+// Given two folders (bench/folders.sh), the folder view's phases instead.
 // Printed per phase: how long it took until the window was idle, and the longest stretch in
 // which the window's events were not processed; then the longest turn of a resize drag in wrap
 // mode, the time a stop takes to leave the window idle in each phase of a run, peak memory
 // against the two files' size, and one painted frame in each layout.
 #include "ComparedText.h"
+#include "FolderView.h"
 #include "SideBySide.h"
 #include "StatusPanels.h"
 #include "UnitDorix.h"
@@ -37,20 +39,42 @@ struct TPhase {
   double ms = 0, longestGapMs = 0;
 };
 
-TPhase UntilIdle(TfrmDorix &w, const std::function<void()> &start) {
+TPhase Until(const std::function<void()> &start, const std::function<bool()> &done) {
   QElapsedTimer clock;
   clock.start();
   qint64 last = 0, longest = 0;
   start();
   longest = clock.nsecsElapsed(); // the command itself, before the loop turns again
   last = clock.nsecsElapsed();
-  while (!w.Idle()) {
+  while (!done()) {
     QApplication::processEvents(QEventLoop::AllEvents, 5);
     const qint64 now = clock.nsecsElapsed();
     longest = std::max(longest, now - last);
     last = now;
   }
   return {Ms(clock.nsecsElapsed()), Ms(longest)};
+}
+
+TPhase UntilIdle(TfrmDorix &w, const std::function<void()> &start) {
+  return Until(start, [&] { return w.Idle(); });
+}
+
+// Two folders: the time until the state of every entry is known, then showing the identical
+// entries and opening the first file that differs.
+int FolderBench(TfrmDorix &w, const QString &first, const QString &second) {
+  w.ChangeActualPFN(first);
+  w.ChangeObsoletePFN(second);
+  const TPhase compare = Until([&] { w.StartupCompare(); },
+                               [&] { return w.FolderShown() && !w.FolderView->Running(); });
+  const TPhase identical =
+      Until([&] { w.FolderView->actHidden[fsnIdentical]->trigger(); }, [] { return true; });
+  const TPhase open = UntilIdle(w, [&] { w.mmNextDiffFile->trigger(); });
+  std::printf("  %zu entries: %s\n", w.FolderView->Result().Entries().size(),
+              qPrintable(w.StatusBar1->Text(spStatus)));
+  std::printf("  compare and show %.0f ms (longest gap %.0f ms); identical ones shown %.0f ms; "
+              "first different file opened %.0f ms (longest gap %.0f ms)\n",
+              compare.ms, compare.longestGapMs, identical.ms, open.ms, open.longestGapMs);
+  return 0;
 }
 
 double FrameMs(TfrmDorix &w) {
@@ -102,6 +126,8 @@ int main(int argc, char **argv) {
   w.show();
   while (w.Status() == csNotRun)
     QApplication::processEvents();
+  if (QFileInfo(first).isDir() && QFileInfo(second).isDir())
+    return FolderBench(w, first, second);
 
   w.ChangeActualPFN(first);
   w.ChangeObsoletePFN(second);

@@ -100,12 +100,12 @@ TEST_F(FolderWindow, AFileOpensInTheWindowAndBackspaceReturnsToTheFolders) {
   EXPECT_FALSE(w->FolderShown());
   EXPECT_EQ(w->ActualPFN(), New() + "/src/main.c");
   EXPECT_EQ(w->windowTitle(), "src/main.c \u2014 Сравнение содержимого файлов");
-  EXPECT_TRUE(w->btnBackToFolders->isVisible());
+  EXPECT_TRUE(w->actBackToFolders->isVisible());
   EXPECT_EQ(w->Status(), csSimilar);
   Key(Qt::Key_Backspace);
   EXPECT_TRUE(w->FolderShown());
   EXPECT_EQ(tree->currentIndex().data().toString(), "main.c") << "the selection is kept";
-  EXPECT_FALSE(w->btnBackToFolders->isVisible());
+  EXPECT_FALSE(w->actBackToFolders->isVisible());
 }
 
 TEST_F(FolderWindow, F7WalksTheFilesThatDifferAndAOneSidedFileMeetsAnEmptySide) {
