@@ -12,14 +12,20 @@
 
 namespace {
 
+// A file of a pair not compared yet: its size and time come when it is opened.
+const QString kNotYet = QStringLiteral("\u2026");
+
 QString SizeText(const TEntrySide &side) {
-  return side.Kind == TEntryKind::File ? QLocale().toString(static_cast<qulonglong>(side.Size))
-                                       : QStringLiteral("\u2014");
+  if (side.Kind != TEntryKind::File)
+    return QStringLiteral("\u2014");
+  return side.Stated ? QLocale().toString(static_cast<qulonglong>(side.Size)) : kNotYet;
 }
 
 QString TimeText(const TEntrySide &side) {
   if (side.Kind == TEntryKind::Missing || side.Kind == TEntryKind::Unreadable)
     return QStringLiteral("\u2014");
+  if (!side.Stated)
+    return kNotYet;
   return QDateTime::fromSecsSinceEpoch(side.Modified).toString(QStringLiteral("yyyy-MM-dd HH:mm"));
 }
 
@@ -58,8 +64,8 @@ void TFolderModel::Listed(std::uint32_t parent, std::vector<TFolderEntry> entrie
     emit dataChanged(IndexOf(up), IndexOf(up, fcCount - 1));
 }
 
-void TFolderModel::Settled(std::uint32_t entry, TFolderState state, std::string reason) {
-  FTree.Settled(entry, state, std::move(reason));
+void TFolderModel::Settled(std::uint32_t entry, TSettled settled) {
+  FTree.Settled(entry, std::move(settled));
   for (std::uint32_t e = entry; e != kNoEntry; e = FTree[e].Parent)
     emit dataChanged(IndexOf(e), IndexOf(e, fcCount - 1));
 }

@@ -30,7 +30,7 @@ public:
 
   // The comparison's entries, taken on the model's thread.
   void Listed(std::uint32_t parent, std::vector<TFolderEntry> entries) override;
-  void Settled(std::uint32_t entry, TFolderState state, std::string reason) override;
+  void Settled(std::uint32_t entry, TSettled settled) override;
 
   QModelIndex IndexOf(std::uint32_t entry, int column = 0) const;
   static std::uint32_t EntryOf(const QModelIndex &index) {

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
 #include <QProgressBar>
@@ -17,6 +18,7 @@
 namespace {
 
 constexpr int kTakeEveryMs = 100; // how often the entries handed out meanwhile are shown
+constexpr int kTurnMs = 20;       // how long taking them may hold the window's thread
 
 QString Megabytes(std::uint64_t bytes) {
   return QLocale().toString(static_cast<double>(bytes) / (1 << 20), 'f', 1);
@@ -83,6 +85,7 @@ void TFolderView::Compare(const QString &newFolder, const QString &oldFolder,
   if (same && !afresh && FFeed)
     return;
   FTask.Stop();
+  FFinishing = false;
   FModel.Clear();
   FNewFolder = newFolder, FOldFolder = oldFolder, FChoices = choices;
   FError.clear();
@@ -101,8 +104,7 @@ void TFolderView::Compare(const QString &newFolder, const QString &oldFolder,
         Done(failure);
       });
   ShowRunning(true);
-  FTake.start();
-  TakeEntries();
+  FTake.start(kTakeEveryMs);
 }
 
 void TFolderView::Stop() {
@@ -113,9 +115,6 @@ void TFolderView::Stop() {
 }
 
 void TFolderView::Done(std::exception_ptr failure) {
-  TakeEntries();
-  FTake.stop();
-  ShowRunning(false);
   if (failure) {
     try {
       std::rethrow_exception(failure);
@@ -125,19 +124,35 @@ void TFolderView::Done(std::exception_ptr failure) {
       FError = QString::fromLocal8Bit(e.what());
     }
   }
+  FFinishing = true;
+  TakeEntries();
+}
+
+void TFolderView::Finish() {
+  FFinishing = false;
+  FTake.stop();
+  ShowRunning(false);
   if (Current() == kNoEntry && FFilter.rowCount() > 0)
     Tree->setCurrentIndex(FFilter.index(0, 0));
   emit StatusChanged();
 }
 
+// A turn's share at a time, so that the window answers however much came in meanwhile; what
+// is left follows on the next turn of the event loop.
 void TFolderView::TakeEntries() {
   if (!FFeed)
     return;
-  FFeed->PassOn(FModel);
+  QElapsedTimer turn;
+  turn.start();
+  const bool left = FFeed->PassOn(FModel, [&] { return turn.elapsed() >= kTurnMs; });
   lblProgress->setText(QCoreApplication::translate("Dorix", "Записей: %1, прочитано %2 МБ")
                            .arg(FProgress->Entries.load())
                            .arg(Megabytes(FProgress->Bytes.load())));
-  emit StatusChanged();
+  FTake.setInterval(left ? 0 : kTakeEveryMs);
+  if (!left && FFinishing)
+    Finish();
+  else
+    emit StatusChanged();
 }
 
 void TFolderView::Open(const QModelIndex &index) {

@@ -33,7 +33,8 @@ public:
   void Compare(const QString &newFolder, const QString &oldFolder, const TFolderChoices &choices,
                bool afresh);
   void Stop();
-  bool Running() const { return FTask.Running(); }
+  // The comparison runs, or what it found is still being taken into the tree.
+  bool Running() const { return FTask.Running() || FFinishing; }
   QString NewFolder() const { return FNewFolder; }
   QString OldFolder() const { return FOldFolder; }
   const TFolderTree &Result() const { return FModel.Tree(); }
@@ -67,6 +68,7 @@ private:
   void TakeEntries();
   void Open(const QModelIndex &index);
   void Done(std::exception_ptr failure);
+  void Finish();
   void ShowRunning(bool running);
 
   TFolderModel FModel;
@@ -76,6 +78,7 @@ private:
   std::shared_ptr<TFolderFeed> FFeed;
   std::shared_ptr<TFolderProgress> FProgress;
   QString FError;              // why the two folders could not be compared
+  bool FFinishing = false;     // the comparison ended; its last entries are being taken
   QTimer FTake;                // takes the entries handed out meanwhile
   QList<QAction *> FRunning;   // the progress, its words and the stop button
   TBackgroundTask FTask{this}; // last: stopped and joined before the rest goes

@@ -311,8 +311,8 @@ public:
     TFolderTree::Listed(parent, std::move(entries));
     StopAtADifference();
   }
-  void Settled(std::uint32_t entry, TFolderState state, std::string reason) override {
-    TFolderTree::Settled(entry, state, std::move(reason));
+  void Settled(std::uint32_t entry, TSettled settled) override {
+    TFolderTree::Settled(entry, std::move(settled));
     StopAtADifference();
   }
   std::stop_token Token() const { return FStop.get_token(); }

@@ -3,13 +3,18 @@
 #include "Exclusions.h"
 #include "FolderListing.h"
 #include "SameFiles.h"
+#include "SideBySide.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <sys/stat.h>
 #include <utility>
 
 namespace {
+
+constexpr std::size_t kBatch = 256; // pairs of files compared between two hand-outs
 
 std::string Joined(const std::string &folder, const std::string &path) {
   return path.empty() ? folder : folder + '/' + path;
@@ -40,7 +45,8 @@ void Judge(TFolderEntry &entry, bool readAll) {
   } else if (n.Kind == TEntryKind::Folder && o.Kind == TEntryKind::Folder)
     entry.State = TFolderState::Folder;
   else if (n.Kind == TEntryKind::File && o.Kind == TEntryKind::File)
-    entry.State = n.Size != o.Size && !readAll ? TFolderState::Different : TFolderState::Pending;
+    entry.State = n.Stated && o.Stated && n.Size != o.Size && !readAll ? TFolderState::Different
+                                                                       : TFolderState::Pending;
   else {
     entry.State = TFolderState::NotRegular;
     entry.Reason = "new: " + Described(n) + ", old: " + Described(o);
@@ -69,19 +75,47 @@ public:
     }
     if (!FRootError.empty())
       return FRootError;
-    TSameFiles same(FChoices.Ignore, FProgress ? &FProgress->Bytes : nullptr);
-    for (const auto &[entry, path] : FPending) {
-      if (FStop.stop_requested())
-        break;
-      TSameAnswer answer = same.Compare(Joined(FNewRoot, path), Joined(FOldRoot, path), FStop);
-      if (FStop.stop_requested())
-        break;
-      FSink.Settled(entry, answer.State, std::move(answer.Reason));
-    }
+    ComparePending();
     return FRootError;
   }
 
 private:
+  // The pairs of files, a batch at a time on both cores, each batch handed out in order once
+  // both are done with it.
+  void ComparePending() {
+    std::atomic<std::uint64_t> *bytes = FProgress ? &FProgress->Bytes : nullptr;
+    TSameFiles here(FChoices.Ignore, bytes), beside(FChoices.Ignore, bytes);
+    std::vector<TSettled> answers;
+    for (std::size_t from = 0; from < FPending.size() && !FStop.stop_requested(); from += kBatch) {
+      const std::size_t to = std::min(FPending.size(), from + kBatch);
+      answers.assign(to - from, {});
+      std::atomic<std::size_t> next{from};
+      const auto work = [&](TSameFiles &same) {
+        for (std::size_t k; (k = next++) < to && !FStop.stop_requested();) {
+          const std::string &path = FPending[k].second;
+          answers[k - from] = same.Compare(Joined(FNewRoot, path), Joined(FOldRoot, path), FStop);
+        }
+      };
+      SideBySide(
+          to - from > 1, [&] { work(here); }, [&] { work(beside); });
+      if (FStop.stop_requested())
+        return;
+      for (std::size_t k = from; k < to; ++k)
+        FSink.Settled(FPending[k].first, std::move(answers[k - from]));
+    }
+  }
+
+  // A file on one side only is never opened, but its size and time are shown.
+  void StateOneSided(TFolderEntry &e) const {
+    TEntrySide &side = e.State == TFolderState::OnlyNew ? e.New : e.Old;
+    if (side.Stated)
+      return;
+    const TEntrySide stated =
+        SideOf(Joined(e.State == TFolderState::OnlyNew ? FNewRoot : FOldRoot, e.Path));
+    if (stated.Kind == side.Kind)
+      side = stated;
+  }
+
   // Lists one folder on both sides and hands its entries out; returns them as handed out.
   std::vector<TFolderEntry> List(std::uint32_t entry, const std::string &path) {
     const TListing n = ListFolder(Joined(FNewRoot, path)), o = ListFolder(Joined(FOldRoot, path));
@@ -89,7 +123,7 @@ private:
       if (entry == kNoEntry) // one of the two folders themselves
         FRootError = n.Error.empty() ? FOldRoot + ": " + o.Error : FNewRoot + ": " + n.Error;
       else
-        FSink.Settled(entry, TFolderState::Unreadable, n.Error.empty() ? o.Error : n.Error);
+        FSink.Settled(entry, UnreadableBecause(n.Error.empty() ? o.Error : n.Error));
       return {};
     }
     std::vector<TFolderEntry> entries;
@@ -109,6 +143,8 @@ private:
       if (Excluded(name, FChoices.Exclude))
         continue;
       Judge(e, FChoices.Ignore.Any());
+      if (e.State == TFolderState::OnlyNew || e.State == TFolderState::OnlyOld)
+        StateOneSided(e);
       if (e.State == TFolderState::Pending)
         FPending.emplace_back(FNext + static_cast<std::uint32_t>(entries.size()), e.Path);
       entries.push_back(std::move(e));

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 // What a name is in one folder.
 enum class TEntryKind : std::uint8_t {
@@ -29,6 +30,9 @@ constexpr int kFolderStates = 8;
 
 struct TEntrySide {
   TEntryKind Kind = TEntryKind::Missing;
+  // Size and Modified are known: a file of a pair is listed without them, which opening it for
+  // the comparison learns.
+  bool Stated = true;
   std::uint64_t Size = 0;
   std::int64_t Modified = 0; // seconds since 1970
   // For Special: what it is ("FIFO", "link to nothing", ...); for Unreadable: the system's reason.
@@ -53,6 +57,23 @@ struct TFolderEntry {
                                       : std::string_view(Path).substr(slash + 1);
   }
 };
+
+// What settling an entry found: its state, why it could not be compared, and, when a pair of
+// files was opened, the sizes and times they had then.
+struct TSettled {
+  TFolderState State = TFolderState::Pending;
+  std::string Reason;
+  bool Opened = false;
+  std::uint64_t NewSize = 0, OldSize = 0;
+  std::int64_t NewModified = 0, OldModified = 0;
+};
+
+inline TSettled UnreadableBecause(std::string reason) {
+  TSettled settled;
+  settled.State = TFolderState::Unreadable;
+  settled.Reason = std::move(reason);
+  return settled;
+}
 
 // Whether an entry in this state counts as a difference of the two folders.
 inline bool Differs(TFolderState state) {

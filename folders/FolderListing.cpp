@@ -22,9 +22,15 @@ std::string SpecialKind(mode_t mode) {
 }
 
 // What a name in an open folder is: the link itself is looked at first, so that a link to a
-// folder is never taken for one.
-TEntrySide SideAt(int folder, const char *name, std::string &error) {
+// folder is never taken for one. A regular file the folder's own listing names as one is not
+// looked at: opening it to compare it tells its size and time (type: the listing's d_type).
+TEntrySide SideAt(int folder, const char *name, unsigned char type, std::string &error) {
   TEntrySide side;
+  if (type == DT_REG) {
+    side.Kind = TEntryKind::File;
+    side.Stated = false;
+    return side;
+  }
   struct stat st {};
   if (::fstatat(folder, name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
     side.Kind = TEntryKind::Unreadable;
@@ -84,7 +90,7 @@ TListing ListFolder(const std::string &path) {
     if (name == "." || name == "..")
       continue;
     std::string error;
-    TListedName listed{std::string(name), SideAt(fd, item->d_name, error)};
+    TListedName listed{std::string(name), SideAt(fd, item->d_name, item->d_type, error)};
     if (listed.Side.Kind == TEntryKind::Unreadable)
       listed.Side.Special = error;
     listing.Names.push_back(std::move(listed));
@@ -98,7 +104,7 @@ TListing ListFolder(const std::string &path) {
 
 TEntrySide SideOf(const std::string &path, std::string *error) {
   std::string reason;
-  TEntrySide side = SideAt(AT_FDCWD, path.c_str(), reason);
+  TEntrySide side = SideAt(AT_FDCWD, path.c_str(), DT_UNKNOWN, reason);
   if (error)
     *error = reason;
   return side;

@@ -15,5 +15,5 @@ public:
   virtual void Listed(std::uint32_t parent, std::vector<TFolderEntry> entries) = 0;
   // An entry handed out before, now settled: a pair of files compared, or a folder that could
   // not be listed.
-  virtual void Settled(std::uint32_t entry, TFolderState state, std::string reason) = 0;
+  virtual void Settled(std::uint32_t entry, TSettled settled) = 0;
 };

@@ -19,13 +19,17 @@ void TFolderTree::Listed(std::uint32_t parent, std::vector<TFolderEntry> entries
   }
 }
 
-void TFolderTree::Settled(std::uint32_t entry, TFolderState state, std::string reason) {
+void TFolderTree::Settled(std::uint32_t entry, TSettled settled) {
   TFolderEntry &e = FEntries[entry];
   --FCounts[static_cast<std::size_t>(e.State)];
-  ++FCounts[static_cast<std::size_t>(state)];
-  e.State = state;
-  e.Reason = std::move(reason);
-  if (Differs(state))
+  ++FCounts[static_cast<std::size_t>(settled.State)];
+  e.State = settled.State;
+  e.Reason = std::move(settled.Reason);
+  if (settled.Opened) {
+    e.New.Size = settled.NewSize, e.New.Modified = settled.NewModified, e.New.Stated = true;
+    e.Old.Size = settled.OldSize, e.Old.Modified = settled.OldModified, e.Old.Stated = true;
+  }
+  if (Differs(e.State))
     MarkAbove(entry);
 }
 

@@ -12,7 +12,7 @@
 class TFolderTree : public TFolderSink {
 public:
   void Listed(std::uint32_t parent, std::vector<TFolderEntry> entries) override;
-  void Settled(std::uint32_t entry, TFolderState state, std::string reason) override;
+  void Settled(std::uint32_t entry, TSettled settled) override;
 
   const std::vector<TFolderEntry> &Entries() const { return FEntries; }
   const TFolderEntry &operator[](std::uint32_t index) const { return FEntries[index]; }

@@ -12,27 +12,23 @@
 #include <string>
 #include <vector>
 
-struct TSameAnswer {
-  TFolderState State = TFolderState::Identical; // Identical, Different or Unreadable
-  std::string Reason;
-};
-
 class TSameFiles {
 public:
   // bytes: where the bytes read are counted as they are.
   explicit TSameFiles(const TIgnoreChoices &ignore, std::atomic<std::uint64_t> *bytes = nullptr);
 
-  // The two files as they are when read: a file that grew or shrank since it was listed is
-  // compared as read, never called identical for its listed size. After a stop the answer
+  // The two files as they are when opened (Identical, Different or Unreadable, with their sizes
+  // and times): a file that grew or shrank since it was listed is compared as it is then, and
+  // one that ends before its size is read is not called identical. After a stop the answer
   // means nothing.
-  TSameAnswer Compare(const std::string &newPath, const std::string &oldPath,
-                      const std::stop_token &stop);
+  TSettled Compare(const std::string &newPath, const std::string &oldPath,
+                   const std::stop_token &stop);
 
 private:
-  TSameAnswer SameBytes(const std::string &newPath, const std::string &oldPath,
-                        const std::stop_token &stop);
-  TSameAnswer ReadAlike(const std::string &newPath, const std::string &oldPath,
-                        const std::stop_token &stop);
+  TSettled SameBytes(const std::string &newPath, const std::string &oldPath,
+                     const std::stop_token &stop);
+  TSettled ReadAlike(const std::string &newPath, const std::string &oldPath,
+                     const std::stop_token &stop);
 
   TIgnoreChoices FIgnore;
   std::atomic<std::uint64_t> *FBytes;

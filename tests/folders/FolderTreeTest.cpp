@@ -24,9 +24,14 @@ TEST(FolderTree, AFolderKnowsOfADifferenceBelowItAsItComes) {
   EXPECT_FALSE(tree[0].DiffersBelow);
   EXPECT_FALSE(tree.AnyDifference()) << "pending pairs are no difference yet";
   EXPECT_EQ(tree.Count(TFolderState::Pending), 2);
-  tree.Settled(3, TFolderState::Identical, {});
+  TSettled same;
+  same.State = TFolderState::Identical;
+  tree.Settled(3, same);
   EXPECT_FALSE(tree[2].DiffersBelow);
-  tree.Settled(4, TFolderState::Different, {});
+  TSettled other;
+  other.State = TFolderState::Different;
+  other.Opened = true, other.NewSize = 7, other.OldSize = 9;
+  tree.Settled(4, other);
   EXPECT_TRUE(tree[2].DiffersBelow);
   EXPECT_TRUE(tree[0].DiffersBelow) << "every folder up to the top";
   EXPECT_EQ(tree.Count(TFolderState::Pending), 0);
@@ -34,6 +39,8 @@ TEST(FolderTree, AFolderKnowsOfADifferenceBelowItAsItComes) {
   EXPECT_EQ(tree.Count(TFolderState::Identical), 2);
   EXPECT_TRUE(tree.AnyDifference());
   EXPECT_EQ(tree[4].Name(), "g");
+  EXPECT_EQ(tree[4].New.Size, 7u) << "the sizes found on opening the pair";
+  EXPECT_TRUE(tree[4].Old.Stated);
 }
 
 // The files that differ in the order the tree shows them: a folder's entries right after it,
