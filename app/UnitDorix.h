@@ -249,7 +249,6 @@ private:
   void BuildFolderView(QWidget *parent);
   bool FolderPairRequested() const;
   void ShowFolderPanes(bool folders);
-  QString FolderPathOf(const QString &folder, const std::string &path) const;
   // the recent pairs of the "Файл" menu
   void BuildRecentMenu();
   void FillRecentMenu();
@@ -271,9 +270,8 @@ private:
   std::optional<TRunInputs> FUsed = TRunInputs{};
   TCompareStatus FStatus = csNotRun;
   QList<TRecentPair> FRecentPairs;
-  // The folders compared, when a file opened from them is shown: the entry, and the folders.
+  // The entry of the folder view shown as a file comparison, if one is.
   std::uint32_t FFolderEntry = UINT32_MAX;
-  QString FNewFolder, FOldFolder;
 
   TSettings FSettings;
   int FFileReads = 0;

@@ -14,6 +14,15 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+namespace {
+
+// An entry's file inside one of the two folders.
+QString FolderPathOf(const QString &folder, const std::string &path) {
+  return DecodeFileName(EncodeFileName(folder) + '/' + QByteArray::fromStdString(path));
+}
+
+} // namespace
+
 void TfrmDorix::BuildFolderView(QWidget *parent) {
   FolderView = new TFolderView(parent);
   FolderView->hide();
@@ -51,39 +60,34 @@ void TfrmDorix::ShowFolderPanes(bool folders) {
   const bool fromFolders = !folders && FFolderEntry != kNoEntry;
   actBackToFolders->setVisible(fromFolders);
   mmBackToFolders->setEnabled(fromFolders);
-  mmNextDiffFile->setEnabled(!FNewFolder.isEmpty() && (folders || fromFolders));
+  mmNextDiffFile->setEnabled(!FolderView->NewFolder().isEmpty() && (folders || fromFolders));
   mmPrevDiffFile->setEnabled(mmNextDiffFile->isEnabled());
   UpdateTitle();
 }
 
 void TfrmDorix::ShowFolders(bool afresh) {
-  FNewFolder = FRequested.ActualPFN;
-  FOldFolder = FRequested.ObsoletePFN;
-  FFolderEntry = kNoEntry;
-  SetActualCaption(FNewFolder);
-  SetObsoleteCaption(FOldFolder);
-  LayoutCaptions();
-  ShowFolderPanes(true);
+  const QString actual = FRequested.ActualPFN, obsolete = FRequested.ObsoletePFN;
   TFolderChoices choices;
   choices.Exclude = SplitPatterns(FSettings.FolderExclude.toStdString());
   choices.Ignore = FRequested.Choices.Ignore;
-  FolderView->Compare(FNewFolder, FOldFolder, choices, afresh);
-  RememberPair(FNewFolder, FOldFolder);
+  FolderView->Compare(actual, obsolete, choices, afresh);
+  FFolderEntry = kNoEntry;
+  SetActualCaption(actual);
+  SetObsoleteCaption(obsolete);
+  LayoutCaptions();
+  ShowFolderPanes(true);
+  RememberPair(actual, obsolete);
   UpdateStatus();
   FolderView->Tree->setFocus();
-}
-
-QString TfrmDorix::FolderPathOf(const QString &folder, const std::string &path) const {
-  return DecodeFileName(EncodeFileName(folder) + '/' + QByteArray::fromStdString(path));
 }
 
 void TfrmDorix::OpenFolderEntry(std::uint32_t entry) {
   const TFolderEntry &e = FolderView->Result()[entry];
   // A file on one side only is compared with an empty one.
   const QString actual =
-      e.New.Kind == TEntryKind::Missing ? QString() : FolderPathOf(FNewFolder, e.Path);
+      e.New.Kind == TEntryKind::Missing ? QString() : FolderPathOf(FolderView->NewFolder(), e.Path);
   const QString obsolete =
-      e.Old.Kind == TEntryKind::Missing ? QString() : FolderPathOf(FOldFolder, e.Path);
+      e.Old.Kind == TEntryKind::Missing ? QString() : FolderPathOf(FolderView->OldFolder(), e.Path);
   FolderView->Select(entry);
   FFolderEntry = entry; // before the captions, which name it in the title
   ChangeActualPFN(actual);
@@ -99,13 +103,13 @@ void TfrmDorix::OpenFolderEntry(std::uint32_t entry) {
 void TfrmDorix::BackToFolders() {
   if (FFolderEntry == kNoEntry || FolderShown())
     return;
-  ChangeActualPFN(FNewFolder);
-  ChangeObsoletePFN(FOldFolder);
+  ChangeActualPFN(FolderView->NewFolder());
+  ChangeObsoletePFN(FolderView->OldFolder());
   CompareFiles(); // the same folders: shown as they were left
 }
 
 void TfrmDorix::StepDifferentFile(int direction) {
-  if (FNewFolder.isEmpty() || (!FolderShown() && FFolderEntry == kNoEntry))
+  if (FolderView->NewFolder().isEmpty() || (!FolderShown() && FFolderEntry == kNoEntry))
     return;
   const std::uint32_t from = FolderShown() ? FolderView->Current() : FFolderEntry;
   const std::uint32_t next = FolderView->Result().StepToDifferentFile(from, direction);

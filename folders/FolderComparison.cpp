@@ -9,12 +9,16 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <iterator>
 #include <sys/stat.h>
 #include <utility>
 
 namespace {
 
 constexpr std::size_t kBatch = 256; // pairs of files compared between two hand-outs
+
+// An entry handed out and its path: a folder to list, or a pair of files to compare.
+using TPlace = std::pair<std::uint32_t, std::string>;
 
 std::string Joined(const std::string &folder, const std::string &path) {
   return path.empty() ? folder : folder + '/' + path;
@@ -62,16 +66,13 @@ public:
 
   // Empty, or why the two folders themselves could not be listed.
   std::string Run() {
-    std::vector<std::pair<std::uint32_t, std::string>> folders{{kNoEntry, std::string()}};
+    std::vector<TPlace> folders{{kNoEntry, std::string()}};
     while (!folders.empty() && !FStop.stop_requested()) {
-      const auto [entry, path] = std::move(folders.back());
+      const TPlace folder = std::move(folders.back());
       folders.pop_back();
-      const std::uint32_t first = FNext;
-      const std::vector<TFolderEntry> listed = List(entry, path);
       // Deeper folders after the whole of this one, the first of them first.
-      for (std::size_t k = listed.size(); k-- > 0;)
-        if (listed[k].State == TFolderState::Folder)
-          folders.emplace_back(first + static_cast<std::uint32_t>(k), listed[k].Path);
+      std::vector<TPlace> below = List(folder.first, folder.second);
+      std::move(below.rbegin(), below.rend(), std::back_inserter(folders));
     }
     if (!FRootError.empty())
       return FRootError;
@@ -116,8 +117,9 @@ private:
       side = stated;
   }
 
-  // Lists one folder on both sides and hands its entries out; returns them as handed out.
-  std::vector<TFolderEntry> List(std::uint32_t entry, const std::string &path) {
+  // Lists one folder on both sides and hands its entries out; returns the folders among them
+  // that are in both, to be listed in turn.
+  std::vector<TPlace> List(std::uint32_t entry, const std::string &path) {
     const TListing n = ListFolder(Joined(FNewRoot, path)), o = ListFolder(Joined(FOldRoot, path));
     if (!n.Error.empty() || !o.Error.empty()) {
       if (entry == kNoEntry) // one of the two folders themselves
@@ -127,6 +129,7 @@ private:
       return {};
     }
     std::vector<TFolderEntry> entries;
+    std::vector<TPlace> below;
     std::size_t i = 0, j = 0;
     while (i < n.Names.size() || j < o.Names.size()) {
       const bool fromNew =
@@ -145,15 +148,18 @@ private:
       Judge(e, FChoices.Ignore.Any());
       if (e.State == TFolderState::OnlyNew || e.State == TFolderState::OnlyOld)
         StateOneSided(e);
+      const auto index = FNext + static_cast<std::uint32_t>(entries.size());
       if (e.State == TFolderState::Pending)
-        FPending.emplace_back(FNext + static_cast<std::uint32_t>(entries.size()), e.Path);
+        FPending.emplace_back(index, e.Path);
+      else if (e.State == TFolderState::Folder)
+        below.emplace_back(index, e.Path);
       entries.push_back(std::move(e));
     }
     FNext += static_cast<std::uint32_t>(entries.size());
     if (FProgress)
       FProgress->Entries += entries.size();
-    FSink.Listed(entry, entries);
-    return entries;
+    FSink.Listed(entry, std::move(entries));
+    return below;
   }
 
   const std::string &FNewRoot, &FOldRoot;
@@ -161,8 +167,8 @@ private:
   TFolderSink &FSink;
   const std::stop_token &FStop;
   TFolderProgress *FProgress;
-  std::uint32_t FNext = 0; // the index the next entry handed out takes
-  std::vector<std::pair<std::uint32_t, std::string>> FPending; // pairs of files to compare
+  std::uint32_t FNext = 0;      // the index the next entry handed out takes
+  std::vector<TPlace> FPending; // pairs of files to compare
   std::string FRootError;
 };
 

@@ -24,7 +24,7 @@ std::string SpecialKind(mode_t mode) {
 // What a name in an open folder is: the link itself is looked at first, so that a link to a
 // folder is never taken for one. A regular file the folder's own listing names as one is not
 // looked at: opening it to compare it tells its size and time (type: the listing's d_type).
-TEntrySide SideAt(int folder, const char *name, unsigned char type, std::string &error) {
+TEntrySide SideAt(int folder, const char *name, unsigned char type) {
   TEntrySide side;
   if (type == DT_REG) {
     side.Kind = TEntryKind::File;
@@ -34,7 +34,7 @@ TEntrySide SideAt(int folder, const char *name, unsigned char type, std::string 
   struct stat st {};
   if (::fstatat(folder, name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
     side.Kind = TEntryKind::Unreadable;
-    error = std::strerror(errno);
+    side.Special = std::strerror(errno);
     return side;
   }
   if (S_ISLNK(st.st_mode)) {
@@ -89,11 +89,7 @@ TListing ListFolder(const std::string &path) {
     const std::string_view name = item->d_name;
     if (name == "." || name == "..")
       continue;
-    std::string error;
-    TListedName listed{std::string(name), SideAt(fd, item->d_name, item->d_type, error)};
-    if (listed.Side.Kind == TEntryKind::Unreadable)
-      listed.Side.Special = error;
-    listing.Names.push_back(std::move(listed));
+    listing.Names.push_back({std::string(name), SideAt(fd, item->d_name, item->d_type)});
   }
   if (errno != 0)
     listing.Error = std::strerror(errno);
@@ -102,12 +98,8 @@ TListing ListFolder(const std::string &path) {
   return listing;
 }
 
-TEntrySide SideOf(const std::string &path, std::string *error) {
-  std::string reason;
-  TEntrySide side = SideAt(AT_FDCWD, path.c_str(), DT_UNKNOWN, reason);
-  if (error)
-    *error = reason;
-  return side;
+TEntrySide SideOf(const std::string &path) {
+  return SideAt(AT_FDCWD, path.c_str(), DT_UNKNOWN);
 }
 
 bool IsFolder(const std::string &path) {

@@ -24,4 +24,4 @@ TListing ListFolder(const std::string &path);
 bool IsFolder(const std::string &path);
 
 // What a path is, as ListFolder tells the names in a folder.
-TEntrySide SideOf(const std::string &path, std::string *error = nullptr);
+TEntrySide SideOf(const std::string &path);

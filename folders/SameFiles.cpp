@@ -26,14 +26,13 @@ TSameFiles::TSameFiles(const TIgnoreChoices &ignore, std::atomic<std::uint64_t> 
 
 TSettled TSameFiles::Compare(const std::string &newPath, const std::string &oldPath,
                              const std::stop_token &stop) {
-  const TSettled bytes = SameBytes(newPath, oldPath, stop);
-  if (bytes.State != TFolderState::Different || !FIgnore.Any())
-    return bytes;
-  TSettled alike = ReadAlike(newPath, oldPath, stop);
-  if (alike.State != TFolderState::Unreadable) // the sizes and times as opened
-    alike.Opened = bytes.Opened, alike.NewSize = bytes.NewSize, alike.OldSize = bytes.OldSize,
-    alike.NewModified = bytes.NewModified, alike.OldModified = bytes.OldModified;
-  return alike;
+  TSettled answer = SameBytes(newPath, oldPath, stop);
+  if (answer.State == TFolderState::Different && FIgnore.Any()) {
+    TSettled alike = FormsAlike(newPath, oldPath, stop); // with the sizes and times as opened
+    answer.State = alike.State;
+    answer.Reason = std::move(alike.Reason);
+  }
+  return answer;
 }
 
 // The sizes the two open files have now decide first; then their bytes, a slice at a time. A
@@ -81,8 +80,8 @@ TSettled TSameFiles::SameBytes(const std::string &newPath, const std::string &ol
 }
 
 // Both files whole, as the file comparison reads them, the encoding found as it finds it.
-TSettled TSameFiles::ReadAlike(const std::string &newPath, const std::string &oldPath,
-                               const std::stop_token &stop) {
+TSettled TSameFiles::FormsAlike(const std::string &newPath, const std::string &oldPath,
+                                const std::stop_token &stop) {
   const TComparedFile a(newPath, TReadMode::Copy, stop), b(oldPath, TReadMode::Copy, stop);
   for (const TComparedFile *file : {&a, &b})
     if (file->Failed())
@@ -93,7 +92,7 @@ TSettled TSameFiles::ReadAlike(const std::string &newPath, const std::string &ol
   options.Utf8 = encoding == TVEncoding::Utf8;
   options.Page = CodePageOf(encoding);
   const bool alike =
-      ::ReadAlike(a.Text(), b.Text(), SharedStart(a.Text(), b.Text(), stop), options, stop);
+      ReadAlike(a.Text(), b.Text(), SharedStart(a.Text(), b.Text(), stop), options, stop);
   TSettled answer;
   answer.State = alike ? TFolderState::Identical : TFolderState::Different;
   return answer;

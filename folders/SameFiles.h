@@ -27,8 +27,8 @@ public:
 private:
   TSettled SameBytes(const std::string &newPath, const std::string &oldPath,
                      const std::stop_token &stop);
-  TSettled ReadAlike(const std::string &newPath, const std::string &oldPath,
-                     const std::stop_token &stop);
+  TSettled FormsAlike(const std::string &newPath, const std::string &oldPath,
+                      const std::stop_token &stop);
 
   TIgnoreChoices FIgnore;
   std::atomic<std::uint64_t> *FBytes;
