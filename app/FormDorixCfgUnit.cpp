@@ -54,6 +54,7 @@ TFormDorixCfg::TFormDorixCfg(const TPlatformServices &platform, QWidget *parent)
   auto sample = [this](const QString &text, int y) {
     auto *field = new QLineEdit(text, gbColor);
     field->setReadOnly(true);
+    field->setCursorPosition(0); // a name longer than the field shows its start
     field->setGeometry(16, y, 177, 21);
     auto *change =
         PlaceButton(gbColor, QCoreApplication::translate("Dorix", "Изменить..."), 208, y, 83, 25);
