@@ -42,13 +42,14 @@ protected:
       command();
     });
     w->resize(w->width() - 40, w->height());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return hold.ran->load() && w->Idle() && done(); }));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return hold.ran->load() && w->Idle() && done(); }, kRunWaitMs));
     w->mm->OnBuildStart = nullptr;
     EXPECT_TRUE(inside) << "the command came while the lines were rebuilt";
     EXPECT_FALSE(w->mm->LayoutWidthChanged()) << "the lines fit the new width";
     const int lines = w->mm->Model().LineCount();
     w->mm->Relayout();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !w->mm->Building(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w->mm->Building(); }, kRunWaitMs));
     EXPECT_EQ(w->mm->Model().LineCount(), lines) << "the lines are those of one whole build";
   }
 };
@@ -123,7 +124,7 @@ TEST_F(BusyState, TheJumpFollowsTheRunThatServesTheCommand) {
     w->mmFileOpen->trigger();
   });
   w->mmFormatWrap->trigger(); // a run that rebuilds the lines; the choice comes during it
-  ASSERT_TRUE(QTest::qWaitFor([&] { return w->Idle() && w->Status() == csSimilar; }));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w->Idle() && w->Status() == csSimilar; }, kRunWaitMs));
   EXPECT_EQ(w->mm->Caret().Line, 40);
 }
 
@@ -135,7 +136,8 @@ TEST_F(BusyState, SettingsConfirmedDuringARunCompareAfresh) {
     w->mmFormatProp->trigger();
   });
   w->mmFormatWrap->trigger();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return w->Idle() && w->FileReads() == reads + 2; }));
+  ASSERT_TRUE(
+      QTest::qWaitFor([&] { return w->Idle() && w->FileReads() == reads + 2; }, kRunWaitMs));
 }
 
 } // namespace
