@@ -47,10 +47,10 @@ TFormDorixCfg::TFormDorixCfg(const TPlatformServices &platform, QWidget *parent)
     : QDialog(parent), FormDorixTextCfg(new TFormDorixTextCfg(platform, this)) {
   setWindowTitle(QCoreApplication::translate("Dorix", "Настройки:"));
   SetDesignFont(*this);
-  setGeometry(192, 114, 345, 405);
+  setGeometry(192, 114, 345, 437);
 
   gbColor = new QGroupBox(QCoreApplication::translate("Dorix", " Цвет: "), this);
-  gbColor->setGeometry(16, 40, 305, 233);
+  gbColor->setGeometry(16, 40, 305, 265);
   auto sample = [this](const QString &text, int y) {
     auto *field = new QLineEdit(text, gbColor);
     field->setReadOnly(true);
@@ -71,18 +71,20 @@ TFormDorixCfg::TFormDorixCfg(const TPlatformServices &platform, QWidget *parent)
       sample(QCoreApplication::translate("Dorix", " Изменившаяся строка"), 120);
   std::tie(edColorIgnored, btnChangeColorIgnored) =
       sample(QCoreApplication::translate("Dorix", " Не учитываемые различия"), 152);
+  std::tie(edColorMoved, btnChangeColorMoved) =
+      sample(QCoreApplication::translate("Dorix", " Перемещённый текст"), 184);
   btnDefaultColors = PlaceButton(
-      gbColor, QCoreApplication::translate("Dorix", "Вернуть стандартные"), 56, 192, 161, 25);
+      gbColor, QCoreApplication::translate("Dorix", "Вернуть стандартные"), 56, 224, 161, 25);
   FitChildren(*gbColor);
 
   chkKeepFormPlace = PlaceCheckBox(
-      this, QCoreApplication::translate("Dorix", "Запоминать координаты окна при выходе"), 16, 288,
+      this, QCoreApplication::translate("Dorix", "Запоминать координаты окна при выходе"), 16, 320,
       297, 17);
   chkKeepModes = PlaceCheckBox(
       this, QCoreApplication::translate("Dorix", "Запоминать режимы (Wrap, OEM, Hex) при выходе"),
-      16, 312, 297, 17);
-  btnOk = PlaceButton(this, QStringLiteral("Ok"), 64, 336, 75, 25);
-  btnCancel = PlaceButton(this, QCoreApplication::translate("Dorix", "Отказ"), 176, 336, 75, 25);
+      16, 344, 297, 17);
+  btnOk = PlaceButton(this, QStringLiteral("Ok"), 64, 368, 75, 25);
+  btnCancel = PlaceButton(this, QCoreApplication::translate("Dorix", "Отказ"), 176, 368, 75, 25);
   Label1 = PlaceLabel(this, QCoreApplication::translate("Dorix", "Размер шрифта:"), 16, 16);
   edFontSize = new QLineEdit(this);
   edFontSize->setGeometry(std::max(112, Label1->geometry().right() + 6), 8, 33, 21);
@@ -96,7 +98,8 @@ TFormDorixCfg::TFormDorixCfg(const TPlatformServices &platform, QWidget *parent)
   FitChildren(*this);
 
   setTabOrder(btnChangeColorUpdated, btnChangeColorIgnored);
-  setTabOrder(btnChangeColorIgnored, btnDefaultColors);
+  setTabOrder(btnChangeColorIgnored, btnChangeColorMoved);
+  setTabOrder(btnChangeColorMoved, btnDefaultColors);
   setTabOrder(btnDefaultColors, chkKeepFormPlace);
   setTabOrder(chkKeepFormPlace, chkKeepModes);
   setTabOrder(chkKeepModes, btnOk);
@@ -112,8 +115,8 @@ TFormDorixCfg::TFormDorixCfg(const TPlatformServices &platform, QWidget *parent)
 }
 
 QLineEdit *TFormDorixCfg::Samples(int i) const {
-  QLineEdit *const samples[] = {edColorInserted, edColorDeleted, edColorEqual, edColorUpdated,
-                                edColorIgnored};
+  QLineEdit *const samples[] = {edColorInserted, edColorDeleted, edColorEqual,
+                                edColorUpdated,  edColorIgnored, edColorMoved};
   return samples[i];
 }
 
@@ -139,11 +142,9 @@ void TFormDorixCfg::EditStyle(QLineEdit &field) {
 void TFormDorixCfg::btnDefaultColorsClick() {
   const TSettings defaults;
   const std::pair<QLineEdit *, const TVTextStyle *> fields[] = {
-      {edColorInserted, &defaults.StyleInserted},
-      {edColorDeleted, &defaults.StyleDeleted},
-      {edColorUpdated, &defaults.StyleUpdated},
-      {edColorEqual, &defaults.StyleEqual},
-      {edColorIgnored, &defaults.StyleIgnored}};
+      {edColorInserted, &defaults.StyleInserted}, {edColorDeleted, &defaults.StyleDeleted},
+      {edColorUpdated, &defaults.StyleUpdated},   {edColorEqual, &defaults.StyleEqual},
+      {edColorIgnored, &defaults.StyleIgnored},   {edColorMoved, &defaults.StyleMoved}};
   for (const auto &[field, style] : fields) // plain text; name and size stay
     TextStyleToEdit({style->FontColor, 0, style->BkgColor}, *field);
 }

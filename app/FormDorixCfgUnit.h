@@ -23,13 +23,14 @@ public:
   void btnDefaultColorsClick();
   void edFontSizeChange(const QString &text);
   // The sample fields in their order on the dialog.
-  static constexpr int kSampleCount = 5;
+  static constexpr int kSampleCount = 6;
   QLineEdit *Samples(int i) const;
 
   QGroupBox *gbColor;
-  QLineEdit *edColorInserted, *edColorDeleted, *edColorEqual, *edColorUpdated, *edColorIgnored;
+  QLineEdit *edColorInserted, *edColorDeleted, *edColorEqual, *edColorUpdated, *edColorIgnored,
+      *edColorMoved;
   QPushButton *btnChangeColorInserted, *btnChangeColorDeleted, *btnChangeColorEqual,
-      *btnChangeColorUpdated, *btnChangeColorIgnored, *btnDefaultColors;
+      *btnChangeColorUpdated, *btnChangeColorIgnored, *btnChangeColorMoved, *btnDefaultColors;
   QCheckBox *chkKeepFormPlace, *chkKeepModes;
   QPushButton *btnOk, *btnCancel;
   QLabel *Label1;

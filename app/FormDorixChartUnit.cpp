@@ -123,6 +123,8 @@ void TFormDorixChart::BuildChartPage() {
   lblDeleted = number(224);
   lblAllIgnored = Label(page, QCoreApplication::translate("Dorix", " не различается "), 347, 240);
   lblIgnored = number(240);
+  lblAllMoved = Label(page, QCoreApplication::translate("Dorix", " перемещено "), 347, 256);
+  lblMoved = number(256);
 }
 
 void TFormDorixChart::BuildLegendPage() {
@@ -142,13 +144,18 @@ void TFormDorixChart::BuildLegendPage() {
         QCoreApplication::translate("Dorix",
                                     "- строки, содержащие и совпадающий, и отличающийся текст"),
         88, 99);
+  pnlMoved = Swatch(page, QCoreApplication::translate("Dorix", "перемещено"), 120);
+  Label(page,
+        QCoreApplication::translate(
+            "Dorix", "- текст, удалённый в одном месте и добавленный в другом (оба конца)"),
+        88, 123);
   Label(page,
         QCoreApplication::translate(
             "Dorix", "Если первый файл представляет собой новую версию, а второй - старую,\n"
                      "то цвет показывает изменения (что добавлено и что удалено)\n\n"
                      "Если файлы заданы в обратном порядке, и цвета не соответствуют, то \n"
                      "их можно обменять нажатием F6"),
-        8, 128);
+        8, 152);
 }
 
 void TFormDorixChart::SetNumber(QLabel *label, std::int32_t value) {
@@ -161,7 +168,8 @@ void TFormDorixChart::SetNumber(QLabel *label, std::int32_t value) {
 void TFormDorixChart::FillNumbers(std::int32_t equalChars, std::int32_t firstChars,
                                   std::int32_t secondChars, std::int32_t actualLength,
                                   std::int32_t obsoleteLength,
-                                  const std::optional<TLookedPastFigures> &lookedPast) {
+                                  const std::optional<TLookedPastFigures> &lookedPast,
+                                  std::optional<std::int32_t> moved) {
   for (QLabel *label : {lblEqu1, lblEqu2, lblEqual})
     SetNumber(label, equalChars);
   if (lookedPast) {
@@ -170,6 +178,14 @@ void TFormDorixChart::FillNumbers(std::int32_t equalChars, std::int32_t firstCha
   }
   lblAllIgnored->setVisible(lookedPast.has_value());
   lblIgnored->setVisible(lookedPast.has_value());
+  // The moved figure takes the row under the last one shown.
+  const int movedY = lookedPast ? 256 : 240;
+  lblAllMoved->move(lblAllMoved->x(), movedY);
+  lblMoved->move(lblMoved->x(), movedY);
+  if (moved)
+    SetNumber(lblMoved, *moved);
+  lblAllMoved->setVisible(moved.has_value());
+  lblMoved->setVisible(moved.has_value());
   for (QLabel *label : {lblIns, lblInserted})
     SetNumber(label, firstChars);
   for (QLabel *label : {lblDel, lblDeleted})
@@ -182,8 +198,8 @@ void TFormDorixChart::ClearFigures() {
   for (QLabel *label :
        {lblEqu1, lblEqu2, lblEqual, lblIns, lblInserted, lblDel, lblDeleted, lblA, lblO})
     label->clear();
-  lblAllIgnored->hide();
-  lblIgnored->hide();
+  for (QLabel *label : {lblAllIgnored, lblIgnored, lblAllMoved, lblMoved})
+    label->hide();
   Chart1->Clear();
 }
 
@@ -227,6 +243,12 @@ void TFormDorixChart::ApplyStyles(const TVTextStyle &inserted, const TVTextStyle
 void TFormDorixChart::ApplyIgnoredStyle(const TVTextStyle &ignored) {
   TextStyleToLabel(ignored, *lblAllIgnored);
   lblAllIgnored->adjustSize();
+}
+
+void TFormDorixChart::ApplyMovedStyle(const TVTextStyle &moved) {
+  TextStyleToLabel(moved, *lblAllMoved);
+  lblAllMoved->adjustSize();
+  TextStyleToPanel(moved, *pnlMoved);
 }
 
 void TFormDorixChart::SetFileCaptions(const QString &first, const QString &second) {

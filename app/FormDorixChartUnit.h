@@ -28,10 +28,12 @@ public:
   void ClearFigures();
   // The nine numbers of a finished comparison; equalChars is in the first file's bytes. Where
   // it looked past something, the second file's shared text is its own and the ignored
-  // figure shows below the rest.
+  // figure shows below the rest; where it looked for moved text, the bytes moved (the same in
+  // both files, inside their inserted and deleted text) show last.
   void FillNumbers(std::int32_t equalChars, std::int32_t firstChars, std::int32_t secondChars,
                    std::int32_t actualLength, std::int32_t obsoleteLength,
-                   const std::optional<TLookedPastFigures> &lookedPast = std::nullopt);
+                   const std::optional<TLookedPastFigures> &lookedPast = std::nullopt,
+                   std::optional<std::int32_t> moved = std::nullopt);
   // The pie: one white slice when nothing was compared, else a slice per kind that has text,
   // in the background colour of that kind's style.
   void FillPie(std::int32_t equalChars, std::int32_t firstChars, std::int32_t secondChars,
@@ -40,6 +42,7 @@ public:
   void ApplyStyles(const TVTextStyle &inserted, const TVTextStyle &deleted,
                    const TVTextStyle &updated, const TVTextStyle &equal);
   void ApplyIgnoredStyle(const TVTextStyle &ignored);
+  void ApplyMovedStyle(const TVTextStyle &moved);
   void SetFileCaptions(const QString &first, const QString &second);
 
   QTabWidget *PageControl1;
@@ -48,10 +51,10 @@ public:
   QLabel *Label1, *Label2; // the bold headings of the two files
   QLabel *lblFirstCaption, *lblSecondCaption;
   QLabel *lblFirstEqu, *lblFirstDiff, *lblSecondEqu, *lblSecondDiff;
-  QLabel *lblAllEqu, *lblAllIns, *lblAllDel, *lblAllIgnored;
+  QLabel *lblAllEqu, *lblAllIns, *lblAllDel, *lblAllIgnored, *lblAllMoved;
   QLabel *lblEqu1, *lblIns, *lblA, *lblEqu2, *lblDel, *lblO, *lblEqual, *lblInserted, *lblDeleted;
-  QLabel *lblIgnored;
-  QLabel *pnlIns, *pnlDel, *pnlEqu, *pnlDiff;
+  QLabel *lblIgnored, *lblMoved;
+  QLabel *pnlIns, *pnlDel, *pnlEqu, *pnlDiff, *pnlMoved;
   QWidget *pnlBottom;
   QPushButton *btnClose;
 

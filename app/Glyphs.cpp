@@ -57,3 +57,10 @@ QImage MakeGlyphUpdated(qreal scale) {
     Fill(p, QPolygonF({{5, 5.5}, {5, 6.5}, {9, 2.5}, {9, 1.5}}), qRgb(0x80, 0x80, 0x80));
   });
 }
+
+QImage MakeGlyphMoved(qreal scale) {
+  return Draw(scale, [](QPainter &p) {
+    Fill(p, Box(0, 2, 5, 2), qRgb(0xE0, 0x80, 0));
+    Fill(p, QPolygonF({{5, -0.5}, {8.5, 3}, {5, 6.5}}), qRgb(0xE0, 0x80, 0));
+  });
+}

@@ -14,13 +14,15 @@ class QSettings;
 struct TSettings {
   TVTextStyle StyleInserted, StyleDeleted, StyleUpdated, StyleEqual;
   TVTextStyle StyleIgnored; // shared text whose bytes differ only in what is looked past
+  TVTextStyle StyleMoved;   // moved text, at both ends
   int FontSize = 0;         // points; the viewer's design font is 13 pixels, 10 points at 96 dpi
   bool KeepModes = false;
   bool WrapMode = false;
   bool OEMMode = false;
   bool HexMode = false;
-  bool Readable = false; // the readable pass over the pieces
-  int LineEnds = 0;      // 0 automatic, 1 the CR rule, 2 the LF rule
+  bool Readable = false;    // the readable pass over the pieces
+  bool DetectMoves = false; // moved text found and marked
+  int LineEnds = 0;         // 0 automatic, 1 the CR rule, 2 the LF rule
   bool IgnoreLineEnds = false, IgnoreSpaceChange = false, IgnoreAllSpace = false;
   bool IgnoreCase = false;
   QString Encoding;                 // a name: auto, utf-8, cp1251, cp866, koi8-r

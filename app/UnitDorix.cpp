@@ -89,6 +89,7 @@ void TfrmDorix::FormCreate() {
   ChangeEncoding(EncodingNamed(FSettings.Encoding.toStdString()).value_or(TVEncoding::Auto));
   ChangeOEMMode(FSettings.OEMMode);
   ChangeReadable(FSettings.Readable);
+  ChangeDetectMoves(FSettings.DetectMoves);
   ChangeIgnore({FSettings.IgnoreLineEnds, FSettings.IgnoreSpaceChange, FSettings.IgnoreAllSpace,
                 FSettings.IgnoreCase});
   setGeometry(
@@ -101,6 +102,7 @@ void TfrmDorix::FormCreate() {
   FGlyphInserted = MakeGlyphInserted(devicePixelRatioF());
   FGlyphDeleted = MakeGlyphDeleted(devicePixelRatioF());
   FGlyphUpdated = MakeGlyphUpdated(devicePixelRatioF());
+  FGlyphMoved = MakeGlyphMoved(devicePixelRatioF());
   CreateKindFonts();
   FStyleIndexInserted =
       mm->AddStyle(&FFontInserted, FSettings.StyleInserted.BkgColor, &FGlyphInserted);
@@ -109,6 +111,10 @@ void TfrmDorix::FormCreate() {
   // Ignored text lies inside shared text: a style for its runs, never a line's glyph.
   FStyleIndexIgnored = mm->AddStyle(&FFontIgnored, FSettings.StyleIgnored.BkgColor, nullptr);
   Q_ASSERT(FStyleIndexIgnored == kindIgnored); // the pieces carry it as their kind
+  // Both ends of moved text look alike; a line holding either shows the moved glyph.
+  FStyleIndexMovedAway = mm->AddStyle(&FFontMoved, FSettings.StyleMoved.BkgColor, &FGlyphMoved);
+  FStyleIndexMovedHere = mm->AddStyle(&FFontMoved, FSettings.StyleMoved.BkgColor, &FGlyphMoved);
+  Q_ASSERT(FStyleIndexMovedAway == kindMovedAway && FStyleIndexMovedHere == kindMovedHere);
   ApplyViewerFont();
   mm->Model().FUpdatedKind = FStyleIndexUpdated;
 
@@ -133,7 +139,8 @@ void TfrmDorix::CreateKindFonts() {
       {&FFontInserted, &FSettings.StyleInserted},
       {&FFontDeleted, &FSettings.StyleDeleted},
       {&FFontUpdated, &FSettings.StyleUpdated},
-      {&FFontIgnored, &FSettings.StyleIgnored}};
+      {&FFontIgnored, &FSettings.StyleIgnored},
+      {&FFontMoved, &FSettings.StyleMoved}};
   for (const auto &[font, style] : kinds) {
     font->Font = mm->font();
     font->Font.setPointSize(FSettings.FontSize);
@@ -161,6 +168,7 @@ void TfrmDorix::ApplyStyleColors() {
   FormDorixChart->ApplyStyles(FSettings.StyleInserted, FSettings.StyleDeleted,
                               FSettings.StyleUpdated, FSettings.StyleEqual);
   FormDorixChart->ApplyIgnoredStyle(FSettings.StyleIgnored);
+  FormDorixChart->ApplyMovedStyle(FSettings.StyleMoved);
   FolderView->SetStyles({FSettings.StyleEqual, FSettings.StyleInserted, FSettings.StyleDeleted,
                          FSettings.StyleUpdated});
 }
@@ -273,6 +281,10 @@ void TfrmDorix::ChangeReadable(bool on) {
   ChangeChoice(&TComparisonChoices::Readable, on);
 }
 
+void TfrmDorix::ChangeDetectMoves(bool on) {
+  ChangeChoice(&TComparisonChoices::Moves, on);
+}
+
 void TfrmDorix::ChangeIgnore(const TIgnoreChoices &ignore) {
   if (!FRun.Creating() && ignore == FRequested.Choices.Ignore)
     return;
@@ -293,6 +305,15 @@ void TfrmDorix::ChangeLineEnds(TVLineEnds setting) {
 }
 
 // --- commands ---
+
+void TfrmDorix::GoToOtherEnd() {
+  // The viewer shows this comparison's pieces of the view in use (or none, while a run is
+  // under way): the entries it names are theirs.
+  if (!FComparison || mm->Model().SharedSource().get() != &FComparison->Pieces(FRunUsed.View))
+    return;
+  const std::int32_t view = FRunUsed.View;
+  mm->GoToOtherEnd([this, view](int entry) { return FComparison->OtherEnd(view, entry); });
+}
 
 void TfrmDorix::StartupCompare() {
   QFont font = mm->font();
@@ -381,6 +402,7 @@ void TfrmDorix::SaveSettingsNow() {
   FSettings.WrapMode = FRequested.WrapMode;
   FSettings.OEMMode = FRequested.Choices.OemMode;
   FSettings.Readable = FRequested.Choices.Readable;
+  FSettings.DetectMoves = FRequested.Choices.Moves;
   FSettings.HexMode = FRequested.HexMode;
   FSettings.LineEnds = FRequested.LineEnds;
   const TIgnoreChoices &ignore = FRequested.Choices.Ignore;

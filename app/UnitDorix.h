@@ -73,6 +73,7 @@ public:
   void ChangeEncoding(TVEncoding encoding);
   // The readable pass: changes slid to whole lines, crumbs between changes folded.
   void ChangeReadable(bool on);
+  void ChangeDetectMoves(bool on);
   bool Readable() const { return FRequested.Choices.Readable; }
   // What the comparison looks past: line ends, spaces, letter case.
   void ChangeIgnore(const TIgnoreChoices &ignore);
@@ -107,6 +108,8 @@ public:
   // The next (1) or the one before (-1) of the files that differ, opened from the folder view
   // or from a file opened from it.
   void StepDifferentFile(int direction);
+  // From moved text under the caret to its other end, which is then marked as found.
+  void GoToOtherEnd();
   bool FolderShown() const;
   // The entry of the folder view shown as a file comparison, or kNoEntry.
   std::uint32_t FolderEntryShown() const { return FFolderEntry; }
@@ -176,8 +179,10 @@ public:
   QAction *actBackToFolders;      // ... which its place on the tool bar says
   QAction *mmEditCopy, *mmEditSelectAll, *mmEditFind, *mmEditFindNext;
   QAction *mmDiffUp, *mmDiffDown, *mmDiffLeft, *mmDiffRight, *mmDiffHome, *mmDiffEnd;
+  QAction *mmDiffOtherEnd; // from moved text to where it came from or went
   QAction *mmEditRefresh, *mmEditExchangeFiles;
-  QAction *mmFormatWrap, *mmFormatDOS, *mmFormatHex, *mmFormatReadable, *mmFormatProp;
+  QAction *mmFormatWrap, *mmFormatDOS, *mmFormatHex, *mmFormatReadable, *mmFormatMoves,
+      *mmFormatProp;
   QMenu *mmFormatLineEnds;
   QAction *mmLineEndsAuto, *mmLineEndsCR, *mmLineEndsLF;
   QMenu *mmFormatEncoding;
@@ -256,10 +261,10 @@ private:
   // The page of what the viewer shows now, in the user's colours and code page.
   THtmlPage HtmlPageOfView() const;
 
-  QImage FGlyphInserted, FGlyphDeleted, FGlyphUpdated;
+  QImage FGlyphInserted, FGlyphDeleted, FGlyphUpdated, FGlyphMoved;
   int FStyleIndexInserted = 0, FStyleIndexDeleted = 0, FStyleIndexUpdated = 0;
-  int FStyleIndexIgnored = 0;
-  TVFont FFontInserted, FFontDeleted, FFontUpdated, FFontIgnored;
+  int FStyleIndexIgnored = 0, FStyleIndexMovedAway = 0, FStyleIndexMovedHere = 0;
+  TVFont FFontInserted, FFontDeleted, FFontUpdated, FFontIgnored, FFontMoved;
   // The comparison whose pieces the viewer shows; shared with the threads that read them.
   std::shared_ptr<const TComparison> FComparison;
   QTime FStartTime; // when the engine began, for the elapsed time in the status bar

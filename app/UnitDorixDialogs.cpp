@@ -52,7 +52,8 @@ void TfrmDorix::mmFormatPropClick() {
       {dialog.edColorDeleted, &FSettings.StyleDeleted},
       {dialog.edColorUpdated, &FSettings.StyleUpdated},
       {dialog.edColorEqual, &FSettings.StyleEqual},
-      {dialog.edColorIgnored, &FSettings.StyleIgnored}};
+      {dialog.edColorIgnored, &FSettings.StyleIgnored},
+      {dialog.edColorMoved, &FSettings.StyleMoved}};
   for (const auto &[field, style] : samples) {
     field->setFont(mm->font());
     TextStyleToEdit(*style, *field);
@@ -72,6 +73,7 @@ void TfrmDorix::mmFormatPropClick() {
   TextStyleFromEdit(*dialog.edColorUpdated, FSettings.StyleUpdated);
   TextStyleFromEdit(*dialog.edColorEqual, FSettings.StyleEqual);
   TextStyleFromEdit(*dialog.edColorIgnored, FSettings.StyleIgnored);
+  TextStyleFromEdit(*dialog.edColorMoved, FSettings.StyleMoved);
   FSettings.KeepFormPlace = dialog.chkKeepFormPlace->isChecked();
   FSettings.KeepModes = dialog.chkKeepModes->isChecked();
   CreateKindFonts();
@@ -79,6 +81,8 @@ void TfrmDorix::mmFormatPropClick() {
   mm->SetStyle(FStyleIndexDeleted, &FFontDeleted, FSettings.StyleDeleted.BkgColor);
   mm->SetStyle(FStyleIndexUpdated, &FFontUpdated, FSettings.StyleUpdated.BkgColor);
   mm->SetStyle(FStyleIndexIgnored, &FFontIgnored, FSettings.StyleIgnored.BkgColor);
+  for (const int moved : {FStyleIndexMovedAway, FStyleIndexMovedHere})
+    mm->SetStyle(moved, &FFontMoved, FSettings.StyleMoved.BkgColor);
   ApplyViewerFont();
   ApplyStyleColors();
   ForceFullComparison();

@@ -71,10 +71,16 @@ THtmlPage TfrmDorix::HtmlPageOfView() const {
   page.Counters = {c.EqualChars,  c.FirstChars,  c.SecondChars,
                    c.EqualChunks, c.FirstChunks, c.SecondChunks};
   const QPalette pal = mm->palette();
-  page.Looks = {Look(FSettings.StyleEqual, pal), Look(FSettings.StyleInserted, pal),
+  page.Looks = {Look(FSettings.StyleEqual, pal),   Look(FSettings.StyleInserted, pal),
                 Look(FSettings.StyleDeleted, pal), Look(FSettings.StyleUpdated, pal),
-                Look(FSettings.StyleIgnored, pal)};
+                Look(FSettings.StyleIgnored, pal), Look(FSettings.StyleMoved, pal)};
   page.LooksPast = FComparison && FComparison->Choices().Ignore.Any();
+  // The page is made from the lines the viewer shows, of this comparison's pieces of the view.
+  if (FComparison && mm->Model().SharedSource().get() == &FComparison->Pieces(FRunUsed.View)) {
+    const std::int32_t view = FRunUsed.View;
+    page.Moved = MovedEnds(mm->Model().Source(),
+                           [this, view](int entry) { return FComparison->OtherEnd(view, entry); });
+  }
   page.CodePage = mm->CodePage();
   page.Utf8 = mm->Model().TextForm().Utf8;
   page.Hex = mm->HexMode();

@@ -319,8 +319,11 @@ void TfrmDorix::FillStatistics() {
   std::optional<TLookedPastFigures> lookedPast;
   if (FComparison->Choices().Ignore.Any())
     lookedPast = TLookedPastFigures{obsolete - c.SecondChars, c.IgnoredChars};
+  std::optional<std::int32_t> moved;
+  if (FComparison->Choices().Moves)
+    moved = static_cast<std::int32_t>(MovedBytes(FComparison->Moves()));
   FormDorixChart->FillNumbers(c.EqualChars, c.FirstChars, c.SecondChars, actual, obsolete,
-                              lookedPast);
+                              lookedPast, moved);
   FormDorixChart->FillPie(c.EqualChars, c.FirstChars, c.SecondChars, FSettings.StyleEqual,
                           FSettings.StyleInserted, FSettings.StyleDeleted);
 }
@@ -426,6 +429,7 @@ void TfrmDorix::UpdateStatus() {
   SetStatusText(spLayout, FRequested.HexMode ? QStringLiteral("Hex") : QStringLiteral("Text"));
   mmFormatHex->setChecked(FRequested.HexMode);
   mmFormatReadable->setChecked(FRequested.Choices.Readable);
+  mmFormatMoves->setChecked(FRequested.Choices.Moves);
   SetStatusText(spLineEnds, LineEndsText());
   QAction *const lineEnds[] = {mmLineEndsAuto, mmLineEndsCR, mmLineEndsLF};
   lineEnds[FRequested.LineEnds]->setChecked(true);

@@ -165,6 +165,10 @@ void TfrmDorix::BuildMenus() {
                     QKeySequence(Qt::ALT | Qt::Key_Home));
   mmDiffEnd = Item(mmEditGoto, QCoreApplication::translate("Dorix", "Крайнее пра&вое различие"),
                    QKeySequence(Qt::ALT | Qt::Key_End));
+  mmEditGoto->addSeparator();
+  mmDiffOtherEnd =
+      Item(mmEditGoto, QCoreApplication::translate("Dorix", "Другой &конец перемещения"),
+           QKeySequence(Qt::CTRL | Qt::Key_M));
   mmEdit->addSeparator();
   mmEditRefresh =
       Item(mmEdit, QCoreApplication::translate("Dorix", "&Обновить"), QKeySequence(Qt::Key_F5));
@@ -179,7 +183,8 @@ void TfrmDorix::BuildMenus() {
   mmFormatHex = Item(mmFormat, QCoreApplication::translate("Dorix", "&Шестнадцатеричный вид"),
                      QKeySequence(Qt::Key_F4));
   mmFormatReadable = Item(mmFormat, QCoreApplication::translate("Dorix", "&Разборчиво"));
-  for (QAction *a : {mmFormatWrap, mmFormatDOS, mmFormatHex, mmFormatReadable})
+  mmFormatMoves = Item(mmFormat, QCoreApplication::translate("Dorix", "&Перемещения"));
+  for (QAction *a : {mmFormatWrap, mmFormatDOS, mmFormatHex, mmFormatReadable, mmFormatMoves})
     a->setCheckable(true);
   mmFormatLineEnds = mmFormat->addMenu(QCoreApplication::translate("Dorix", "&Концы строк"));
   mmLineEndsAuto = Item(mmFormatLineEnds, QCoreApplication::translate("Dorix", "&Авто"));
@@ -268,6 +273,7 @@ void TfrmDorix::BuildMenus() {
   connect(mmDiffRight, &QAction::triggered, this, [this] { mm->NextDiff(); });
   connect(mmDiffHome, &QAction::triggered, this, [this] { mm->LeftmostDiff(); });
   connect(mmDiffEnd, &QAction::triggered, this, [this] { mm->RightmostDiff(); });
+  connect(mmDiffOtherEnd, &QAction::triggered, this, &TfrmDorix::GoToOtherEnd);
   connect(mmEditRefresh, &QAction::triggered, this, &TfrmDorix::StartupCompare);
   connect(mmEditExchangeFiles, &QAction::triggered, this, &TfrmDorix::btnExchClick);
   connect(mmFormatWrap, &QAction::triggered, this,
@@ -276,6 +282,8 @@ void TfrmDorix::BuildMenus() {
   connect(mmFormatHex, &QAction::triggered, this, [this] { ChangeHexMode(!FRequested.HexMode); });
   connect(mmFormatReadable, &QAction::triggered, this,
           [this] { ChangeReadable(!FRequested.Choices.Readable); });
+  connect(mmFormatMoves, &QAction::triggered, this,
+          [this] { ChangeDetectMoves(!FRequested.Choices.Moves); });
   connect(mmLineEndsAuto, &QAction::triggered, this, [this] { ChangeLineEnds(leAuto); });
   connect(mmLineEndsCR, &QAction::triggered, this, [this] { ChangeLineEnds(leCR); });
   connect(mmLineEndsLF, &QAction::triggered, this, [this] { ChangeLineEnds(leLF); });

@@ -11,6 +11,8 @@ constexpr std::string_view kInsertedOn = "\x1b[38;2;0;0;0;48;2;255;136;200m";
 constexpr std::string_view kDeletedOn = "\x1b[38;2;0;0;0;48;2;0;136;255m";
 // Shared text whose bytes differ in what the comparison looked past: grey, as the viewer draws it.
 constexpr std::string_view kIgnoredOn = "\x1b[38;2;128;128;128m";
+// Moved text, both ends: black on the default Moved background (FF D0 40).
+constexpr std::string_view kMovedOn = "\x1b[38;2;0;0;0;48;2;255;208;64m";
 constexpr std::string_view kColourOff = "\x1b[0m";
 
 // Colours one piece, switching the colour off around line breaks so that no background
@@ -30,21 +32,40 @@ void WriteColoured(std::ostream &out, std::string_view text, std::string_view on
 
 } // namespace
 
+namespace {
+
+struct TMarks {
+  std::string_view Open, Close, ColourOn;
+};
+
+TMarks MarksOf(std::int32_t kind) {
+  switch (kind) {
+  case kindInserted:
+    return {"{+", "+}", kInsertedOn};
+  case kindDeleted:
+    return {"[-", "-]", kDeletedOn};
+  case kindMovedHere:
+    return {"{~", "~}", kMovedOn};
+  case kindMovedAway:
+    return {"[~", "~]", kMovedOn};
+  default: // ignored differences are shared text: only coloured
+    return {"", "", kIgnoredOn};
+  }
+}
+
+} // namespace
+
 void WriteMerged(std::ostream &out, const TVKindStringList &pieces, bool colour) {
   for (int i = 0; i < pieces.Count(); ++i) {
     const std::string_view text = pieces.Text(i);
     const std::int32_t kind = pieces.GetKind(i);
-    if (kind == kindEqual || text.empty() || (kind == kindIgnored && !colour))
+    const TMarks marks = MarksOf(kind);
+    if (kind == kindEqual || text.empty())
       out << text;
     else if (colour)
-      WriteColoured(out, text,
-                    kind == kindInserted  ? kInsertedOn
-                    : kind == kindDeleted ? kDeletedOn
-                                          : kIgnoredOn);
-    else if (kind == kindInserted)
-      out << "{+" << text << "+}";
+      WriteColoured(out, text, marks.ColourOn);
     else
-      out << "[-" << text << "-]";
+      out << marks.Open << text << marks.Close;
   }
 }
 
@@ -69,6 +90,11 @@ void WriteChunks(std::ostream &out, const TVKindStringList &pieces) {
 void WriteSpans(std::ostream &out, const std::vector<TVOriginalSpan> &spans) {
   for (const TVOriginalSpan &span : spans)
     out << span.Kind << '\t' << span.FirstBytes << '\t' << span.SecondBytes << '\n';
+}
+
+void WriteMoves(std::ostream &out, const std::vector<TMovedSpot> &spots) {
+  for (const TMovedSpot &spot : spots)
+    out << spot.First << '\t' << spot.Second << '\t' << spot.Length << '\n';
 }
 
 void WriteCounters(std::ostream &out, const TVPieceCounts &c) {

@@ -4,12 +4,14 @@
 #include "CharacterPieces.h"
 #include "GitExternalDiff.h"
 #include "LineModel.h"
+#include "MovedText.h"
 #include "OriginalPieces.h"
 
 #include <ostream>
 
-// Every entry in order: Inserted and Deleted text either coloured like the viewer's default
-// styles (24-bit terminal colours) or marked {+ +} and [- -].
+// Every entry in order: Inserted, Deleted and moved text either coloured like the viewer's
+// default styles (24-bit terminal colours) or marked {+ +}, [- -], {~ ~} (moved here) and [~ ~]
+// (moved away).
 void WriteMerged(std::ostream &out, const TVKindStringList &pieces, bool colour);
 
 // The merged text of one file of git's diff, under a header naming it and followed by the
@@ -23,6 +25,10 @@ void WriteChunks(std::ostream &out, const TVKindStringList &pieces);
 // One line per piece of a comparison that looked past something: kind, TAB, its length in the
 // first file, TAB, its length in the second.
 void WriteSpans(std::ostream &out, const std::vector<TVOriginalSpan> &spans);
+
+// One line per part of moved text: its offset in the first file, TAB, in the second, TAB, its
+// length.
+void WriteMoves(std::ostream &out, const std::vector<TMovedSpot> &spots);
 
 // The six counters on one line.
 void WriteCounters(std::ostream &out, const TVPieceCounts &counts);

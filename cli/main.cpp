@@ -25,14 +25,15 @@
 
 namespace {
 
-enum class Format { Merged, Chunks, Stats, Lines, Html };
+enum class Format { Merged, Chunks, Stats, Lines, Html, Moves };
 enum class Colour { Auto, Always, Never };
 
 constexpr int kSame = 0, kDiffer = 1, kTrouble = 2;
 
 const char kUsage[] =
-    "usage: dorix-diff [--chunks | --stats] [--color=auto|always|never] [--encoding=E]\n"
-    "                  [--exact] [--old-first] [IGNORE...] [--] FIRST SECOND\n"
+    "usage: dorix-diff [--chunks | --stats | --moves] [--color=auto|always|never]\n"
+    "                  [--encoding=E] [--exact] [--no-moves] [--old-first] [IGNORE...]\n"
+    "                  [--] FIRST SECOND\n"
     "       dorix-diff --lines | --html [--width=N] [--hex] [--view=both|new|old]\n"
     "                  [--line-ends=auto|cr|lf] [IGNORE...] [--] FIRST SECOND\n"
     "       dorix-diff [--stats] [-q] [--exclude=GLOB...] [--no-exclude] [--old-first]\n"
@@ -42,13 +43,17 @@ const char kUsage[] =
     "  Given the seven arguments of git's external diff (GIT_EXTERNAL_DIFF), the merged text\n"
     "  of NEW-FILE against OLD-FILE under a header naming PATH, with the verdict, on standard\n"
     "  output; the exit status is then 0 whether or not the files differ.\n"
-    "  (default)  the merged text; new-only text {+marked+}, old-only text [-marked-]\n"
+    "  (default)  the merged text; new-only text {+marked+}, old-only text [-marked-], text\n"
+    "             moved here {~marked~}, text moved away [~marked~]\n"
     "  --chunks   one line per piece: kind (0 both, 1 only FIRST, 2 only SECOND), TAB, length;\n"
     "             with IGNORE, the length in FIRST, TAB, the length in SECOND\n"
     "  --stats    EqualChars FirstChars SecondChars EqualChunks FirstChunks SecondChunks\n"
     "  --lines    one line per display line: KIND TAB START TAB LENGTH TAB ZONES, where KIND is\n"
     "             0 equal, 1 inserted, 2 deleted, 3 updated and ZONES is KIND:LENGTH,...\n"
-    "             (4: shared text whose bytes differ only in what IGNORE looks past)\n"
+    "             (4: shared text whose bytes differ only in what IGNORE looks past; 5: deleted\n"
+    "             text moved away, 6: inserted text moved here)\n"
+    "  --moves    one line per part of moved text: its offset in FIRST, TAB, its offset in\n"
+    "             SECOND, TAB, its length (offsets in bytes from 0)\n"
     "  --html     the merged view as a standalone HTML page\n"
     "  --width=N  wrap display lines at N characters (default: no wrapping)\n"
     "  --hex      the hex layout: 16 bytes a line, line breaks as ordinary bytes\n"
@@ -60,6 +65,8 @@ const char kUsage[] =
     "  --encoding auto (default), utf-8, cp1251, cp866 or koi8-r. Under UTF-8 no piece\n"
     "             splits a character. Automatic: UTF-8 when either file starts with its\n"
     "             byte order mark or both are valid UTF-8, else cp1251.\n"
+    "  --no-moves text moved from one place to another is not looked for; --chunks and\n"
+    "             --stats count moved text as inserted and deleted either way\n"
     "Two folders: one line per entry that is not identical, sorted by path: M TAB PATH\n"
     "  different, A TAB PATH only in the new folder, D TAB PATH only in the old one (a folder\n"
     "  on one side only is one line), ! TAB PATH TAB REASON what cannot be compared (a file\n"
@@ -97,6 +104,7 @@ struct Options {
   LineLayout layout;
   TVEncoding encoding = TVEncoding::Auto;
   bool readable = true; // the readable pass; --exact: the engine's pieces
+  bool moves = true;    // moved text looked for; --no-moves
   TIgnoreChoices ignore;
   std::vector<std::string> files;      // the new version first
   std::optional<TGitFilePair> git;     // run by git as its external diff
@@ -196,6 +204,8 @@ bool ParseArguments(int argc, char **argv, Options &options) {
       oldFirst = true;
     else if (arg == "--exact")
       options.readable = false;
+    else if (arg == "--no-moves")
+      options.moves = false;
     else if (arg == "-q" || arg == "--no-exclude" || arg.starts_with("--exclude=")) {
       options.quick = options.quick || arg == "-q";
       options.defaultExclusions = options.defaultExclusions && arg != "--no-exclude";
@@ -210,6 +220,8 @@ bool ParseArguments(int argc, char **argv, Options &options) {
       options.format = Format::Lines;
     else if (arg == "--html")
       options.format = Format::Html;
+    else if (arg == "--moves")
+      options.format = Format::Moves;
     else if (arg == "--color=auto" || arg == "--color")
       options.colour = Colour::Auto;
     else if (arg == "--color=always")
@@ -279,6 +291,9 @@ THtmlPage HtmlPage(const Options &options, const TComparison &comparison) {
   page.LooksPast = options.ignore.Any();
   page.Utf8 = comparison.Encoding() == TVEncoding::Utf8;
   page.CodePage = CodePageOf(comparison.Encoding());
+  const std::int32_t view = options.layout.view;
+  page.Moved = MovedEnds(comparison.Pieces(view),
+                         [&](int entry) { return comparison.OtherEnd(view, entry); });
   return page;
 }
 
@@ -388,9 +403,12 @@ bool Dispatch(const Options &options, bool &folders) {
 int Compare(const Options &options, TStopSignals &signals) {
   const std::stop_token stop = signals.Token();
   // The files are mapped, not copied: the comparison is done and written before they close.
+  // The counters and pieces count moved text as inserted and deleted: not looked for there.
+  const bool moves =
+      options.moves && options.format != Format::Chunks && options.format != Format::Stats;
   const std::shared_ptr<const TComparison> comparison =
       TComparison::Run({options.files[0], options.files[1], TReadMode::Map},
-                       {options.encoding, false, options.readable, options.ignore}, stop);
+                       {options.encoding, false, options.readable, options.ignore, moves}, stop);
   if (!comparison)
     return Stopped();
   const TComparedFile *const files[] = {&comparison->Actual(), &comparison->Obsolete()};
@@ -420,7 +438,10 @@ int Compare(const Options &options, TStopSignals &signals) {
     if (options.ignore.Any())
       WriteSpans(std::cout, comparison->Spans());
     else
-      WriteChunks(std::cout, pieces);
+      WriteChunks(std::cout, comparison->UnmarkedPieces());
+    break;
+  case Format::Moves:
+    WriteMoves(std::cout, comparison->MovedSpots());
     break;
   case Format::Stats:
     WriteCounters(std::cout, comparison->Counts());

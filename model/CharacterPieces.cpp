@@ -9,30 +9,6 @@ namespace {
 
 constexpr std::int32_t kShared = 0, kFirst = 1, kSecond = 2;
 
-unsigned char Byte(std::string_view text, std::size_t i) {
-  return static_cast<unsigned char>(text[i]);
-}
-
-// Continuation bytes at the start that finish a character begun before the piece.
-std::size_t LeadingPart(std::string_view text) {
-  std::size_t n = 0;
-  while (n < 3 && n < text.size() && IsUtf8Continuation(Byte(text, n)))
-    ++n;
-  return n;
-}
-
-// The bytes at the end (from `from` on) of a character the piece cuts short.
-std::size_t TrailingPart(std::string_view text, std::size_t from) {
-  const std::size_t size = text.size();
-  for (std::size_t back = 1; back <= 4 && back <= size - from; ++back) {
-    const unsigned char b = Byte(text, size - back);
-    if (IsUtf8Continuation(b))
-      continue;
-    return Utf8SequenceLength(b) > back ? back : 0;
-  }
-  return 0;
-}
-
 } // namespace
 
 struct TVCharacterPieces::Gap {
@@ -83,8 +59,8 @@ TVCharacterPieces::TVCharacterPieces(const TVKindStringList &pieces) {
       gap.Add(pieces.GetKind(k), text);
       continue;
     }
-    const std::size_t lead = LeadingPart(text);
-    const std::size_t trail = TrailingPart(text, lead);
+    const std::size_t lead = Utf8LeadingPart(text);
+    const std::size_t trail = Utf8TrailingPart(text, lead);
     if (lead + trail >= text.size()) {
       gap.AddBoth(text); // nothing whole is left to share
       continue;

@@ -28,6 +28,14 @@ struct TComparison::TShown {
   TVPieceCounts Counts;
 };
 
+// Moved text in the pieces shown, marked in a list for each view that the pieces' lists tell
+// apart.
+struct TComparison::TMoves {
+  std::shared_ptr<const TShown> Shown; // what they were found in; the marks view its texts
+  std::vector<TMovedPart> Parts;
+  std::optional<TVMovedPieces> New, Old;
+};
+
 namespace {
 
 // Below this much text both texts are looked through, or read into their compared forms, one
@@ -122,7 +130,9 @@ std::shared_ptr<const TComparison> TComparison::Run(const TComparisonFiles &file
     return nullptr;
 
   std::shared_ptr<const TComparison> comparison(
-      new TComparison(std::move(texts), choices, std::move(engine), nullptr));
+      new TComparison(std::move(texts), choices, std::move(engine), nullptr, stop));
+  if (choices.Moves && !comparison->FMoves)
+    return nullptr; // stopped while looking for moved text
   Enter(progress, cpDone, stop);
   return comparison;
 }
@@ -163,12 +173,14 @@ std::shared_ptr<const TComparison> TComparison::WithChoices(const TComparisonCho
     if (!engine)
       return nullptr;
   }
-  return std::shared_ptr<const TComparison>(
-      new TComparison(FTexts, choices, std::move(engine), this));
+  std::shared_ptr<const TComparison> comparison(
+      new TComparison(FTexts, choices, std::move(engine), this, stop));
+  return choices.Moves && !comparison->FMoves ? nullptr : comparison;
 }
 
 TComparison::TComparison(std::shared_ptr<const TTexts> texts, const TComparisonChoices &choices,
-                         std::shared_ptr<const TEngineRun> engine, const TComparison *before)
+                         std::shared_ptr<const TEngineRun> engine, const TComparison *before,
+                         const std::stop_token &stop)
     : FTexts(std::move(texts)), FChoices(choices),
       FEncoding(EncodingInForce(choices.Encoding, choices.OemMode, FTexts->Facts.Utf8)),
       FEngine(std::move(engine)) {
@@ -179,6 +191,9 @@ TComparison::TComparison(std::shared_ptr<const TTexts> texts, const TComparisonC
   };
   // A single-byte code page only changes how the text is drawn.
   FShown = before && fits(*before->FShown) ? before->FShown : MakeShown(utf8, choices.Readable);
+  if (choices.Moves)
+    FMoves = before && before->FMoves && before->FMoves->Shown == FShown ? before->FMoves
+                                                                         : FindMoves(stop);
   FOutcome = DecideOutcome();
 }
 
@@ -212,6 +227,23 @@ std::shared_ptr<const TComparison::TShown> TComparison::MakeShown(bool utf8, boo
   shown->Old.emplace(last(), actual, obsolete, true, utf8);
   shown->Counts = shown->New->Counts();
   return shown;
+}
+
+// Found in the pieces of both files' view, which hold every inserted and deleted piece; where
+// the views' lists differ, each is marked. Null after a stop request.
+std::shared_ptr<const TComparison::TMoves>
+TComparison::FindMoves(const std::stop_token &stop) const {
+  std::optional<std::vector<TMovedPart>> parts = FindMovedParts(UnmarkedPieces(viewBoth), stop);
+  if (!parts)
+    return nullptr;
+  auto moves = std::make_shared<TMoves>();
+  moves->Shown = FShown;
+  moves->Parts = std::move(*parts);
+  const bool utf8 = FShown->Utf8;
+  moves->New.emplace(UnmarkedPieces(viewNew), moves->Parts, utf8);
+  if (FShown->Old)
+    moves->Old.emplace(*FShown->Old, moves->Parts, utf8);
+  return moves;
 }
 
 TCompareStatus TComparison::DecideOutcome() const {
@@ -252,11 +284,31 @@ const TTextFacts &TComparison::Facts() const {
 }
 
 const TVKindStringList &TComparison::Pieces(std::int32_t view) const {
+  if (!FMoves)
+    return UnmarkedPieces(view);
+  return view == viewOld && FMoves->Old ? *FMoves->Old : *FMoves->New;
+}
+
+const TVKindStringList &TComparison::UnmarkedPieces(std::int32_t view) const {
   if (!FShown->New)
     return *FShown->Passes.back();
   if (view == viewOld)
     return *FShown->Old;
   return *FShown->New;
+}
+
+const std::vector<TMovedPart> &TComparison::Moves() const {
+  static const std::vector<TMovedPart> none;
+  return FMoves ? FMoves->Parts : none;
+}
+
+std::vector<TMovedSpot> TComparison::MovedSpots() const {
+  return ::MovedSpots(Moves(), UnmarkedPieces(viewNew), UnmarkedPieces(viewOld));
+}
+
+int TComparison::OtherEnd(std::int32_t view, int entry) const {
+  // A view of one file shows one end of moved text only.
+  return FMoves && view == viewBoth ? FMoves->New->OtherEnd(entry) : -1;
 }
 
 std::shared_ptr<const TVKindStringList> TComparison::SharedPieces(std::int32_t view) const {

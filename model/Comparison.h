@@ -17,6 +17,7 @@
 #include "ComparedForm.h"
 #include "Encoding.h"
 #include "LineModel.h"
+#include "MovedText.h"
 #include "OriginalPieces.h"
 
 #include <atomic>
@@ -48,6 +49,7 @@ struct TComparisonChoices {
   bool OemMode = false;  // DOS (866) whatever the encoding says
   bool Readable = true;  // the readable pass: changes slid to lines, crumbs folded
   TIgnoreChoices Ignore; // what the comparison looks past
+  bool Moves = true;     // moved text found and marked
   bool operator==(const TComparisonChoices &) const = default;
 };
 
@@ -95,11 +97,20 @@ public:
   // The pieces shown in a view, in order: kinds 0 (in both), 1 (only in the actual file), 2
   // (only in the obsolete one). Where something is looked past, the shared text is the actual
   // file's in the views of both files and of the new one, the obsolete file's in the view of the
-  // old one, with runs of kind 4 where the two files' bytes differ. Valid as long as this
+  // old one, with runs of kind 4 where the two files' bytes differ. Where moved text is found,
+  // it is marked inside them: kind 6 (moved here) and 5 (moved away). Valid as long as this
   // comparison.
   const TVKindStringList &Pieces(std::int32_t view = viewBoth) const;
   // The same, sharing this comparison's life: for a viewer that may outlive the caller's hold.
   std::shared_ptr<const TVKindStringList> SharedPieces(std::int32_t view = viewBoth) const;
+  // The pieces shown without moved text marked, which the counters count.
+  const TVKindStringList &UnmarkedPieces(std::int32_t view = viewBoth) const;
+  // Moved text, when the choices look for it: its parts in order, their places in the files,
+  // and the entry of Pieces(view) at the other end of a marked one (-1 for none, and in the
+  // view of one file, which shows one end only).
+  const std::vector<TMovedPart> &Moves() const;
+  std::vector<TMovedSpot> MovedSpots() const;
+  int OtherEnd(std::int32_t view, int entry) const;
   // Where something is looked past, every piece with its length in each file, the lengths of a
   // file adding up to its size; else empty.
   const std::vector<TVOriginalSpan> &Spans() const;
@@ -116,15 +127,18 @@ private:
   struct TTexts;     // the files and their facts
   struct TEngineRun; // the engine's pieces of the texts or of their compared forms
   struct TShown;     // the pieces shown, made from the engine's
+  struct TMoves;     // moved text found in the pieces shown
 
   // before, when given, is a comparison of the same texts whose shown pieces serve if they fit.
   TComparison(std::shared_ptr<const TTexts> texts, const TComparisonChoices &choices,
-              std::shared_ptr<const TEngineRun> engine, const TComparison *before);
+              std::shared_ptr<const TEngineRun> engine, const TComparison *before,
+              const std::stop_token &stop);
   static std::shared_ptr<const TEngineRun> RunEngine(const TTexts &texts,
                                                      const TFormOptions &options,
                                                      const std::stop_token &stop,
                                                      TComparisonProgress *progress);
   std::shared_ptr<const TShown> MakeShown(bool utf8, bool readable) const;
+  std::shared_ptr<const TMoves> FindMoves(const std::stop_token &stop) const;
   TCompareStatus DecideOutcome() const;
 
   std::shared_ptr<const TTexts> FTexts;
@@ -132,5 +146,6 @@ private:
   TVEncoding FEncoding = TVEncoding::Windows1251;
   std::shared_ptr<const TEngineRun> FEngine;
   std::shared_ptr<const TShown> FShown;
+  std::shared_ptr<const TMoves> FMoves; // null when not looked for (or stopped)
   TCompareStatus FOutcome = csNotRun;
 };

@@ -71,6 +71,24 @@ std::size_t Utf8SequenceLength(unsigned char lead) {
   return 1;
 }
 
+std::size_t Utf8LeadingPart(std::string_view text) {
+  std::size_t n = 0;
+  while (n < 3 && n < text.size() && IsUtf8Continuation(static_cast<unsigned char>(text[n])))
+    ++n;
+  return n;
+}
+
+std::size_t Utf8TrailingPart(std::string_view text, std::size_t from) {
+  const std::size_t size = text.size();
+  for (std::size_t back = 1; back <= 4 && back <= size - from; ++back) {
+    const auto b = static_cast<unsigned char>(text[size - back]);
+    if (IsUtf8Continuation(b))
+      continue;
+    return Utf8SequenceLength(b) > back ? back : 0;
+  }
+  return 0;
+}
+
 std::size_t WellFormedUtf8Length(std::string_view text) {
   if (text.empty())
     return 0;

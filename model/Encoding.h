@@ -22,6 +22,11 @@ bool IsUtf8Continuation(unsigned char byte);
 // The length of the sequence a lead byte begins (2 to 4); 1 for ASCII and for bytes that begin
 // none (a continuation byte or an invalid lead).
 std::size_t Utf8SequenceLength(unsigned char lead);
+// The continuation bytes (at most three) a text begins with: the end of a character begun
+// before it.
+std::size_t Utf8LeadingPart(std::string_view text);
+// The bytes at the end of a text, from `from` on, of a character it cuts short.
+std::size_t Utf8TrailingPart(std::string_view text, std::size_t from = 0);
 // The length of the well-formed character at the start of text, or 0 when there is none.
 std::size_t WellFormedUtf8Length(std::string_view text);
 // The UTF-8 bytes of a code point, into out; how many.

@@ -2,7 +2,9 @@
 
 #include "Encoding.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <iterator>
 #include <string_view>
 
@@ -10,8 +12,10 @@ namespace {
 
 constexpr std::size_t kFlushAt = 1u << 16; // bytes gathered before they go to the stream
 
-// The gutter's mark per line kind: a changed line is told apart without its colour too.
+// The gutter's mark per line kind: a changed line is told apart without its colour too. A line
+// holding moved text has a mark of its own.
 constexpr std::string_view kMarks[4] = {" ", "+", "-", "~"};
+constexpr std::string_view kMovedMark = "\u2195";
 
 void AppendEscaped(std::string &out, std::string_view utf8) {
   for (const char c : utf8) {
@@ -86,9 +90,13 @@ void WriteHead(std::string &out, const THtmlPage &page) {
          ".text{font-family:monospace;line-height:1.25;tab-size:8}\n"
          ".l{white-space:pre;min-height:1.25em}\n"
          ".g{display:inline-block;width:2ch;background:#D4D0C8;color:#000000;"
-         "text-align:center;margin-right:.5ch;user-select:none}\n";
-  for (std::size_t k = 0; k < page.Looks.size() - (page.LooksPast ? 0 : 1); ++k)
-    out += ".k" + std::to_string(k) + "{" + LookCss(page.Looks[k]) + "}\n";
+         "text-align:center;margin-right:.5ch;user-select:none}\n"
+         "a{color:inherit;text-decoration:none}\n";
+  for (std::size_t k = 0; k < kMovedLook; ++k)
+    if (k != kindIgnored || page.LooksPast)
+      out += ".k" + std::to_string(k) + "{" + LookCss(page.Looks[k]) + "}\n";
+  if (!page.Moved.empty()) // both ends of moved text look alike
+    out += ".k5,.k6{" + LookCss(page.Looks[kMovedLook]) + "}\n";
   out += "</style>\n</head>\n<body>\n";
 }
 
@@ -114,11 +122,41 @@ void WriteSummary(std::string &out, const THtmlPage &page) {
   out += "</table>\n";
 }
 
-void OpenZone(std::string &out, std::int32_t kind) {
-  out += "<span class=\"k";
-  out += std::to_string(kind);
-  out += "\">";
-}
+// A zone in its kind's look; a zone of moved text links to the other end, and the first zone of
+// an end is what the other end links to.
+class TZones {
+public:
+  explicit TZones(const std::vector<THtmlMovedEnd> &moved) : FMoved(moved) {
+    std::sort(FMoved.begin(), FMoved.end(), [](const THtmlMovedEnd &a, const THtmlMovedEnd &b) {
+      return std::less<>()(a.Text.data(), b.Text.data());
+    });
+  }
+
+  void Write(std::string &out, const TVMemoLineZone &zone, const std::string &text) const {
+    const THtmlMovedEnd *end = IsMovedKind(zone.Kind) ? EndOf(zone.Data) : nullptr;
+    if (!end || end->Other < 0) {
+      out += "<span class=\"k" + std::to_string(zone.Kind) + "\">" + text + "</span>";
+      return;
+    }
+    out += "<a class=\"k" + std::to_string(zone.Kind) + "\"";
+    if (zone.Data == end->Text.data())
+      out += " id=\"m" + std::to_string(end->Entry) + "\"";
+    out += " href=\"#m" + std::to_string(end->Other) + "\">" + text + "</a>";
+  }
+
+private:
+  const THtmlMovedEnd *EndOf(const char *data) const {
+    auto it = std::upper_bound(
+        FMoved.begin(), FMoved.end(), data,
+        [](const char *d, const THtmlMovedEnd &e) { return std::less<>()(d, e.Text.data()); });
+    if (it == FMoved.begin())
+      return nullptr;
+    --it;
+    return std::less<>()(data, it->Text.data() + it->Text.size()) ? &*it : nullptr;
+  }
+
+  std::vector<THtmlMovedEnd> FMoved; // by where their text lies
+};
 
 // Each byte's glyph as escaped UTF-8, made once per code page: the page's text is written a
 // table look-up per byte.
@@ -183,28 +221,31 @@ private:
 };
 
 void WriteLine(std::string &out, const TVLineModel &model, int i, const THtmlPage &page,
-               const TPageText &text) {
+               const TPageText &text, const TZones &writer) {
   const TVMemoLine &line = model.GetLine(i);
   const auto lineKind = static_cast<std::size_t>(line.FKind) < std::size(kMarks) ? line.FKind : 0;
-  out += "<div class=\"l k" + std::to_string(lineKind) + "\"><span class=\"g\">";
-  out += kMarks[lineKind];
-  out += "</span>";
   const auto zones = model.LineZones(i);
+  const bool moved = std::any_of(zones.begin(), zones.end(),
+                                 [](const TVMemoLineZone &z) { return IsMovedKind(z.Kind); });
+  out += "<div class=\"l k" + std::to_string(lineKind) + "\"><span class=\"g\">";
+  out += moved ? kMovedMark : kMarks[lineKind];
+  out += "</span>";
+  std::string shown;
   for (const TVMemoLineZone &zone : zones) {
-    OpenZone(out, zone.Kind);
+    shown.clear();
     if (page.Hex)
-      out += HexDigits(zone.Text());
+      shown = HexDigits(zone.Text());
     else
-      text.Append(out, zone.Text());
-    out += "</span>";
+      text.Append(shown, zone.Text());
+    writer.Write(out, zone, shown);
   }
   if (page.Hex) {
     // The characters start after the same 48 digit cells on every line, the last one too.
     out.append(static_cast<std::size_t>(3 * (kHexBytesPerLine - line.FLength)) + 1, ' ');
     for (const TVMemoLineZone &zone : zones) {
-      OpenZone(out, zone.Kind);
-      text.Append(out, zone.Text(), true);
-      out += "</span>";
+      shown.clear();
+      text.Append(shown, zone.Text(), true);
+      out += "<span class=\"k" + std::to_string(zone.Kind) + "\">" + shown + "</span>";
     }
   }
   out += "</div>\n";
@@ -219,8 +260,9 @@ void WriteHtml(std::ostream &out, const TVLineModel &model, const THtmlPage &pag
   WriteSummary(buffer, page);
   buffer += "<div class=\"text\">\n";
   const TPageText text(GlyphsOf(page.CodePage), page.Utf8);
+  const TZones zones(page.Moved);
   for (int i = 0; i < model.LineCount() && out; ++i) {
-    WriteLine(buffer, model, i, page, text);
+    WriteLine(buffer, model, i, page, text, zones);
     if (buffer.size() >= kFlushAt) {
       out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
       buffer.clear();
@@ -228,4 +270,13 @@ void WriteHtml(std::ostream &out, const TVLineModel &model, const THtmlPage &pag
   }
   buffer += "</div>\n</body>\n</html>\n";
   out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+}
+
+std::vector<THtmlMovedEnd> MovedEnds(const TVKindStringList &pieces,
+                                     const std::function<int(int)> &otherEnd) {
+  std::vector<THtmlMovedEnd> ends;
+  for (int k = 0; k < pieces.Count(); ++k)
+    if (IsMovedKind(pieces.GetKind(k)))
+      ends.push_back({pieces.Text(k), k, otherEnd(k)});
+  return ends;
 }

@@ -10,8 +10,11 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <ostream>
 #include <string>
+#include <string_view>
+#include <vector>
 
 // How one kind of text looks: colours as 0xRRGGBB.
 struct THtmlLook {
@@ -21,18 +24,32 @@ struct THtmlLook {
   bool operator==(const THtmlLook &) const = default;
 };
 
-// The program's default looks, by kind: Equal, Inserted, Deleted, Updated, Ignored.
-inline constexpr std::array<THtmlLook, 5> kDefaultLooks = {
+// The program's default looks, by kind: Equal, Inserted, Deleted, Updated, Ignored, Moved (both
+// ends of moved text).
+inline constexpr std::array<THtmlLook, 6> kDefaultLooks = {
     THtmlLook{0x000000, 0xFFFFFF}, THtmlLook{0x000000, 0xFF88C8}, THtmlLook{0x000000, 0x0088FF},
-    THtmlLook{0x000000, 0x00FF00}, THtmlLook{0x808080, 0xFFFFFF}};
+    THtmlLook{0x000000, 0x00FF00}, THtmlLook{0x808080, 0xFFFFFF}, THtmlLook{0x000000, 0xFFD040}};
+inline constexpr std::size_t kMovedLook = 5;
+
+// One end of moved text in the pieces the lines are made of: its text, the entry it is and the
+// entry at its other end. Each end links to the other.
+struct THtmlMovedEnd {
+  std::string_view Text;
+  int Entry = 0, Other = -1;
+};
+
+// The moved ends of a list of pieces, given the other end of a marked entry (-1 for none).
+std::vector<THtmlMovedEnd> MovedEnds(const TVKindStringList &pieces,
+                                     const std::function<int(int)> &otherEnd);
 
 struct THtmlPage {
   std::string FirstName, SecondName; // UTF-8; bytes that are not are shown as U+FFFD
   std::string Outcome;               // UTF-8
   // EqualChars FirstChars SecondChars EqualChunks FirstChunks SecondChunks.
   std::array<std::int64_t, 6> Counters{};
-  std::array<THtmlLook, 5> Looks = kDefaultLooks;
+  std::array<THtmlLook, 6> Looks = kDefaultLooks;
   bool LooksPast = false; // the comparison looked past something: the Ignored look is used
+  std::vector<THtmlMovedEnd> Moved;            // none: no Moved look
   TCodePage CodePage = TCodePage::Windows1251; // of single-byte text
   bool Utf8 = false; // the text is UTF-8: characters as they are, tabs to the stops of 8
   bool Hex = false;  // the lines are the hex layout's: digits, then the characters

@@ -251,6 +251,16 @@ TVLineModel::TBuildStart TVLineModel::StartAt(std::int64_t offset) const {
   return {count, 0, pos}; // the end of the text: one empty line
 }
 
+std::int64_t TVLineModel::OffsetOfEntry(int entry) const {
+  if (entry < 0 || entry >= FSource->Count() || !KindVisible(FSource->GetKind(entry)))
+    return -1;
+  std::int64_t pos = 0;
+  for (int k = 0; k < entry; ++k)
+    if (KindVisible(FSource->GetKind(k)))
+      pos += static_cast<std::int64_t>(FSource->Text(k).size());
+  return pos;
+}
+
 void TVLineModel::TakeLines(TVLineModel &&built) {
   FLines = std::move(built.FLines);
   FZoneStore = std::move(built.FZoneStore);

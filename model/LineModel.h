@@ -37,18 +37,35 @@ struct TVMemoLine {
 };
 
 // The style kinds as the chunk list and the lines carry them. A shared run whose two files' bytes
-// differ only in what the comparison looks past is Ignored: its line counts it as shared.
+// differ only in what the comparison looks past is Ignored: its line counts it as shared. Moved
+// text is deleted text that was moved away, or inserted text that was moved here: its line counts
+// it as deleted or inserted.
 enum TVKind : std::int32_t {
   kindEqual = 0,
   kindInserted = 1,
   kindDeleted = 2,
   kindUpdated = 3,
   kindIgnored = 4,
+  kindMovedAway = 5,
+  kindMovedHere = 6,
 };
 
 // What a piece of a kind counts as in its line's kind, and in which views it shows.
 constexpr std::int32_t LineKindOf(std::int32_t kind) {
-  return kind == kindIgnored ? kindEqual : kind;
+  switch (kind) {
+  case kindIgnored:
+    return kindEqual;
+  case kindMovedAway:
+    return kindDeleted;
+  case kindMovedHere:
+    return kindInserted;
+  default:
+    return kind;
+  }
+}
+
+constexpr bool IsMovedKind(std::int32_t kind) {
+  return kind == kindMovedAway || kind == kindMovedHere;
 }
 
 // Which entries a view shows: all of them, or the shared text with one file's own.
@@ -140,6 +157,10 @@ public:
   int LineOfOffset(std::int64_t offset) const;
   std::int64_t PositionToOffset(std::int32_t col, std::int32_t line, bool hexCells) const;
   TVPosition OffsetToPosition(std::int64_t offset, bool hexCells) const;
+  // The source entry that holds a running-text offset (the entry count past the end), and the
+  // offset where an entry begins; -1 for an entry the view hides.
+  int EntryOfOffset(std::int64_t offset) const { return StartAt(offset).Entry; }
+  std::int64_t OffsetOfEntry(int entry) const;
   // True when a line terminator follows line i (or it is the last line), false when the line
   // ended because it was full.
   bool EndsWithLineEnd(int i) const;

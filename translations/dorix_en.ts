@@ -879,5 +879,29 @@ Old version: %2</translation>
         <source>&amp;Назад к папкам</source>
         <translation>&amp;Back to Folders</translation>
     </message>
+    <message>
+        <source> Перемещённый текст</source>
+        <translation> Moved text</translation>
+    </message>
+    <message>
+        <source> перемещено </source>
+        <translation> moved </translation>
+    </message>
+    <message>
+        <source>перемещено</source>
+        <translation>moved</translation>
+    </message>
+    <message>
+        <source>- текст, удалённый в одном месте и добавленный в другом (оба конца)</source>
+        <translation>- text deleted in one place and inserted in another (both ends)</translation>
+    </message>
+    <message>
+        <source>Другой &amp;конец перемещения</source>
+        <translation>Other &amp;End of Move</translation>
+    </message>
+    <message>
+        <source>&amp;Перемещения</source>
+        <translation>&amp;Moves</translation>
+    </message>
 </context>
 </TS>

@@ -63,3 +63,12 @@ const TVMemoStyle &TVMemo::GetLineStyle(int i) const {
   const auto kind = static_cast<std::size_t>(FModel.GetLine(i).FKind);
   return kind < FStyles.size() ? FStyles[kind] : FStyles[0];
 }
+
+const TVMemoStyle &TVMemo::GetGlyphStyle(int i) const {
+  for (const TVMemoLineZone &zone : FModel.LineZones(i)) {
+    const auto kind = static_cast<std::size_t>(zone.Kind);
+    if (IsMovedKind(zone.Kind) && kind < FStyles.size() && FStyles[kind].Glyph)
+      return FStyles[kind];
+  }
+  return GetLineStyle(i);
+}

@@ -105,6 +105,9 @@ public:
   int AddStyle(const TVFont *font, TColorValue color, const QImage *glyph);
   void SetStyle(int index, const TVFont *font, TColorValue color);
   const TVMemoStyle &GetLineStyle(int i) const;
+  // The style whose glyph a line's gutter shows: that of moved text the line holds, if any has
+  // one, else the line's own.
+  const TVMemoStyle &GetGlyphStyle(int i) const;
 
   // --- modes and layout ---
   void SetWrapMode(bool on);
@@ -204,6 +207,9 @@ public:
   void LeftmostDiff() { LeftmostDiffOf(FCaretLine); }
   void RightmostDiff() { RightmostDiffOf(FCaretLine); }
   void GoToFirstDiff();
+  // From the source entry under the caret (or just before it) to the entry otherEnd gives for
+  // it, which is then shown as found; false where it gives none (-1) or the view hides it.
+  bool GoToOtherEnd(const std::function<int(int)> &otherEnd);
 
   // --- search and clipboard ---
   void OpenFindDialog();

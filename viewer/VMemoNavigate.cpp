@@ -241,3 +241,31 @@ void TVMemo::GoToFirstDiff() {
   UpdateCaretPos();
   viewport()->update();
 }
+
+bool TVMemo::GoToOtherEnd(const std::function<int(int)> &otherEnd) {
+  if (!CaretLineExists())
+    return false;
+  const bool hex = CaretPane() == paneHexDigits;
+  const std::int64_t at = FModel.PositionToOffset(FCaretCol, FCaretLine, hex);
+  const int count = FModel.Source().Count();
+  const auto otherOf = [&](std::int64_t offset) {
+    const int entry = FModel.EntryOfOffset(offset);
+    return entry < count ? otherEnd(entry) : -1;
+  };
+  // A caret just behind the moved text (where a step through the differences leaves it) is on it.
+  int other = otherOf(at);
+  if (other < 0 && at > 0)
+    other = otherOf(at - 1);
+  const std::int64_t from = FModel.OffsetOfEntry(other);
+  if (from < 0)
+    return false;
+  const auto to = from + static_cast<std::int64_t>(FModel.Source().Text(other).size());
+  const TVPosition first = FModel.OffsetToPosition(from, hex),
+                   last = FModel.OffsetToPosition(to, hex);
+  MoveCaret(first.Col, first.Line, true);
+  // After the move, whose Shift rule clears a hit, as a search shows what it found.
+  FFound = TVTextRange{first, last, first, CaretPane()};
+  FSelection.reset();
+  viewport()->update();
+  return true;
+}

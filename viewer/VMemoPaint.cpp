@@ -125,10 +125,9 @@ void TVMemo::PaintLine(PaintState &ps, int i) {
   const TVRect band = ps.g.RangeRect(paneText, i, 0, 0);
   ps.top = static_cast<int>(band.Top);
   ps.bottom = static_cast<int>(band.Top + band.Height);
-  const TVMemoStyle &style = GetLineStyle(i);
-  const QColor lineColor = Qc(style.Color);
-  if (FHaveLeft && style.Glyph)
-    ps.p.drawPixmap(ps.g.GlyphX(), ps.top + ps.g.GlyphY(), style.GlyphPixmap);
+  const QColor lineColor = Qc(GetLineStyle(i).Color);
+  if (const TVMemoStyle &marked = GetGlyphStyle(i); FHaveLeft && marked.Glyph)
+    ps.p.drawPixmap(ps.g.GlyphX(), ps.top + ps.g.GlyphY(), marked.GlyphPixmap);
 
   // The half-cell margin before each pane's first column takes the line's colour.
   const int half = ps.g.HalfCharWidth();

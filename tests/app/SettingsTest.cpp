@@ -35,7 +35,9 @@ TEST_F(SettingsStore, FirstSaveWritesEveryValueInItsType) {
     SaveSettings(TSettings{}, store);
   }
   QSettings store(Path(), QSettings::IniFormat);
-  EXPECT_EQ(store.allKeys().size(), 26);
+  EXPECT_EQ(store.allKeys().size(), 28);
+  EXPECT_EQ(store.value("StyleMoved").toString(), "($00000000,[],$0040D0FF)");
+  EXPECT_EQ(store.value("DetectMoves").toString(), "1");
   EXPECT_EQ(store.value("FolderHideIdentical").toString(), "1");
   EXPECT_EQ(store.value("FolderExclude").toString(),
             ".git .hg .svn CVS __pycache__ *.pyc *.o *~ .DS_Store");
