@@ -136,14 +136,22 @@ int main(int argc, char **argv) {
 
   // The readable pass alone, made again from the engine's pieces of the comparison shown.
   TComparisonChoices exact = w.Comparison()->Choices(), readable = exact;
-  exact.Readable = false;
+  exact.Readable = exact.Moves = false;
   readable.Readable = true;
+  readable.Moves = false;
   const auto engineOnly = w.Comparison()->WithChoices(exact);
   QElapsedTimer pass;
   pass.start();
   const auto remade = engineOnly->WithChoices(readable);
   const double passMs = Ms(pass.nsecsElapsed());
   const int pieces = remade->Pieces().Count(), enginePieces = engineOnly->Pieces().Count();
+  // The moved-text pass alone, on those readable pieces (compare and show above included it).
+  TComparisonChoices moves = readable;
+  moves.Moves = true;
+  QElapsedTimer movesTimer;
+  movesTimer.start();
+  const auto withMoves = remade->WithChoices(moves);
+  const double movesMs = Ms(movesTimer.nsecsElapsed());
 
   // What looking past line ends, spaces and case costs: the compared forms of both files with all
   // four, and then the window comparing and showing the pair again with them.
@@ -206,6 +214,10 @@ int main(int argc, char **argv) {
   std::printf("  readable pass %.1f ms (%.1f%% of compare and show), %d pieces of the engine's "
               "%d\n",
               passMs, 100 * passMs / compare.ms, pieces, enginePieces);
+  std::printf("  moved-text pass %.1f ms (%.1f%% of compare and show without it), %zu parts, "
+              "%lld bytes moved\n",
+              movesMs, 100 * movesMs / (compare.ms - movesMs), withMoves->Moves().size(),
+              static_cast<long long>(MovedBytes(withMoves->Moves())));
   std::printf("  compared forms looking past all four, both side by side: %.0f ms the first "
               "time, %.0f ms at best (%.1f%% of compare and show); compare and show again with "
               "them %.0f ms (longest gap %.0f ms), %s\n",

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Times `dorix-diff --chunks` beside cmp, GNU diff and git's character-level word diff on the
-# same pairs, and prints each median (of RUNS runs, wall seconds) and the ratios.
+# Times `dorix-diff --moves` (the whole comparison, moved text included) beside cmp, GNU diff
+# and git's character-level word diff on the same pairs, and prints each median (of RUNS runs,
+# wall seconds) and the ratios.
 #   bench/peers.sh [BUILD_DIR]        (BUILD_DIR configured with -DDORIX_BENCH=ON)
 # Environment: CASES (shape:MB pairs, default the ones bench/README.md reports), RUNS (default
 # 5), LIMIT (seconds per run, default 60), REAL=0 to leave out the real pair (two Python standard
@@ -31,7 +32,7 @@ ratio() { case "$1$2" in *'>'*) echo "-" ;; *) echo "$1 $2" | awk '{printf "%.2f
 
 row() { # name new old
   local ours cmpt gnu word
-  ours=$(median "$build/cli/dorix-diff" --chunks "$2" "$3")
+  ours=$(median "$build/cli/dorix-diff" --moves "$2" "$3")
   cmpt=$(median cmp "$3" "$2")
   gnu=$(median diff "$3" "$2")
   word=$(median git diff --no-index --word-diff=porcelain --word-diff-regex=. "$3" "$2")

@@ -11,7 +11,7 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 export LSAN_OPTIONS="suppressions=$here/tests/fuzz/lsan.supp"
 
-for target in Engine EvenEdits Characters Readable LookPast Styles Lines Search; do
+for target in Engine EvenEdits Characters Readable LookPast Moves Styles Lines Search; do
   name=$(echo "$target" | tr '[:upper:]' '[:lower:]')
   mkdir -p "$scratch/$name"
   if ! "$build/tests/fuzz/fuzz_$target" -max_total_time="$seconds" -print_final_stats=0 \

@@ -262,6 +262,11 @@ bool TVMemo::GoToOtherEnd(const std::function<int(int)> &otherEnd) {
   const auto to = from + static_cast<std::int64_t>(FModel.Source().Text(other).size());
   const TVPosition first = FModel.OffsetToPosition(from, hex),
                    last = FModel.OffsetToPosition(to, hex);
+  // An end out of sight comes into view a quarter down, with what leads up to it above.
+  if (first.Line < FTopLine || first.Line >= FTopLine + FVisibleLines) {
+    FTopLine = std::max(0, first.Line - FVisibleLines / 4);
+    UpdateScrollBars();
+  }
   MoveCaret(first.Col, first.Line, true);
   // After the move, whose Shift rule clears a hit, as a search shows what it found.
   FFound = TVTextRange{first, last, first, CaretPane()};
