@@ -10,3 +10,13 @@ QString FindHelpFile(const QString &programDir) {
       QDir::cleanPath(dir.filePath(QStringLiteral("../share/dorix/dorix.chm")));
   return !QFileInfo::exists(beside) && QFileInfo::exists(installed) ? installed : beside;
 }
+
+QString FindHelpPages(const QString &programDir) {
+  const QDir dir(programDir);
+  for (const QString &folder :
+       {dir.filePath(QStringLiteral("help-build")),
+        QDir::cleanPath(dir.filePath(QStringLiteral("../share/dorix/help")))})
+    if (QFileInfo::exists(folder + QStringLiteral("/index.htm")))
+      return folder;
+  return {};
+}

@@ -7,3 +7,8 @@
 // programDir/../share/dorix/dorix.chm that exists, else the first (named in the message that it
 // cannot be opened).
 QString FindHelpFile(const QString &programDir);
+
+// The folder of the help's own HTML pages, for a desktop without a help file viewer: the copy
+// the build compiles from beside the program, or share/dorix/help once installed; empty when
+// neither is there.
+QString FindHelpPages(const QString &programDir);

@@ -110,6 +110,8 @@ public:
   void StepDifferentFile(int direction);
   // From moved text under the caret to its other end, which is then marked as found.
   void GoToOtherEnd();
+  // The page of what the viewer shows now, in the user's colours and code page.
+  THtmlPage HtmlPageOfView() const;
   bool FolderShown() const;
   // The entry of the folder view shown as a file comparison, or kNoEntry.
   std::uint32_t FolderEntryShown() const { return FFolderEntry; }
@@ -258,8 +260,6 @@ private:
   void BuildRecentMenu();
   void FillRecentMenu();
   void RememberPair(const QString &actual, const QString &obsolete);
-  // The page of what the viewer shows now, in the user's colours and code page.
-  THtmlPage HtmlPageOfView() const;
 
   QImage FGlyphInserted, FGlyphDeleted, FGlyphUpdated, FGlyphMoved;
   int FStyleIndexInserted = 0, FStyleIndexDeleted = 0, FStyleIndexUpdated = 0;

@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QUrl>
 
 namespace {
 
@@ -110,10 +111,22 @@ QStringList TfrmDorix::HelpCommand(const QString &topic, QString &path) const {
 void TfrmDorix::OpenHelp(const QString &topic) {
   QString path, error;
   const QStringList command = HelpCommand(topic, path);
-  if (!Platform.StartProgram(command[0], command.mid(1), error))
+  if (Platform.StartProgram(command[0], command.mid(1), error))
+    return;
+  // No viewer for the help file: its pages themselves in the desktop's browser.
+  const QString pages = FindHelpPages(QCoreApplication::applicationDirPath());
+  if (pages.isEmpty()) {
     ShowMessage(QCoreApplication::translate("Dorix", "Не могу открыть ") + path +
                     QStringLiteral(":\r\n") + error,
                 {});
+    return;
+  }
+  Platform.OpenUrl(
+      QUrl::fromLocalFile(pages + (topic.isEmpty() ? QStringLiteral("/index.htm") : topic)));
+  ShowMessage(QCoreApplication::translate(
+                  "Dorix", "Не найдена программа просмотра справки %1: справка открыта в браузере.")
+                  .arg(command[0]),
+              {});
 }
 
 void TfrmDorix::mmHelpAboutClick() {

@@ -64,8 +64,12 @@ bool SameFile(const QString &a, const QString &b) {
 THtmlPage TfrmDorix::HtmlPageOfView() const {
   THtmlPage page;
   const TRunInputs shown = FUsed.value_or(FRequested);
-  page.FirstName = EncodeFileName(shown.ActualPFN).toStdString();
-  page.SecondName = EncodeFileName(shown.ObsoletePFN).toStdString();
+  // A caption other than the file's path is the label it was given.
+  const auto name = [](const QString &path, const QString &caption) {
+    return caption == path ? EncodeFileName(path).toStdString() : caption.toStdString();
+  };
+  page.FirstName = name(shown.ActualPFN, GetActualCaption());
+  page.SecondName = name(shown.ObsoletePFN, GetObsoleteCaption());
   page.Outcome = StatusText(FStatus);
   const TVPieceCounts c = FComparison ? FComparison->Counts() : TVPieceCounts{};
   page.Counters = {c.EqualChars,  c.FirstChars,  c.SecondChars,

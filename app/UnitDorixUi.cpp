@@ -232,6 +232,11 @@ void TfrmDorix::BuildMenus() {
   mmHelpMore = Item(mmHelp, QCoreApplication::translate("Dorix", "&Хотите большего?"));
   mmHelpAbout = Item(mmHelp, QCoreApplication::translate("Dorix", "&О программе"));
 
+  // Ctrl+Q quits and Ctrl+W closes the window, as in other desktop programs: with one window,
+  // both close it (and Esc, as ever).
+  for (const QKeyCombination key : {Qt::CTRL | Qt::Key_Q, Qt::CTRL | Qt::Key_W})
+    connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this, &QWidget::close);
+
   // F10 opens the menu bar's first menu, as on other desktop programs; Alt with a menu's
   // underlined letter opens that menu.
   auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);

@@ -1,5 +1,6 @@
 #include "Render.h"
 
+#include <algorithm>
 #include <charconv>
 #include <string>
 #include <string_view>
@@ -15,14 +16,37 @@ constexpr std::string_view kIgnoredOn = "\x1b[38;2;128;128;128m";
 constexpr std::string_view kMovedOn = "\x1b[38;2;0;0;0;48;2;255;208;64m";
 constexpr std::string_view kColourOff = "\x1b[0m";
 
+// The bytes as they are, or with control bytes but TAB, LF and CR written as ^X (DEL as ^?).
+void WriteBytes(std::ostream &out, std::string_view text, bool visibleControls) {
+  if (!visibleControls) {
+    out << text;
+    return;
+  }
+  while (!text.empty()) {
+    const auto control = std::find_if(text.begin(), text.end(), [](char c) {
+      const auto b = static_cast<unsigned char>(c);
+      return (b < 0x20 && c != '\t' && c != '\n' && c != '\r') || b == 0x7F;
+    });
+    out << text.substr(0, static_cast<std::size_t>(control - text.begin()));
+    if (control == text.end())
+      break;
+    out << '^' << static_cast<char>(*control == 0x7F ? '?' : *control + 0x40);
+    text.remove_prefix(static_cast<std::size_t>(control - text.begin()) + 1);
+  }
+}
+
 // Colours one piece, switching the colour off around line breaks so that no background
 // bleeds into the rest of a terminal line.
-void WriteColoured(std::ostream &out, std::string_view text, std::string_view on) {
+void WriteColoured(std::ostream &out, std::string_view text, std::string_view on,
+                   bool visibleControls) {
   while (!text.empty()) {
     const std::size_t brk = text.find_first_of("\r\n");
     const std::string_view part = text.substr(0, brk);
-    if (!part.empty())
-      out << on << part << kColourOff;
+    if (!part.empty()) {
+      out << on;
+      WriteBytes(out, part, visibleControls);
+      out << kColourOff;
+    }
     if (brk == std::string_view::npos)
       break;
     out << text[brk];
@@ -55,25 +79,36 @@ TMarks MarksOf(std::int32_t kind) {
 
 } // namespace
 
-void WriteMerged(std::ostream &out, const TVKindStringList &pieces, bool colour) {
+void WriteMerged(std::ostream &out, const TVKindStringList &pieces, const TMergedLook &look) {
   for (int i = 0; i < pieces.Count(); ++i) {
     const std::string_view text = pieces.Text(i);
     const std::int32_t kind = pieces.GetKind(i);
     const TMarks marks = MarksOf(kind);
-    if (kind == kindEqual || text.empty())
-      out << text;
-    else if (colour)
-      WriteColoured(out, text, marks.ColourOn);
-    else
-      out << marks.Open << text << marks.Close;
+    if (kind == kindEqual || text.empty()) {
+      WriteBytes(out, text, look.VisibleControls);
+    } else if (look.Colour) {
+      WriteColoured(out, text, marks.ColourOn, look.VisibleControls);
+    } else {
+      out << marks.Open;
+      WriteBytes(out, text, look.VisibleControls);
+      out << marks.Close;
+    }
   }
 }
 
+bool LooksBinary(std::string_view text) {
+  return text.substr(0, 8192).find('\0') != std::string_view::npos;
+}
+
 void WriteGitDiff(std::ostream &out, const TGitFilePair &pair, const TVKindStringList &pieces,
-                  bool colour, std::string_view outcome) {
-  const char *bold = colour ? "\x1b[1m" : "", *plain = colour ? "\x1b[m" : "";
+                  const TMergedLook &look, std::string_view outcome, bool binary) {
+  const char *bold = look.Colour ? "\x1b[1m" : "", *plain = look.Colour ? "\x1b[m" : "";
   out << bold << "diff --dorix a/" << pair.OldPath << " b/" << pair.NewPath << plain << '\n';
-  WriteMerged(out, pieces, colour);
+  if (binary) {
+    out << kBinaryFilesDiffer << '\n' << outcome << '\n';
+    return;
+  }
+  WriteMerged(out, pieces, look);
   std::int32_t last = pieces.Count() - 1;
   while (last >= 0 && pieces.Text(last).empty())
     --last;

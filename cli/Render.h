@@ -9,15 +9,28 @@
 
 #include <ostream>
 
+// How the merged text is written: coloured or marked; and, for a terminal, with control bytes
+// other than TAB, LF and CR shown as ^X, so that a compared file cannot retitle or clear it.
+struct TMergedLook {
+  bool Colour = false;
+  bool VisibleControls = false;
+};
+
 // Every entry in order: Inserted, Deleted and moved text either coloured like the viewer's
 // default styles (24-bit terminal colours) or marked {+ +}, [- -], {~ ~} (moved here) and [~ ~]
 // (moved away).
-void WriteMerged(std::ostream &out, const TVKindStringList &pieces, bool colour);
+void WriteMerged(std::ostream &out, const TVKindStringList &pieces, const TMergedLook &look);
 
 // The merged text of one file of git's diff, under a header naming it and followed by the
-// verdict, on the output alone so that git's pager shows them together.
+// verdict, on the output alone so that git's pager shows them together; a binary pair is only
+// said to differ.
 void WriteGitDiff(std::ostream &out, const TGitFilePair &pair, const TVKindStringList &pieces,
-                  bool colour, std::string_view outcome);
+                  const TMergedLook &look, std::string_view outcome, bool binary = false);
+
+// What a merged text says instead of a binary pair's bytes.
+inline constexpr std::string_view kBinaryFilesDiffer = "Двоичные файлы различаются.";
+// Either text holds a NUL byte in its first 8 KB, as diff and git tell binary files.
+bool LooksBinary(std::string_view text);
 
 // One line per entry: kind, TAB, length in bytes.
 void WriteChunks(std::ostream &out, const TVKindStringList &pieces);

@@ -6,6 +6,7 @@
 #include "FolderReport.h"
 #include "GitExternalDiff.h"
 #include "HtmlPage.h"
+#include "LabelOption.h"
 #include "LineModel.h"
 #include "Render.h"
 #include "StopSignals.h"
@@ -32,19 +33,24 @@ constexpr int kSame = 0, kDiffer = 1, kTrouble = 2;
 
 const char kUsage[] =
     "usage: dorix-diff [--chunks | --stats | --moves] [--color=auto|always|never]\n"
-    "                  [--encoding=E] [--exact] [--no-moves] [--old-first] [IGNORE...]\n"
-    "                  [--] FIRST SECOND\n"
+    "                  [--encoding=E] [--exact] [--no-moves] [--old-first] [-a] [IGNORE...]\n"
+    "                  [-L FIRST-LABEL [-L SECOND-LABEL]] [--] FIRST SECOND\n"
     "       dorix-diff --lines | --html [--width=N] [--hex] [--view=both|new|old]\n"
     "                  [--line-ends=auto|cr|lf] [IGNORE...] [--] FIRST SECOND\n"
     "       dorix-diff [--stats] [-q] [--exclude=GLOB...] [--no-exclude] [--old-first]\n"
     "                  [IGNORE...] [--] NEW-FOLDER OLD-FOLDER\n"
     "       dorix-diff PATH OLD-FILE OLD-HEX OLD-MODE NEW-FILE NEW-HEX NEW-MODE\n"
     "  FIRST is the new version, SECOND the old one; --old-first turns that round.\n"
+    "  -L, --label=NAME  given once or twice, names FIRST, then SECOND, in the merged text's\n"
+    "             header (--- SECOND, +++ FIRST) and the HTML page instead of their paths\n"
     "  Given the seven arguments of git's external diff (GIT_EXTERNAL_DIFF), the merged text\n"
     "  of NEW-FILE against OLD-FILE under a header naming PATH, with the verdict, on standard\n"
     "  output; the exit status is then 0 whether or not the files differ.\n"
     "  (default)  the merged text; new-only text {+marked+}, old-only text [-marked-], text\n"
-    "             moved here {~marked~}, text moved away [~marked~]\n"
+    "             moved here {~marked~}, text moved away [~marked~]. Coloured on a terminal\n"
+    "             unless NO_COLOR is set or TERM is dumb, control bytes then shown as ^X. Of\n"
+    "             files with a NUL byte in their first 8 KB only that they differ is said;\n"
+    "             -a, --text writes them as text all the same.\n"
     "  --chunks   one line per piece: kind (0 both, 1 only FIRST, 2 only SECOND), TAB, length;\n"
     "             with IGNORE, the length in FIRST, TAB, the length in SECOND\n"
     "  --stats    EqualChars FirstChars SecondChars EqualChunks FirstChunks SecondChunks\n"
@@ -103,10 +109,13 @@ struct Options {
   Colour colour = Colour::Auto;
   LineLayout layout;
   TVEncoding encoding = TVEncoding::Auto;
-  bool readable = true; // the readable pass; --exact: the engine's pieces
-  bool moves = true;    // moved text looked for; --no-moves
+  bool oldFirst = false; // the files were given the old one first
+  bool readable = true;  // the readable pass; --exact: the engine's pieces
+  bool moves = true;     // moved text looked for; --no-moves
+  bool text = false;     // -a: a binary pair's merged text all the same
   TIgnoreChoices ignore;
   std::vector<std::string> files;      // the new version first
+  std::vector<std::string> labels;     // -L: the names to show for them, in the same order
   std::optional<TGitFilePair> git;     // run by git as its external diff
   std::optional<std::string> unmerged; // ... for a path with a merge conflict
   // Two folders: stop at the first difference; the names left out besides the defaults.
@@ -193,19 +202,29 @@ bool ParseIgnoreOption(std::string_view arg, TIgnoreChoices &ignore) {
 }
 
 bool ParseArguments(int argc, char **argv, Options &options) {
-  bool optionsEnd = false, oldFirst = false;
+  bool optionsEnd = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
+    const TLabelTaken label =
+        optionsEnd ? TLabelTaken::NotLabel : TakeLabel(argc, argv, i, options.labels);
+    if (label == TLabelTaken::MissingValue) {
+      std::cerr << "dorix-diff: " << arg << " wants a name\n";
+      return false;
+    }
+    if (label == TLabelTaken::Taken)
+      continue;
     if (optionsEnd || arg.size() < 2 || arg[0] != '-')
       options.files.push_back(arg);
     else if (arg == "--")
       optionsEnd = true;
     else if (arg == "--old-first")
-      oldFirst = true;
+      options.oldFirst = true;
     else if (arg == "--exact")
       options.readable = false;
     else if (arg == "--no-moves")
       options.moves = false;
+    else if (arg == "-a" || arg == "--text")
+      options.text = true;
     else if (arg == "-q" || arg == "--no-exclude" || arg.starts_with("--exclude=")) {
       options.quick = options.quick || arg == "-q";
       options.defaultExclusions = options.defaultExclusions && arg != "--no-exclude";
@@ -261,7 +280,12 @@ bool ParseArguments(int argc, char **argv, Options &options) {
     std::cerr << "dorix-diff: expected two files, got " << options.files.size() << '\n';
     return false;
   }
-  if (oldFirst)
+  if (options.labels.size() > 2) {
+    std::cerr << "dorix-diff: -L names the two files: given " << options.labels.size()
+              << " times\n";
+    return false;
+  }
+  if (options.oldFirst)
     std::swap(options.files[0], options.files[1]);
   return true;
 }
@@ -279,10 +303,17 @@ TVLineModel BuildLines(const TVKindStringList &pieces, const LineLayout &layout,
   return model;
 }
 
+// What names file k (0 the new one): its label, else its path. Labels name the files in the
+// order given, before --old-first turns them round.
+std::string FileName(const Options &options, std::size_t k) {
+  const std::size_t given = options.oldFirst ? 1 - k : k;
+  return given < options.labels.size() ? options.labels[given] : options.files[k];
+}
+
 THtmlPage HtmlPage(const Options &options, const TComparison &comparison) {
   THtmlPage page;
-  page.FirstName = options.files[0];
-  page.SecondName = options.files[1];
+  page.FirstName = FileName(options, 0);
+  page.SecondName = FileName(options, 1);
   page.Outcome = StatusText(comparison.Outcome());
   const TVPieceCounts &c = comparison.Counts();
   page.Counters = {c.EqualChars,  c.FirstChars,  c.SecondChars,
@@ -297,12 +328,23 @@ THtmlPage HtmlPage(const Options &options, const TComparison &comparison) {
   return page;
 }
 
-// Colour on a terminal, and on the pager git starts for its own output.
+std::string_view Environment(const char *name) {
+  const char *value = std::getenv(name);
+  return value ? value : "";
+}
+
+// Colour on a terminal, and on the pager git starts for its own output; never where NO_COLOR is
+// set or the terminal is a dumb one, unless asked for outright.
 bool UseColour(Colour colour) {
   if (colour != Colour::Auto)
     return colour == Colour::Always;
-  const char *gitPager = std::getenv("GIT_PAGER_IN_USE");
-  return ::isatty(STDOUT_FILENO) || (gitPager && std::string_view(gitPager) == "true");
+  if (!Environment("NO_COLOR").empty() || Environment("TERM") == "dumb")
+    return false;
+  return ::isatty(STDOUT_FILENO) || Environment("GIT_PAGER_IN_USE") == "true";
+}
+
+TMergedLook MergedLook(const Options &options) {
+  return {UseColour(options.colour), ::isatty(STDOUT_FILENO) == 1};
 }
 
 // Names a file that could not be read, or changed while it was, on standard error.
@@ -417,6 +459,10 @@ int Compare(const Options &options, TStopSignals &signals) {
       return Trouble(*file, file->Status());
 
   const TVKindStringList &pieces = comparison->Pieces();
+  // A binary pair's bytes would only garble the terminal: the merged text says they differ, or
+  // nothing when they do not.
+  const bool binary = !options.text && (LooksBinary(comparison->Actual().Text()) ||
+                                        LooksBinary(comparison->Obsolete().Text()));
   const std::string_view outcome = StatusText(comparison->Outcome());
   std::optional<TVLineModel> model;
   if (options.format == Format::Lines || options.format == Format::Html)
@@ -449,9 +495,15 @@ int Compare(const Options &options, TStopSignals &signals) {
     break;
   case Format::Merged:
     if (options.git)
-      WriteGitDiff(std::cout, *options.git, pieces, UseColour(options.colour), outcome);
-    else {
-      WriteMerged(std::cout, pieces, UseColour(options.colour));
+      WriteGitDiff(std::cout, *options.git, pieces, MergedLook(options), outcome,
+                   binary && !comparison->Identical());
+    else if (binary) {
+      if (!comparison->Identical())
+        std::cout << kBinaryFilesDiffer << '\n';
+    } else {
+      if (!options.labels.empty())
+        std::cout << "--- " << FileName(options, 1) << "\n+++ " << FileName(options, 0) << '\n';
+      WriteMerged(std::cout, pieces, MergedLook(options));
       std::cout.flush();
       std::cerr << outcome << '\n';
     }

@@ -135,6 +135,40 @@ TFileText LoadFileText(const std::string &fileName, std::stop_token stop) {
   return result;
 }
 
+TFileText LoadStream(const std::string &fileName, std::stop_token stop) {
+  TFileText result;
+  const bool standardInput = fileName == "-";
+  // Opened without waiting for a writer: a named pipe nobody writes to reads as empty instead of
+  // hanging; what is read then waits for the writer as any reader does.
+  const FileHandle owned(
+      standardInput ? -1 : ::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  const int fd = standardInput ? STDIN_FILENO : owned.Fd();
+  if (fd < 0) {
+    Fail(result, TLoadError::OpenFailed, errno);
+    return result;
+  }
+  if (!standardInput)
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  std::string &text = result.Text;
+  for (std::int64_t n = kReadSlice; n == kReadSlice;) {
+    if (stop.stop_requested())
+      Fail(result, TLoadError::Stopped, std::string());
+    else if (static_cast<std::int64_t>(text.size()) > kMaxFileSize)
+      Fail(result, TLoadError::TooLarge, "files of 2 GiB or more cannot be compared");
+    if (!result.Ok())
+      break;
+    const std::size_t before = text.size();
+    text.resize(before + static_cast<std::size_t>(kReadSlice));
+    n = ReadUpTo(fd, text.data() + before, static_cast<std::size_t>(kReadSlice));
+    text.resize(before + static_cast<std::size_t>(std::max<std::int64_t>(n, 0)));
+    if (n < 0)
+      Fail(result, TLoadError::ReadFailed, errno);
+  }
+  if (!result.Ok())
+    text.clear();
+  return result;
+}
+
 std::string LoadErrorTitle(const std::string &fileName, const TLoadStatus &result) {
   switch (result.Error) {
   case TLoadError::None:

@@ -33,6 +33,10 @@ inline constexpr std::int64_t kMaxFileSize = 0x7FFFFFFF;
 // A stop request is looked at between reads of a few megabytes.
 TFileText LoadFileText(const std::string &fileName, std::stop_token stop = {});
 
+// A pipe, a terminal or another stream read to its end, as a command reads its input: the name
+// "-" is standard input. Nothing can tell whether it changed meanwhile.
+TFileText LoadStream(const std::string &fileName, std::stop_token stop = {});
+
 inline constexpr char kChangedWhileRead[] = "the file changed while it was read";
 
 // What a file looked like when it was opened, to tell later whether it has changed since.

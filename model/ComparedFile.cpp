@@ -14,19 +14,27 @@ bool IsNullDevice(const std::string &name) {
          ::minor(info.st_rdev) == 3;
 }
 
+// What a command reads to its end: standard input and a pipe (a process substitution's among
+// them). A device is no stream: /dev/zero would never end.
+bool IsStream(const std::string &name) {
+  struct stat info {};
+  return name == "-" || (::stat(name.c_str(), &info) == 0 && S_ISFIFO(info.st_mode));
+}
+
 } // namespace
 
 TComparedFile::TComparedFile(std::string name, TReadMode mode, const std::stop_token &stop)
     : FName(std::move(name)) {
   if (!Named() || IsNullDevice(FName))
     return;
-  if (mode == TReadMode::Map) {
+  const bool stream = mode == TReadMode::Map && IsStream(FName);
+  if (mode == TReadMode::Map && !stream) {
     FMapped = std::make_unique<TMappedFile>(FName);
     FStatus = *FMapped;
     return;
   }
   try {
-    TFileText file = LoadFileText(FName, stop);
+    TFileText file = stream ? LoadStream(FName, stop) : LoadFileText(FName, stop);
     FStatus = file;
     FCopy = std::move(file.Text);
   } catch (const std::bad_alloc &) {

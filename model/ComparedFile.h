@@ -12,7 +12,8 @@
 #include <string_view>
 
 // How the bytes are held: a copy, for a window that keeps showing them while the file may change
-// on disk; or the file mapped into memory, for a command that reads it once and soon.
+// on disk; or the file mapped into memory, for a command that reads it once and soon, and which
+// also reads a pipe or "-" (standard input) to its end, as commands do.
 enum class TReadMode : std::uint8_t { Copy, Map };
 
 class TComparedFile {

@@ -233,7 +233,11 @@ std::shared_ptr<const TComparison::TShown> TComparison::MakeShown(bool utf8, boo
 // the views' lists differ, each is marked. Null after a stop request.
 std::shared_ptr<const TComparison::TMoves>
 TComparison::FindMoves(const std::stop_token &stop) const {
-  std::optional<std::vector<TMovedPart>> parts = FindMovedParts(UnmarkedPieces(viewBoth), stop);
+  // Texts the engine found nothing shared in are inserted and deleted whole: comparing them again
+  // would find nothing again.
+  const bool nothingShared = FEngine->Engine.EqualChars == 0 && !FEngine->Options.Any();
+  std::optional<std::vector<TMovedPart>> parts =
+      nothingShared ? std::vector<TMovedPart>() : FindMovedParts(UnmarkedPieces(viewBoth), stop);
   if (!parts)
     return nullptr;
   auto moves = std::make_shared<TMoves>();

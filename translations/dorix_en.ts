@@ -903,5 +903,9 @@ Old version: %2</translation>
         <source>&amp;Перемещения</source>
         <translation>&amp;Moves</translation>
     </message>
+    <message>
+        <source>Не найдена программа просмотра справки %1: справка открыта в браузере.</source>
+        <translation>The help viewer %1 is not installed: the help was opened in the browser.</translation>
+    </message>
 </context>
 </TS>

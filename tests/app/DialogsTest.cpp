@@ -8,6 +8,9 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -208,7 +211,9 @@ TEST_F(Dialogs, HelpCommandWithAndWithoutTopic) {
   EXPECT_EQ(path, chm + "::/HTML/more.htm");
 }
 
-TEST_F(Dialogs, MissingHelpViewerIsReported) {
+// Without the help file viewer the help's own pages open in the browser, and the message names
+// the viewer that is missing, not the help file, which is there.
+TEST_F(Dialogs, MissingHelpViewerOpensThePagesInTheBrowser) {
   StartWith();
   w->Platform.StartProgram = [this](const QString &program, const QStringList &args,
                                     QString &error) {
@@ -216,11 +221,36 @@ TEST_F(Dialogs, MissingHelpViewerIsReported) {
     error = "No such file or directory";
     return false;
   };
-  w->mmHelpMore->trigger();
   const QString chm = QCoreApplication::applicationDirPath() + "/dorix.chm";
+  w->mmHelpMore->trigger();
   EXPECT_EQ(messages, QStringList{"Не могу открыть " + chm +
-                                  "::/HTML/more.htm:\r\nNo such file or directory"});
+                                  "::/HTML/more.htm:\r\nNo such file or directory"})
+      << "no pages either: nothing else to open";
+  EXPECT_TRUE(opened.isEmpty());
+  messages.clear();
+  started.clear();
+
+  // The pages as the build leaves them beside the program.
+  const QDir pages(QCoreApplication::applicationDirPath() + "/help-build");
+  ASSERT_TRUE(pages.mkpath("HTML"));
+  const std::shared_ptr<void> cleanUp(nullptr,
+                                      [pages](void *) { QDir(pages).removeRecursively(); });
+  for (const char *page : {"index.htm", "HTML/more.htm"}) {
+    QFile file(pages.filePath(page));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  }
+  w->mmHelpMore->trigger();
   EXPECT_EQ(started.first(), "xchm");
+  ASSERT_EQ(opened.size(), 1);
+  EXPECT_TRUE(opened[0].isLocalFile());
+  EXPECT_TRUE(opened[0].path().endsWith("/HTML/more.htm")) << opened[0].toString().toStdString();
+  EXPECT_TRUE(QFileInfo::exists(opened[0].toLocalFile())) << "the page is there";
+  EXPECT_EQ(
+      messages,
+      QStringList{"Не найдена программа просмотра справки xchm: справка открыта в браузере."});
+  messages.clear();
+  w->mmHelpIndex->trigger();
+  EXPECT_TRUE(opened.last().path().endsWith("/index.htm"));
 }
 
 TEST_F(Dialogs, AboutBoxOpensTheMakersPage) {

@@ -7,6 +7,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -22,8 +23,13 @@ struct Outcome {
 class CliTest : public TempFilesTest {
 protected:
   // pendingSignal: sent to the command before it starts, held back until it is listening, so
-  // that it arrives while the command works whatever the machine's speed.
-  Outcome Run(std::vector<std::string> args, rlim_t memoryLimit = 0, int pendingSignal = 0) {
+  // that it arrives while the command works whatever the machine's speed. input: given, the
+  // command's standard input is a pipe that holds it.
+  Outcome Run(std::vector<std::string> args, rlim_t memoryLimit = 0, int pendingSignal = 0,
+              const std::optional<std::string> &input = std::nullopt) {
+    int pipeEnds[2] = {-1, -1};
+    if (input && ::pipe(pipeEnds) != 0)
+      return {};
     const fs::path outPath = dir / ".stdout", errPath = dir / ".stderr";
     sigset_t held, before;
     sigemptyset(&held);
@@ -32,6 +38,11 @@ protected:
     ::sigprocmask(SIG_BLOCK, &held, &before);
     const pid_t pid = ::fork();
     if (pid == 0) {
+      if (input) {
+        ::dup2(pipeEnds[0], STDIN_FILENO);
+        ::close(pipeEnds[0]);
+        ::close(pipeEnds[1]);
+      }
       if (memoryLimit) {
         const rlimit limit{memoryLimit, memoryLimit};
         ::setrlimit(RLIMIT_AS, &limit);
@@ -46,6 +57,16 @@ protected:
       ::_exit(127);
     }
     ::sigprocmask(SIG_SETMASK, &before, nullptr);
+    if (input) {
+      ::close(pipeEnds[0]);
+      for (std::size_t done = 0; done < input->size();) {
+        const ssize_t n = ::write(pipeEnds[1], input->data() + done, input->size() - done);
+        if (n <= 0)
+          break;
+        done += static_cast<std::size_t>(n);
+      }
+      ::close(pipeEnds[1]);
+    }
     if (pendingSignal)
       ::kill(pid, pendingSignal);
     int raw = 0;

@@ -14,6 +14,8 @@ expect() { [ -s "$root/$1" ] || { echo "missing: /usr/$1"; fail=1; }; }
 expect bin/dorix
 expect bin/dorix-diff
 expect share/dorix/dorix.chm
+expect share/dorix/help/index.htm
+expect share/dorix/help/HTML/more.htm
 expect share/applications/org.dorix.Dorix.desktop
 expect share/metainfo/org.dorix.Dorix.metainfo.xml
 expect share/icons/hicolor/scalable/apps/org.dorix.Dorix.svg
@@ -34,7 +36,11 @@ extra=$(cd "$root" && find . -type f | grep -v -E '^\./(bin|share/(dorix|applica
 [ -z "$extra" ] || { echo "installed but not wanted: $extra"; fail=1; }
 
 # The desktop entry opens the files it is given with the installed program.
-grep -qx 'Exec=dorix %F' "$root/share/applications/org.dorix.Dorix.desktop" || { echo "Exec line"; fail=1; }
+entry=$root/share/applications/org.dorix.Dorix.desktop
+grep -qx 'Exec=dorix %F' "$entry" || { echo "Exec line"; fail=1; }
+# A comparison tool is no file's default application; its window is grouped with its entry.
+! grep -q '^MimeType=' "$entry" || { echo "the entry claims a file type"; fail=1; }
+grep -qx 'StartupWMClass=dorix' "$entry" || { echo "StartupWMClass"; fail=1; }
 
 # Each manual page is its own program's, with the version filled in.
 version=$(sed -n 's/^project(Dorix VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../../CMakeLists.txt")
@@ -59,12 +65,42 @@ complete_words() {
 [ "$(complete_words dorix-diff --line-ends= | sort | tr '\n' ' ')" = "--line-ends=auto --line-ends=cr --line-ends=lf " ] ||
   { echo "completion of --line-ends="; fail=1; }
 [ "$(complete_words dorix-diff --old)" = "--old-first" ] || { echo "completion of --old"; fail=1; }
-touch "$dest/some-file.txt"
+touch "$dest/some-file.txt" "$dest/--color"
 [ "$(complete_words dorix-diff "$dest/some-f")" = "$dest/some-file.txt" ] || { echo "completion of a file name"; fail=1; }
+# The line as bash splits it into words: at blanks and at each of COMP_WORDBREAKS, which keeps
+# its break characters (bar blanks) as words of their own.
+complete_line() {
+  local line=$1 words=() word='' c
+  local breaks=$' \t\n"\'><=;|&(:'
+  for ((k = 0; k < ${#line}; k++)); do
+    c=${line:k:1}
+    if [[ $breaks == *"$c"* ]]; then
+      [ -n "$word" ] && words+=("$word")
+      word=''
+      [[ $c == [[:space:]] ]] || words+=("$c")
+    else
+      word+=$c
+    fi
+  done
+  [[ -n $word || $line == *[[:space:]] ]] && words+=("$word")
+  complete_words "${words[@]}"
+}
+[ "$(complete_line 'dorix-diff --color=' | sort | tr '\n' ' ')" = "always auto never " ] ||
+  { echo "completion after --color= as bash splits it"; fail=1; }
+[ "$(complete_line 'dorix-diff --encoding=ut')" = "utf-8" ] || { echo "completion of --encoding=ut"; fail=1; }
+[ -z "$(complete_line 'dorix-diff --width=')" ] || { echo "a free value is not completed"; fail=1; }
+[ "$(complete_line "dorix-diff -- $dest/--c")" = "$dest/--color" ] || { echo "files after --"; fail=1; }
+[ -z "$(cd "$dest" && complete_line 'dorix-diff -- --s')" ] || { echo "no option after --"; fail=1; }
 
-# The installed command runs.
+# The installed command runs, and refuses what it cannot take with the usage.
 for program in dorix dorix-diff; do
   [ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$root/bin/$program" --version)" = "$program $version" ] ||
     { echo "$program --version"; fail=1; }
+  env -u DISPLAY -u WAYLAND_DISPLAY "$root/bin/$program" --help | grep -q "^usage: $program" ||
+    { echo "$program --help"; fail=1; }
+  for wrong in "a b c" "--frob a b"; do
+    out=$(env -u DISPLAY -u WAYLAND_DISPLAY "$root/bin/$program" $wrong 2>&1) && rc=0 || rc=$?
+    [ "$rc" -eq 2 ] && grep -q "^usage: $program" <<<"$out" || { echo "$program $wrong: $rc"; fail=1; }
+  done
 done
 exit $fail
