@@ -14,7 +14,7 @@ QString FindHelpFile(const QString &programDir) {
 QString FindHelpPages(const QString &programDir) {
   const QDir dir(programDir);
   for (const QString &folder :
-       {dir.filePath(QStringLiteral("help-build")),
+       {dir.filePath(QStringLiteral("help-pages")),
         QDir::cleanPath(dir.filePath(QStringLiteral("../share/dorix/help")))})
     if (QFileInfo::exists(folder + QStringLiteral("/index.htm")))
       return folder;

@@ -8,7 +8,7 @@
 // cannot be opened).
 QString FindHelpFile(const QString &programDir);
 
-// The folder of the help's own HTML pages, for a desktop without a help file viewer: the copy
-// the build compiles from beside the program, or share/dorix/help once installed; empty when
-// neither is there.
+// The folder of the help's own HTML pages, for a desktop without a help file viewer: the build's
+// help-pages beside the program, or share/dorix/help once installed; empty when neither is
+// there.
 QString FindHelpPages(const QString &programDir);

@@ -1,5 +1,6 @@
 # Splits manual.in into one manual page per program and compresses each.
-# cmake -DSOURCE=manual.in -DOUTPUT_DIR=dir -DVERSION=v -DDATE=d -P ManPages.cmake
+# cmake -DSOURCE=manual.in -DOUTPUT_DIR=dir -DVERSION=v -DDATE=d -DDATADIR=dir -P ManPages.cmake
+# A line that starts .\"@ names the pages the lines after it go to.
 cmake_minimum_required(VERSION 3.25)
 file(STRINGS ${SOURCE} lines ENCODING UTF-8)
 set(pages dorix dorix-diff)
@@ -14,6 +15,7 @@ foreach(line IN LISTS lines)
   endif()
   string(REPLACE "@VERSION@" "${VERSION}" line "${line}")
   string(REPLACE "@DATE@" "${DATE}" line "${line}")
+  string(REPLACE "@DATADIR@" "${DATADIR}" line "${line}")
   foreach(page IN LISTS targets)
     string(APPEND text_${page} "${line}\n")
   endforeach()

@@ -3,12 +3,13 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME dorix)
 set(CPACK_PACKAGE_VENDOR Morvane)
-set(CPACK_PACKAGE_CONTACT "Dorix developers <dorix@localhost>")
+set(CPACK_PACKAGE_CONTACT "Dorix maintainers <dorix@morvane.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "compare two files in one merged, coloured text")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Dorix compares a new and an old version of a file and shows the result in a window as one\n"
-    "merged text, with inserted, deleted and updated text in styles of their own. The\n"
-    "dorix-diff command runs the same comparison in a terminal and as git's external diff.")
+    "Dorix compares a new and an old version of a file and shows the result in a\n"
+    "window as one merged text, with inserted, deleted, updated and moved text in\n"
+    "styles of their own, and compares two folders entry by entry. The dorix-diff\n"
+    "command runs the same comparison in a terminal and as git's external diff.")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -231,7 +231,7 @@ TEST_F(Dialogs, MissingHelpViewerOpensThePagesInTheBrowser) {
   started.clear();
 
   // The pages as the build leaves them beside the program.
-  const QDir pages(QCoreApplication::applicationDirPath() + "/help-build");
+  const QDir pages(QCoreApplication::applicationDirPath() + "/help-pages");
   ASSERT_TRUE(pages.mkpath("HTML"));
   const std::shared_ptr<void> cleanUp(nullptr,
                                       [pages](void *) { QDir(pages).removeRecursively(); });

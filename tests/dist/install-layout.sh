@@ -32,7 +32,7 @@ expect share/man/man1/dorix-diff.1.gz
 expect share/bash-completion/completions/dorix-diff
 [ -x "$root/bin/dorix" ] && [ -x "$root/bin/dorix-diff" ] || { echo "programs not executable"; fail=1; }
 # Nothing of the build's own (tests, static libraries, headers) is installed.
-extra=$(cd "$root" && find . -type f | grep -v -E '^\./(bin|share/(dorix|applications|metainfo|icons|man|bash-completion))/' || true)
+extra=$(cd "$root" && find . -type f | grep -v -E '^\./(bin|share/(dorix|applications|metainfo|icons|man|bash-completion|doc/dorix))/' || true)
 [ -z "$extra" ] || { echo "installed but not wanted: $extra"; fail=1; }
 
 # The desktop entry opens the files it is given with the installed program.
@@ -53,6 +53,14 @@ for page in dorix dorix-diff; do
   ! grep -q '@' <<<"$text" || { echo "$page.1 has an unfilled field"; fail=1; }
 done
 zcat "$root/share/man/man1/dorix-diff.1.gz" | grep -q 'old\\-first' || { echo "dorix-diff.1 lacks --old-first"; fail=1; }
+# A page points to the other, not to itself, and names files where this install put them.
+for page in dorix dorix-diff; do
+  see_also=$(zcat "$root/share/man/man1/$page.1.gz" | sed -n '/^\.SH SEE ALSO/,$p')
+  ! grep -q "^\.BR ${page//-/\\\\-} (1)" <<<"$see_also" || { echo "$page.1 refers to itself"; fail=1; }
+done
+zcat "$root/share/man/man1/dorix.1.gz" | grep -qx '\.I /usr/share/dorix/dorix.chm' || { echo "dorix.1 FILES"; fail=1; }
+expect share/doc/dorix/copyright
+expect share/doc/dorix/changelog.gz
 
 # The completion, loaded as bash-completion loads it, offers options and their values.
 complete_words() {
