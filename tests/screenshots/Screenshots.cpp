@@ -121,7 +121,9 @@ void DialogShots(TfrmDorix &window, const QString &dir) {
       {settings.edColorInserted, defaults.StyleInserted},
       {settings.edColorDeleted, defaults.StyleDeleted},
       {settings.edColorUpdated, defaults.StyleUpdated},
-      {settings.edColorEqual, defaults.StyleEqual}};
+      {settings.edColorEqual, defaults.StyleEqual},
+      {settings.edColorIgnored, defaults.StyleIgnored},
+      {settings.edColorMoved, defaults.StyleMoved}};
   for (const auto &[field, style] : samples) {
     field->setFont(window.mm->font());
     TextStyleToEdit(style, *field);
@@ -323,6 +325,8 @@ int main(int argc, char **argv) {
                 styles.StyleDeleted);
   chart.ApplyStyles(styles.StyleInserted, styles.StyleDeleted, styles.StyleUpdated,
                     styles.StyleEqual);
+  chart.ApplyIgnoredStyle(styles.StyleIgnored);
+  chart.ApplyMovedStyle(styles.StyleMoved);
   chart.show();
   if (!QTest::qWaitForWindowExposed(&chart))
     std::fprintf(stderr, "the statistics window was not exposed\n");
