@@ -139,14 +139,38 @@ void TFormDorixCfg::EditStyle(QLineEdit &field) {
   TextStyleToEdit(style, field);
 }
 
+std::array<std::pair<QLineEdit *, TVTextStyle TStyleSet::*>, 6> TFormDorixCfg::StyleFields() const {
+  return {{{edColorInserted, &TStyleSet::Inserted},
+           {edColorDeleted, &TStyleSet::Deleted},
+           {edColorUpdated, &TStyleSet::Updated},
+           {edColorEqual, &TStyleSet::Equal},
+           {edColorIgnored, &TStyleSet::Ignored},
+           {edColorMoved, &TStyleSet::Moved}}};
+}
+
+void TFormDorixCfg::ShowStyles(const TStyleSet &styles, bool dark, const QFont &font) {
+  FDark = dark;
+  gbColor->setTitle(dark ? QCoreApplication::translate("Dorix", " Цвет (тёмная схема): ")
+                         : QCoreApplication::translate("Dorix", " Цвет: "));
+  for (const auto &[field, style] : StyleFields()) {
+    field->setFont(font);
+    TextStyleToEdit(styles.*style, *field);
+  }
+}
+
+TStyleSet TFormDorixCfg::EditedStyles() const {
+  TStyleSet styles;
+  for (const auto &[field, style] : StyleFields())
+    TextStyleFromEdit(*field, styles.*style);
+  return styles;
+}
+
 void TFormDorixCfg::btnDefaultColorsClick() {
-  const TSettings defaults;
-  const std::pair<QLineEdit *, const TVTextStyle *> fields[] = {
-      {edColorInserted, &defaults.StyleInserted}, {edColorDeleted, &defaults.StyleDeleted},
-      {edColorUpdated, &defaults.StyleUpdated},   {edColorEqual, &defaults.StyleEqual},
-      {edColorIgnored, &defaults.StyleIgnored},   {edColorMoved, &defaults.StyleMoved}};
-  for (const auto &[field, style] : fields) // plain text; name and size stay
-    TextStyleToEdit({style->FontColor, 0, style->BkgColor}, *field);
+  const TStyleSet &defaults = DefaultStyles(FDark);
+  for (const auto &[field, style] : StyleFields()) { // plain text; name and size stay
+    const TVTextStyle &given = defaults.*style;
+    TextStyleToEdit({given.FontColor, 0, given.BkgColor}, *field);
+  }
 }
 
 void TFormDorixCfg::edFontSizeChange(const QString &text) {

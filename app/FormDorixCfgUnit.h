@@ -4,10 +4,15 @@
 #pragma once
 
 #include "PlatformServices.h"
+#include "Settings.h"
 
 #include <QDialog>
 
+#include <array>
+#include <utility>
+
 class QCheckBox;
+class QFont;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -19,6 +24,10 @@ class TFormDorixCfg : public QDialog {
 public:
   TFormDorixCfg(const TPlatformServices &platform, QWidget *parent = nullptr);
 
+  // The styles of one colour scheme in the sample fields, in the viewer's font; the group names
+  // the dark scheme when it is the one edited, and "restore the defaults" gives its own.
+  void ShowStyles(const TStyleSet &styles, bool dark, const QFont &font);
+  TStyleSet EditedStyles() const;
   void EditStyle(QLineEdit &field);
   void btnDefaultColorsClick();
   void edFontSizeChange(const QString &text);
@@ -40,6 +49,11 @@ public:
   QLineEdit *edTabWidth;
   TUpDown *UpDownTabWidth;
   TFormDorixTextCfg *FormDorixTextCfg; // shared by the change buttons; a child dialog
+
+private:
+  // Each sample field with the style of the set it shows.
+  std::array<std::pair<QLineEdit *, TVTextStyle TStyleSet::*>, 6> StyleFields() const;
+  bool FDark = false;
 
 protected:
   void showEvent(QShowEvent *event) override;

@@ -3,6 +3,7 @@
 #include "Encoding.h"
 #include "Exclusions.h"
 
+#include <QPalette>
 #include <QSettings>
 
 #include <climits>
@@ -13,8 +14,15 @@ namespace {
 // When a value is written: always, or only while the switch that keeps it is on.
 enum class TKept : std::uint8_t { Always, WithModes, WithPlace };
 
-using TField = std::variant<TVTextStyle TSettings::*, int TSettings::*, bool TSettings::*,
-                            QString TSettings::*>;
+// A style of one of the two sets.
+struct TStyleField {
+  TStyleSet TSettings::*Set;
+  TVTextStyle TStyleSet::*Style;
+  TVTextStyle &Of(TSettings &s) const { return s.*Set.*Style; }
+  const TVTextStyle &Of(const TSettings &s) const { return s.*Set.*Style; }
+};
+
+using TField = std::variant<TStyleField, int TSettings::*, bool TSettings::*, QString TSettings::*>;
 
 bool IsEncodingName(const QString &name) {
   return EncodingNamed(name.toStdString()).has_value();
@@ -32,12 +40,31 @@ struct TKey {
 };
 
 const TKey kKeys[] = {
-    {"StyleInserted", &TSettings::StyleInserted, "($00000000,[],$00C888FF)"},
-    {"StyleDeleted", &TSettings::StyleDeleted, "($00000000,[],$00FF8800)"},
-    {"StyleUpdated", &TSettings::StyleUpdated, "($00000000,[],$0000FF00)"},
-    {"StyleEqual", &TSettings::StyleEqual, "($00000000,[],$00FFFFFF)"},
-    {"StyleIgnored", &TSettings::StyleIgnored, "($00808080,[],$00FFFFFF)"},
-    {"StyleMoved", &TSettings::StyleMoved, "($00000000,[],$0040D0FF)"},
+    {"StyleInserted", TStyleField{&TSettings::Light, &TStyleSet::Inserted},
+     "($00000000,[],$00C888FF)"},
+    {"StyleDeleted", TStyleField{&TSettings::Light, &TStyleSet::Deleted},
+     "($00000000,[],$00FF8800)"},
+    {"StyleUpdated", TStyleField{&TSettings::Light, &TStyleSet::Updated},
+     "($00000000,[],$0000FF00)"},
+    {"StyleEqual", TStyleField{&TSettings::Light, &TStyleSet::Equal}, "($00000000,[],$00FFFFFF)"},
+    {"StyleIgnored", TStyleField{&TSettings::Light, &TStyleSet::Ignored},
+     "($00808080,[],$00FFFFFF)"},
+    {"StyleMoved", TStyleField{&TSettings::Light, &TStyleSet::Moved}, "($00000000,[],$0040D0FF)"},
+    // The dark scheme: light text on dark grounds, each kind's hue kept so that the two schemes
+    // read alike, deep enough that light text stays clear on it.
+    {"StyleInsertedDark", TStyleField{&TSettings::Dark, &TStyleSet::Inserted},
+     "($00F0E6F0,[],$00703A86)"},
+    {"StyleDeletedDark", TStyleField{&TSettings::Dark, &TStyleSet::Deleted},
+     "($00F5EDE6,[],$00904A10)"},
+    {"StyleUpdatedDark", TStyleField{&TSettings::Dark, &TStyleSet::Updated},
+     "($00E6F5E6,[],$001E6A1E)"},
+    {"StyleEqualDark", TStyleField{&TSettings::Dark, &TStyleSet::Equal},
+     "($00DCDCDC,[],$00242424)"},
+    {"StyleIgnoredDark", TStyleField{&TSettings::Dark, &TStyleSet::Ignored},
+     "($00909090,[],$00242424)"},
+    {"StyleMovedDark", TStyleField{&TSettings::Dark, &TStyleSet::Moved},
+     "($00E6F5FA,[],$00106A8C)"},
+    {"ColorScheme", &TSettings::ColorScheme, "0", TKept::Always, schemeSystem, schemeDark},
     {"FontSize", &TSettings::FontSize, "10"},
     {"TabWidth", &TSettings::TabWidth, "8", TKept::Always, 1, 16},
     {"KeepModes", &TSettings::KeepModes, "1"},
@@ -67,9 +94,9 @@ template <typename... F> TOverloads(F...) -> TOverloads<F...>;
 
 // Takes a stored value into its field; a value the key does not accept leaves the field alone.
 void Read(const TKey &key, const QVariant &value, TSettings &s) {
-  std::visit(TOverloads{[&](TVTextStyle TSettings::*field) {
+  std::visit(TOverloads{[&](const TStyleField &field) {
                           if (value.canConvert<QString>())
-                            StrToTextStyle(value.toString(), s.*field);
+                            StrToTextStyle(value.toString(), field.Of(s));
                         },
                         [&](int TSettings::*field) {
                           bool ok = false;
@@ -94,7 +121,7 @@ void Read(const TKey &key, const QVariant &value, TSettings &s) {
 // The value as the store keeps it: styles in their string form, switches as 0 or 1.
 QVariant Stored(const TKey &key, const TSettings &s) {
   return std::visit(
-      TOverloads{[&](TVTextStyle TSettings::*field) { return QVariant(TextStyleToStr(s.*field)); },
+      TOverloads{[&](const TStyleField &field) { return QVariant(TextStyleToStr(field.Of(s))); },
                  [&](int TSettings::*field) { return QVariant(s.*field); },
                  [&](bool TSettings::*field) { return QVariant(s.*field ? 1 : 0); },
                  [&](QString TSettings::*field) { return QVariant(s.*field); }},
@@ -118,6 +145,19 @@ bool Kept(const TKey &key, const TSettings &s) {
 TSettings::TSettings() {
   for (const TKey &key : kKeys)
     Read(key, QString::fromLatin1(key.Default), *this);
+}
+
+bool TSettings::DrawsDark(bool darkDesktop) const {
+  return ColorScheme == schemeDark || (ColorScheme == schemeSystem && darkDesktop);
+}
+
+const TStyleSet &DefaultStyles(bool dark) {
+  static const TSettings defaults;
+  return dark ? defaults.Dark : defaults.Light;
+}
+
+bool IsDarkPalette(const QPalette &palette) {
+  return palette.color(QPalette::Window).lightness() < 128;
 }
 
 std::unique_ptr<QSettings> OpenUserStore() {

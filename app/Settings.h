@@ -6,16 +6,31 @@
 
 #include <QRect>
 
+#include <cstdint>
 #include <memory>
 
+class QPalette;
 class QSettings;
+
+// The looks of the kinds of text in one colour scheme.
+struct TStyleSet {
+  TVTextStyle Inserted, Deleted, Updated, Equal;
+  TVTextStyle Ignored; // shared text whose bytes differ only in what is looked past
+  TVTextStyle Moved;   // moved text, at both ends
+  bool operator==(const TStyleSet &) const = default;
+};
+
+// Which set of styles draws the text: the one that suits the desktop's palette, or one chosen.
+enum TColorScheme : std::uint8_t { schemeSystem, schemeLight, schemeDark };
+
+// A palette is dark when its windows are: the desktop's dark theme, whatever its name.
+bool IsDarkPalette(const QPalette &palette);
 
 // Every value's default is in the table of keys that loading and saving go by (Settings.cpp).
 struct TSettings {
-  TVTextStyle StyleInserted, StyleDeleted, StyleUpdated, StyleEqual;
-  TVTextStyle StyleIgnored; // shared text whose bytes differ only in what is looked past
-  TVTextStyle StyleMoved;   // moved text, at both ends
-  int FontSize = 0;         // points; the viewer's design font is 13 pixels, 10 points at 96 dpi
+  TStyleSet Light, Dark; // stored as StyleInserted... and StyleInsertedDark...
+  int ColorScheme = 0;   // a TColorScheme
+  int FontSize = 0;      // points; the viewer's design font is 13 pixels, 10 points at 96 dpi
   bool KeepModes = false;
   bool WrapMode = false;
   bool OEMMode = false;
@@ -35,7 +50,15 @@ struct TSettings {
 
   TSettings(); // the defaults
   bool operator==(const TSettings &) const = default;
+
+  // The set the scheme draws with, on a desktop whose palette is dark or light.
+  bool DrawsDark(bool darkDesktop) const;
+  TStyleSet &Styles(bool darkDesktop) { return DrawsDark(darkDesktop) ? Dark : Light; }
+  const TStyleSet &Styles(bool darkDesktop) const { return DrawsDark(darkDesktop) ? Dark : Light; }
 };
+
+// The styles a scheme starts with, which "restore the defaults" brings back.
+const TStyleSet &DefaultStyles(bool dark);
 
 // The per-user store: organisation "Morvane", application "Dorix", in the platform's native
 // form (the registry key Software\Morvane\Dorix on Windows, an INI file elsewhere).

@@ -104,16 +104,16 @@ void TfrmDorix::FormCreate() {
   FGlyphUpdated = MakeGlyphUpdated(devicePixelRatioF());
   FGlyphMoved = MakeGlyphMoved(devicePixelRatioF());
   CreateKindFonts();
-  FStyleIndexInserted =
-      mm->AddStyle(&FFontInserted, FSettings.StyleInserted.BkgColor, &FGlyphInserted);
-  FStyleIndexDeleted = mm->AddStyle(&FFontDeleted, FSettings.StyleDeleted.BkgColor, &FGlyphDeleted);
-  FStyleIndexUpdated = mm->AddStyle(&FFontUpdated, FSettings.StyleUpdated.BkgColor, &FGlyphUpdated);
+  const TStyleSet &styles = Styles();
+  FStyleIndexInserted = mm->AddStyle(&FFontInserted, styles.Inserted.BkgColor, &FGlyphInserted);
+  FStyleIndexDeleted = mm->AddStyle(&FFontDeleted, styles.Deleted.BkgColor, &FGlyphDeleted);
+  FStyleIndexUpdated = mm->AddStyle(&FFontUpdated, styles.Updated.BkgColor, &FGlyphUpdated);
   // Ignored text lies inside shared text: a style for its runs, never a line's glyph.
-  FStyleIndexIgnored = mm->AddStyle(&FFontIgnored, FSettings.StyleIgnored.BkgColor, nullptr);
+  FStyleIndexIgnored = mm->AddStyle(&FFontIgnored, styles.Ignored.BkgColor, nullptr);
   Q_ASSERT(FStyleIndexIgnored == kindIgnored); // the pieces carry it as their kind
   // Both ends of moved text look alike; a line holding either shows the moved glyph.
-  FStyleIndexMovedAway = mm->AddStyle(&FFontMoved, FSettings.StyleMoved.BkgColor, &FGlyphMoved);
-  FStyleIndexMovedHere = mm->AddStyle(&FFontMoved, FSettings.StyleMoved.BkgColor, &FGlyphMoved);
+  FStyleIndexMovedAway = mm->AddStyle(&FFontMoved, styles.Moved.BkgColor, &FGlyphMoved);
+  FStyleIndexMovedHere = mm->AddStyle(&FFontMoved, styles.Moved.BkgColor, &FGlyphMoved);
   Q_ASSERT(FStyleIndexMovedAway == kindMovedAway && FStyleIndexMovedHere == kindMovedHere);
   ApplyViewerFont();
   mm->Model().FUpdatedKind = FStyleIndexUpdated;
@@ -134,13 +134,21 @@ void TfrmDorix::FormCreate() {
   UpdateStatus();
 }
 
+bool TfrmDorix::DarkDesktop() {
+  return IsDarkPalette(QGuiApplication::palette());
+}
+
+const TStyleSet &TfrmDorix::Styles() const {
+  return FSettings.Styles(DarkDesktop());
+}
+
 void TfrmDorix::CreateKindFonts() {
-  const std::pair<TVFont *, const TVTextStyle *> kinds[] = {
-      {&FFontInserted, &FSettings.StyleInserted},
-      {&FFontDeleted, &FSettings.StyleDeleted},
-      {&FFontUpdated, &FSettings.StyleUpdated},
-      {&FFontIgnored, &FSettings.StyleIgnored},
-      {&FFontMoved, &FSettings.StyleMoved}};
+  const TStyleSet &styles = Styles();
+  const std::pair<TVFont *, const TVTextStyle *> kinds[] = {{&FFontInserted, &styles.Inserted},
+                                                            {&FFontDeleted, &styles.Deleted},
+                                                            {&FFontUpdated, &styles.Updated},
+                                                            {&FFontIgnored, &styles.Ignored},
+                                                            {&FFontMoved, &styles.Moved}};
   for (const auto &[font, style] : kinds) {
     font->Font = mm->font();
     font->Font.setPointSize(FSettings.FontSize);
@@ -150,11 +158,18 @@ void TfrmDorix::CreateKindFonts() {
 
 void TfrmDorix::ApplyViewerFont() {
   QFont font = mm->font();
-  ApplyFontStyle(font, FSettings.StyleEqual.FontStyle);
+  const TVTextStyle &equal = Styles().Equal;
+  ApplyFontStyle(font, equal.FontStyle);
   font.setPointSize(FSettings.FontSize);
   mm->setFont(font);
-  mm->SetFontColor(FSettings.StyleEqual.FontColor);
-  mm->SetColor(FSettings.StyleEqual.BkgColor);
+  mm->SetFontColor(equal.FontColor);
+  mm->SetColor(equal.BkgColor);
+  mm->SetStyle(kindEqual, nullptr, equal.BkgColor); // shared text lies on the same ground
+  // Text found is shown inverted against the scheme's ground: black on light, white on dark.
+  if (FSettings.DrawsDark(DarkDesktop()))
+    mm->SetFoundColors(0xFFFFFF, 0x000000);
+  else
+    mm->SetFoundColors(0x000000, 0xFFFFFF);
 }
 
 void TfrmDorix::ApplyStyleColors() {
@@ -163,14 +178,42 @@ void TfrmDorix::ApplyStyleColors() {
     p.setColor(QPalette::Window, ToQColor(color, p));
     swatch->setPalette(p);
   };
-  paint(stActual, FSettings.StyleInserted.BkgColor);
-  paint(stObsolete, FSettings.StyleDeleted.BkgColor);
-  FormDorixChart->ApplyStyles(FSettings.StyleInserted, FSettings.StyleDeleted,
-                              FSettings.StyleUpdated, FSettings.StyleEqual);
-  FormDorixChart->ApplyIgnoredStyle(FSettings.StyleIgnored);
-  FormDorixChart->ApplyMovedStyle(FSettings.StyleMoved);
-  FolderView->SetStyles({FSettings.StyleEqual, FSettings.StyleInserted, FSettings.StyleDeleted,
-                         FSettings.StyleUpdated});
+  const TStyleSet &styles = Styles();
+  paint(stActual, styles.Inserted.BkgColor);
+  paint(stObsolete, styles.Deleted.BkgColor);
+  FormDorixChart->ApplyStyles(styles.Inserted, styles.Deleted, styles.Updated, styles.Equal);
+  FormDorixChart->ApplyIgnoredStyle(styles.Ignored);
+  FormDorixChart->ApplyMovedStyle(styles.Moved);
+  FolderView->SetStyles({styles.Equal, styles.Inserted, styles.Deleted, styles.Updated});
+  QAction *const schemes[] = {mmSchemeSystem, mmSchemeLight, mmSchemeDark};
+  schemes[FSettings.ColorScheme]->setChecked(true);
+}
+
+void TfrmDorix::ApplyStyles() {
+  CreateKindFonts();
+  const TStyleSet &styles = Styles();
+  mm->SetStyle(FStyleIndexInserted, &FFontInserted, styles.Inserted.BkgColor);
+  mm->SetStyle(FStyleIndexDeleted, &FFontDeleted, styles.Deleted.BkgColor);
+  mm->SetStyle(FStyleIndexUpdated, &FFontUpdated, styles.Updated.BkgColor);
+  mm->SetStyle(FStyleIndexIgnored, &FFontIgnored, styles.Ignored.BkgColor);
+  for (const int moved : {FStyleIndexMovedAway, FStyleIndexMovedHere})
+    mm->SetStyle(moved, &FFontMoved, styles.Moved.BkgColor);
+  ApplyViewerFont();
+  ApplyStyleColors();
+  if (FComparison)
+    FillStatistics(); // the chart's pie in the new colours
+  mm->viewport()->update();
+}
+
+void TfrmDorix::ChangeColorScheme(TColorScheme scheme) {
+  FSettings.ColorScheme = scheme;
+  const QFont before = mm->font();
+  ApplyStyles();
+  // Only a shared text drawn in another font lays its lines out again; colours are repainted.
+  if (mm->font() != before) {
+    ForceFullComparison();
+    CompareFiles();
+  }
 }
 
 // --- names and captions ---
@@ -386,6 +429,12 @@ bool TfrmDorix::event(QEvent *event) {
   // The start-up comparison runs from the event loop once the window has been painted.
   if (event->type() == QEvent::Paint && FRun.StartupDue())
     QTimer::singleShot(0, btnStartup, &QPushButton::click);
+  // The desktop turned light or dark: the captions follow, and the system's scheme.
+  if (event->type() == QEvent::ApplicationPaletteChange && !FRun.Creating()) {
+    PaintCaptionGrounds();
+    if (FSettings.ColorScheme == schemeSystem)
+      ApplyStyles();
+  }
   return QMainWindow::event(event);
 }
 

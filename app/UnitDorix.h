@@ -144,6 +144,8 @@ public:
   TVLineEnds LineEnds() const { return FRequested.LineEnds; }
   bool OEMMode() const { return FRequested.Choices.OemMode; }
   const TSettings &Settings() const { return FSettings; }
+  // The styles the text is drawn in: the colour scheme's, or the desktop's where it follows it.
+  const TStyleSet &Styles() const;
   // The comparison shown; none while a comparison runs, after a stop or before the first.
   const TComparison *Comparison() const { return FComparison.get(); }
   int FileReads() const { return FFileReads; }
@@ -188,6 +190,8 @@ public:
   QMenu *mmFormatLineEnds;
   QAction *mmLineEndsAuto, *mmLineEndsCR, *mmLineEndsLF;
   QMenu *mmFormatEncoding;
+  QMenu *mmFormatScheme;
+  QAction *mmSchemeLight, *mmSchemeDark, *mmSchemeSystem;
   QAction *mmEncodingAuto, *mmEncodingUtf8, *mmEncodingWindows, *mmEncodingDos, *mmEncodingKoi8;
   QAction *mmIgnoreLineEnds, *mmIgnoreSpaceChange, *mmIgnoreAllSpace, *mmIgnoreCase;
   QAction *mmBackToFolders, *mmNextDiffFile, *mmPrevDiffFile;
@@ -211,10 +215,15 @@ private:
   void BuildMenus();
   void BuildPanels();
   void BuildStatusBar();
+  void PaintCaptionGrounds();
   void FormCreate();
   void CreateKindFonts();
   void ApplyStyleColors();
   void ApplyViewerFont();
+  // Draws everything in the styles in force: after they were edited or the scheme changed.
+  void ApplyStyles();
+  static bool DarkDesktop(); // the application's palette is dark
+  void ChangeColorScheme(TColorScheme scheme);
 
   // wrap and hex: both change the layout through CompareFiles
   void ChangeLayoutMode(bool on, bool &requested, QCheckBox *box);

@@ -48,17 +48,7 @@ void TfrmDorix::OpenPair(const QString &actual, const QString &obsolete) {
 
 void TfrmDorix::mmFormatPropClick() {
   TFormDorixCfg dialog(Platform, this);
-  const std::pair<QLineEdit *, const TVTextStyle *> samples[] = {
-      {dialog.edColorInserted, &FSettings.StyleInserted},
-      {dialog.edColorDeleted, &FSettings.StyleDeleted},
-      {dialog.edColorUpdated, &FSettings.StyleUpdated},
-      {dialog.edColorEqual, &FSettings.StyleEqual},
-      {dialog.edColorIgnored, &FSettings.StyleIgnored},
-      {dialog.edColorMoved, &FSettings.StyleMoved}};
-  for (const auto &[field, style] : samples) {
-    field->setFont(mm->font());
-    TextStyleToEdit(*style, *field);
-  }
+  dialog.ShowStyles(Styles(), FSettings.DrawsDark(DarkDesktop()), mm->font());
   dialog.UpDownFontSize->SetPosition(
       FSettings.FontSize); // the field follows, and sizes the samples
   dialog.UpDownTabWidth->SetPosition(FSettings.TabWidth);
@@ -69,26 +59,12 @@ void TfrmDorix::mmFormatPropClick() {
 
   FSettings.FontSize = dialog.UpDownFontSize->Position(); // typed text only when it was valid
   FSettings.TabWidth = dialog.UpDownTabWidth->Position();
-  TextStyleFromEdit(*dialog.edColorInserted, FSettings.StyleInserted);
-  TextStyleFromEdit(*dialog.edColorDeleted, FSettings.StyleDeleted);
-  TextStyleFromEdit(*dialog.edColorUpdated, FSettings.StyleUpdated);
-  TextStyleFromEdit(*dialog.edColorEqual, FSettings.StyleEqual);
-  TextStyleFromEdit(*dialog.edColorIgnored, FSettings.StyleIgnored);
-  TextStyleFromEdit(*dialog.edColorMoved, FSettings.StyleMoved);
+  FSettings.Styles(DarkDesktop()) = dialog.EditedStyles();
   FSettings.KeepFormPlace = dialog.chkKeepFormPlace->isChecked();
   FSettings.KeepModes = dialog.chkKeepModes->isChecked();
-  CreateKindFonts();
-  mm->SetStyle(FStyleIndexInserted, &FFontInserted, FSettings.StyleInserted.BkgColor);
-  mm->SetStyle(FStyleIndexDeleted, &FFontDeleted, FSettings.StyleDeleted.BkgColor);
-  mm->SetStyle(FStyleIndexUpdated, &FFontUpdated, FSettings.StyleUpdated.BkgColor);
-  mm->SetStyle(FStyleIndexIgnored, &FFontIgnored, FSettings.StyleIgnored.BkgColor);
-  for (const int moved : {FStyleIndexMovedAway, FStyleIndexMovedHere})
-    mm->SetStyle(moved, &FFontMoved, FSettings.StyleMoved.BkgColor);
-  ApplyViewerFont();
-  ApplyStyleColors();
+  ApplyStyles();
   ForceFullComparison();
   CompareFiles();
-  mm->viewport()->update();
 }
 
 QStringList TfrmDorix::HelpCommand(const QString &topic, QString &path) const {

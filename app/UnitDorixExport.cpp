@@ -46,6 +46,13 @@ THtmlLook Look(const TVTextStyle &style, const QPalette &palette) {
           (style.FontStyle & fsStrikeOut) != 0};
 }
 
+// The looks of a scheme by kind, in the page's order.
+std::array<THtmlLook, 6> Looks(const TStyleSet &styles, const QPalette &palette) {
+  return {Look(styles.Equal, palette),   Look(styles.Inserted, palette),
+          Look(styles.Deleted, palette), Look(styles.Updated, palette),
+          Look(styles.Ignored, palette), Look(styles.Moved, palette)};
+}
+
 // Where the dialog starts: beside the new file, named after it.
 QString SuggestedPageName(const QString &actual) {
   if (actual.isEmpty())
@@ -75,9 +82,8 @@ THtmlPage TfrmDorix::HtmlPageOfView() const {
   page.Counters = {c.EqualChars,  c.FirstChars,  c.SecondChars,
                    c.EqualChunks, c.FirstChunks, c.SecondChunks};
   const QPalette pal = mm->palette();
-  page.Looks = {Look(FSettings.StyleEqual, pal),   Look(FSettings.StyleInserted, pal),
-                Look(FSettings.StyleDeleted, pal), Look(FSettings.StyleUpdated, pal),
-                Look(FSettings.StyleIgnored, pal), Look(FSettings.StyleMoved, pal)};
+  page.Looks = Looks(FSettings.Light, pal);
+  page.DarkLooks = Looks(FSettings.Dark, pal);
   page.LooksPast = FComparison && FComparison->Choices().Ignore.Any();
   // The page is made from the lines the viewer shows, of this comparison's pieces of the view.
   if (FComparison && mm->Model().SharedSource().get() == &FComparison->Pieces(FRunUsed.View)) {

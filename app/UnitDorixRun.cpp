@@ -324,8 +324,9 @@ void TfrmDorix::FillStatistics() {
     moved = static_cast<std::int32_t>(MovedBytes(FComparison->Moves()));
   FormDorixChart->FillNumbers(c.EqualChars, c.FirstChars, c.SecondChars, actual, obsolete,
                               lookedPast, moved);
-  FormDorixChart->FillPie(c.EqualChars, c.FirstChars, c.SecondChars, FSettings.StyleEqual,
-                          FSettings.StyleInserted, FSettings.StyleDeleted);
+  const TStyleSet &styles = Styles();
+  FormDorixChart->FillPie(c.EqualChars, c.FirstChars, c.SecondChars, styles.Equal, styles.Inserted,
+                          styles.Deleted);
 }
 
 void TfrmDorix::ShowBusy() {

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QFrame>
@@ -46,6 +47,15 @@ void RadioItems(std::initializer_list<QAction *> items) {
 }
 
 } // namespace
+
+void TfrmDorix::PaintCaptionGrounds() {
+  // The names read as labels on the panel, not as fields to type in.
+  for (QLineEdit *caption : {edActualCaption, edObsoleteCaption}) {
+    QPalette p = QApplication::palette(caption);
+    p.setColor(QPalette::Base, p.color(QPalette::Button));
+    caption->setPalette(p);
+  }
+}
 
 void TfrmDorix::BuildToolBar() {
   ToolBar1 = new QToolBar(this);
@@ -198,6 +208,11 @@ void TfrmDorix::BuildMenus() {
   mmEncodingDos = Item(mmFormatEncoding, QStringLiteral("&DOS (866)"));
   mmEncodingKoi8 = Item(mmFormatEncoding, QStringLiteral("&KOI8-R"));
   RadioItems({mmEncodingAuto, mmEncodingUtf8, mmEncodingWindows, mmEncodingDos, mmEncodingKoi8});
+  mmFormatScheme = mmFormat->addMenu(QCoreApplication::translate("Dorix", "&Цветовая схема"));
+  mmSchemeLight = Item(mmFormatScheme, QCoreApplication::translate("Dorix", "&Светлая"));
+  mmSchemeDark = Item(mmFormatScheme, QCoreApplication::translate("Dorix", "&Тёмная"));
+  mmSchemeSystem = Item(mmFormatScheme, QCoreApplication::translate("Dorix", "&Как в системе"));
+  RadioItems({mmSchemeLight, mmSchemeDark, mmSchemeSystem});
   mmFormat->addSeparator();
   mmFormatProp = Item(mmFormat, QCoreApplication::translate("Dorix", "&Настройки..."));
 
@@ -289,6 +304,9 @@ void TfrmDorix::BuildMenus() {
           [this] { ChangeReadable(!FRequested.Choices.Readable); });
   connect(mmFormatMoves, &QAction::triggered, this,
           [this] { ChangeDetectMoves(!FRequested.Choices.Moves); });
+  connect(mmSchemeLight, &QAction::triggered, this, [this] { ChangeColorScheme(schemeLight); });
+  connect(mmSchemeDark, &QAction::triggered, this, [this] { ChangeColorScheme(schemeDark); });
+  connect(mmSchemeSystem, &QAction::triggered, this, [this] { ChangeColorScheme(schemeSystem); });
   connect(mmLineEndsAuto, &QAction::triggered, this, [this] { ChangeLineEnds(leAuto); });
   connect(mmLineEndsCR, &QAction::triggered, this, [this] { ChangeLineEnds(leCR); });
   connect(mmLineEndsLF, &QAction::triggered, this, [this] { ChangeLineEnds(leLF); });
@@ -348,9 +366,6 @@ void TfrmDorix::BuildPanels() {
     e->setAcceptDrops(false); // a file dropped here is the window's to take
     e->setFixedHeight(17);
     e->setToolTip(hint);
-    QPalette p = e->palette();
-    p.setColor(QPalette::Base, p.color(QPalette::Button));
-    e->setPalette(p);
     return e;
   };
   stActual = swatch(QCoreApplication::translate(
@@ -362,6 +377,7 @@ void TfrmDorix::BuildPanels() {
   edActualCaption = caption(QCoreApplication::translate("Dorix", "Первый из сравниваемых файлов"));
   edObsoleteCaption =
       caption(QCoreApplication::translate("Dorix", "Второй из сравниваемых файлов"));
+  PaintCaptionGrounds();
   layout->addWidget(pnlTop);
 
   pnlResult = new QWidget(central);

@@ -77,6 +77,15 @@ std::string LookCss(const THtmlLook &look) {
   return css;
 }
 
+// A class for each kind of text the page holds.
+void WriteLooks(std::string &out, const THtmlPage &page, const std::array<THtmlLook, 6> &looks) {
+  for (std::size_t k = 0; k < kMovedLook; ++k)
+    if (k != kindIgnored || page.LooksPast)
+      out += ".k" + std::to_string(k) + "{" + LookCss(looks[k]) + "}\n";
+  if (!page.Moved.empty()) // both ends of moved text look alike
+    out += ".k5,.k6{" + LookCss(looks[kMovedLook]) + "}\n";
+}
+
 void WriteHead(std::string &out, const THtmlPage &page) {
   out += "<!DOCTYPE html>\n<html lang=\"ru\">\n<head>\n<meta charset=\"utf-8\">\n<title>";
   AppendName(out, page.FirstName);
@@ -92,12 +101,15 @@ void WriteHead(std::string &out, const THtmlPage &page) {
          ".g{display:inline-block;width:2ch;background:#D4D0C8;color:#000000;"
          "text-align:center;margin-right:.5ch;user-select:none}\n"
          "a{color:inherit;text-decoration:none}\n";
-  for (std::size_t k = 0; k < kMovedLook; ++k)
-    if (k != kindIgnored || page.LooksPast)
-      out += ".k" + std::to_string(k) + "{" + LookCss(page.Looks[k]) + "}\n";
-  if (!page.Moved.empty()) // both ends of moved text look alike
-    out += ".k5,.k6{" + LookCss(page.Looks[kMovedLook]) + "}\n";
-  out += "</style>\n</head>\n<body>\n";
+  WriteLooks(out, page, page.Looks);
+  // A reader whose desktop is dark gets the dark scheme's looks, and a page that is dark too.
+  const THtmlLook &ground = page.DarkLooks[kindEqual];
+  out += "@media (prefers-color-scheme:dark){\n:root{color-scheme:dark}\nbody{background:" +
+         Colour(ground.Background) + ";color:" + Colour(ground.Text) +
+         "}\nth,td{border-color:#606060}\n.g{background:#404040;color:" + Colour(ground.Text) +
+         "}\n";
+  WriteLooks(out, page, page.DarkLooks);
+  out += "}\n</style>\n</head>\n<body>\n";
 }
 
 void WriteSummary(std::string &out, const THtmlPage &page) {

@@ -30,6 +30,10 @@ inline constexpr std::array<THtmlLook, 6> kDefaultLooks = {
     THtmlLook{0x000000, 0xFFFFFF}, THtmlLook{0x000000, 0xFF88C8}, THtmlLook{0x000000, 0x0088FF},
     THtmlLook{0x000000, 0x00FF00}, THtmlLook{0x808080, 0xFFFFFF}, THtmlLook{0x000000, 0xFFD040}};
 inline constexpr std::size_t kMovedLook = 5;
+// The same in the dark scheme: light text on dark grounds of the same hues.
+inline constexpr std::array<THtmlLook, 6> kDefaultDarkLooks = {
+    THtmlLook{0xDCDCDC, 0x242424}, THtmlLook{0xF0E6F0, 0x863A70}, THtmlLook{0xE6EDF5, 0x104A90},
+    THtmlLook{0xE6F5E6, 0x1E6A1E}, THtmlLook{0x909090, 0x242424}, THtmlLook{0xFAF5E6, 0x8C6A10}};
 
 // One end of moved text in the pieces the lines are made of: its text, the entry it is and the
 // entry at its other end. Each end links to the other.
@@ -48,6 +52,7 @@ struct THtmlPage {
   // EqualChars FirstChars SecondChars EqualChunks FirstChunks SecondChunks.
   std::array<std::int64_t, 6> Counters{};
   std::array<THtmlLook, 6> Looks = kDefaultLooks;
+  std::array<THtmlLook, 6> DarkLooks = kDefaultDarkLooks; // where the reader's desktop is dark
   bool LooksPast = false; // the comparison looked past something: the Ignored look is used
   std::vector<THtmlMovedEnd> Moved;            // none: no Moved look
   TCodePage CodePage = TCodePage::Windows1251; // of single-byte text

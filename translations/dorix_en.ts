@@ -907,5 +907,25 @@ Old version: %2</translation>
         <source>Не найдена программа просмотра справки %1: справка открыта в браузере.</source>
         <translation>The help viewer %1 is not installed: the help was opened in the browser.</translation>
     </message>
+    <message>
+        <source> Цвет (тёмная схема): </source>
+        <translation> Colour (dark scheme): </translation>
+    </message>
+    <message>
+        <source>&amp;Цветовая схема</source>
+        <translation>&amp;Colour scheme</translation>
+    </message>
+    <message>
+        <source>&amp;Светлая</source>
+        <translation>&amp;Light</translation>
+    </message>
+    <message>
+        <source>&amp;Тёмная</source>
+        <translation>&amp;Dark</translation>
+    </message>
+    <message>
+        <source>&amp;Как в системе</source>
+        <translation>As the &amp;system</translation>
+    </message>
 </context>
 </TS>

@@ -154,6 +154,8 @@ public:
   void SetColor(TColorValue color);
   TColorValue Color() const { return FColor; }
   void SetFontColor(TColorValue color);
+  // The colours text found is shown in, against any style.
+  void SetFoundColors(TColorValue color, TColorValue fontColor);
 
   // --- what the layout measured, for callers and tests ---
   // The cells where they are now: metrics, gutter, layout and scroll.
@@ -430,6 +432,7 @@ private:
 
   TColorValue FColor = clWindow;
   TColorValue FFontColor = clWindowText;
+  TColorValue FFoundColor = 0x000000, FFoundFontColor = 0xFFFFFF;
   QTimer FBlinkTimer;
   bool FBlinkOn = true;
   bool FDragging = false; // the left button went down in the text area and is still held

@@ -56,6 +56,12 @@ void TVMemo::SetFontColor(TColorValue color) {
   viewport()->update();
 }
 
+void TVMemo::SetFoundColors(TColorValue color, TColorValue fontColor) {
+  FFoundColor = color;
+  FFoundFontColor = fontColor;
+  viewport()->update();
+}
+
 TVCellGeometry TVMemo::Geometry() const {
   return {FCharWidth, FLineHeight, FHaveLeft, FHexMode, FScrollX, FTopLine};
 }

@@ -240,8 +240,8 @@ void TVMemo::DrawZoneMarked(PaintState &ps, QRect rect, std::string_view text,
   if (lead > 0)
     out(piece(0, static_cast<std::int64_t>(lead)), 0, lead);
   if (middle > 0) {
-    ps.brush = ps.markIsFound ? QColor(Qt::black) : Qc(clHighlight);
-    ps.fontColor = ps.markIsFound ? QColor(Qt::white) : Qc(clHighlightText);
+    ps.brush = Qc(ps.markIsFound ? FFoundColor : clHighlight);
+    ps.fontColor = Qc(ps.markIsFound ? FFoundFontColor : clHighlightText);
     out(piece(lead, lead + middle), lead, middle);
     ps.brush = ps.zoneBrush;
     ps.fontColor = ps.zoneFontColor;
@@ -350,10 +350,10 @@ void TVMemo::PaintCellRow(PaintState &ps, int i, const QColor &lineColor) {
           return true;
         const bool marked = ps.mark && at.Col >= ps.markFrom && at.Col < ps.markTo;
         const QColor brush = !marked          ? ps.brush
-                             : ps.markIsFound ? QColor(Qt::black)
+                             : ps.markIsFound ? Qc(FFoundColor)
                                               : Qc(clHighlight);
         const QColor pen = !marked          ? ps.fontColor
-                           : ps.markIsFound ? QColor(Qt::white)
+                           : ps.markIsFound ? Qc(FFoundFontColor)
                                             : Qc(clHighlightText);
         const QRect rect(QPoint(static_cast<int>(std::max<std::int64_t>(x, textLeft)), ps.top),
                          QPoint(static_cast<int>(std::min<std::int64_t>(right, ps.clientRight)) - 1,

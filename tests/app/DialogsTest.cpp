@@ -107,8 +107,8 @@ TEST_F(Dialogs, SettingsDefaultsKeepTheFontSize) {
     d.btnOk->click();
   });
   w->mmFormatProp->trigger();
-  EXPECT_EQ(w->Settings().StyleInserted, (TVTextStyle{0, 0, 0xC888FF}));
-  EXPECT_EQ(w->Settings().StyleEqual, (TVTextStyle{0, 0, 0xFFFFFF}));
+  EXPECT_EQ(w->Settings().Light.Inserted, (TVTextStyle{0, 0, 0xC888FF}));
+  EXPECT_EQ(w->Settings().Light.Equal, (TVTextStyle{0, 0, 0xFFFFFF}));
   EXPECT_EQ(w->Settings().FontSize, 12);
 }
 
@@ -179,8 +179,8 @@ TEST_F(Dialogs, UpdatedSampleChangesOnlyUpdatedLines) {
     d.btnOk->click();
   });
   w->mmFormatProp->trigger();
-  EXPECT_EQ(w->Settings().StyleUpdated, (TVTextStyle{0, fsItalic, 0x030201}));
-  EXPECT_EQ(w->Settings().StyleInserted, TSettings{}.StyleInserted);
+  EXPECT_EQ(w->Settings().Light.Updated, (TVTextStyle{0, fsItalic, 0x030201}));
+  EXPECT_EQ(w->Settings().Light.Inserted, TSettings{}.Light.Inserted);
   EXPECT_EQ(w->FormDorixChart->pnlDiff->palette().color(QPalette::Window), QColor(1, 2, 3));
   EXPECT_EQ(w->stActual->palette().color(QPalette::Window), QColor(255, 136, 200));
   ASSERT_EQ(w->mm->Model().GetLine(0).FKind, 3);

@@ -139,7 +139,7 @@ TEST_F(LookingPast, IgnoredTextTakesItsOwnStyleKeptPerUser) {
     d.btnOk->click();
   });
   w->mmFormatProp->trigger();
-  EXPECT_EQ(w->Settings().StyleIgnored, (TVTextStyle{0x808080, 0, 0x070809}));
+  EXPECT_EQ(w->Settings().Light.Ignored, (TVTextStyle{0x808080, 0, 0x070809}));
   w->mmIgnoreCase->trigger();
   Settle();
   const TVMemoLineZone &zone = w->mm->Model().LineZones(0)[0];

@@ -265,7 +265,7 @@ TEST_F(MainWindow, StylesReachTheSwatchesAndViewer) {
   Start();
   EXPECT_EQ(w->stActual->palette().color(QPalette::Window), QColor(255, 0, 0));
   EXPECT_EQ(w->mm->Color(), 0xC0C0C0u);
-  EXPECT_EQ(w->Settings().StyleInserted.FontStyle, fsBold);
+  EXPECT_EQ(w->Settings().Light.Inserted.FontStyle, fsBold);
 }
 
 // Underlined inserted text and struck-out deleted text, as the window shows them: a line of ink

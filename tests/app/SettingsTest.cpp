@@ -1,9 +1,12 @@
 #include "Settings.h"
 
+#include <QPalette>
 #include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace {
 
@@ -17,11 +20,11 @@ protected:
 TEST_F(SettingsStore, EmptyStoreGivesTheDefaults) {
   QSettings store(Path(), QSettings::IniFormat);
   const TSettings s = LoadSettings(store, 12, QRect(1, 2, 3, 4));
-  EXPECT_EQ(s.StyleInserted, (TVTextStyle{0, 0, 0xC888FF}));
-  EXPECT_EQ(s.StyleDeleted, (TVTextStyle{0, 0, 0xFF8800}));
-  EXPECT_EQ(s.StyleUpdated, (TVTextStyle{0, 0, 0x00FF00}));
-  EXPECT_EQ(s.StyleEqual, (TVTextStyle{0, 0, 0xFFFFFF}));
-  EXPECT_EQ(s.StyleIgnored, (TVTextStyle{0x808080, 0, 0xFFFFFF})) << "Equal with grey text";
+  EXPECT_EQ(s.Light.Inserted, (TVTextStyle{0, 0, 0xC888FF}));
+  EXPECT_EQ(s.Light.Deleted, (TVTextStyle{0, 0, 0xFF8800}));
+  EXPECT_EQ(s.Light.Updated, (TVTextStyle{0, 0, 0x00FF00}));
+  EXPECT_EQ(s.Light.Equal, (TVTextStyle{0, 0, 0xFFFFFF}));
+  EXPECT_EQ(s.Light.Ignored, (TVTextStyle{0x808080, 0, 0xFFFFFF})) << "Equal with grey text";
   EXPECT_FALSE(s.IgnoreLineEnds || s.IgnoreSpaceChange || s.IgnoreAllSpace || s.IgnoreCase);
   EXPECT_EQ(s.FontSize, 12);
   EXPECT_TRUE(s.KeepModes && s.WrapMode && !s.OEMMode && !s.HexMode && s.ShowLegend &&
@@ -35,7 +38,10 @@ TEST_F(SettingsStore, FirstSaveWritesEveryValueInItsType) {
     SaveSettings(TSettings{}, store);
   }
   QSettings store(Path(), QSettings::IniFormat);
-  EXPECT_EQ(store.allKeys().size(), 28);
+  EXPECT_EQ(store.allKeys().size(), 35);
+  EXPECT_EQ(store.value("ColorScheme").toString(), "0");
+  EXPECT_EQ(store.value("StyleEqualDark").toString(), "($00DCDCDC,[],$00242424)");
+  EXPECT_EQ(store.value("StyleMovedDark").toString(), "($00E6F5FA,[],$00106A8C)");
   EXPECT_EQ(store.value("StyleMoved").toString(), "($00000000,[],$0040D0FF)");
   EXPECT_EQ(store.value("DetectMoves").toString(), "1");
   EXPECT_EQ(store.value("FolderHideIdentical").toString(), "1");
@@ -55,13 +61,13 @@ TEST_F(SettingsStore, FirstSaveWritesEveryValueInItsType) {
 
 TEST_F(SettingsStore, RoundTripKeepsEveryValue) {
   TSettings s;
-  s.StyleDeleted = {0x80000005, fsUnderline, 0x123456};
+  s.Light.Deleted = {0x80000005, fsUnderline, 0x123456};
   s.FontSize = 14;
   s.WrapMode = false;
   s.OEMMode = s.HexMode = true;
   s.LineEnds = 2;
   s.Encoding = "koi8-r";
-  s.StyleIgnored = {0x10, fsBold, 0x20};
+  s.Light.Ignored = {0x10, fsBold, 0x20};
   s.IgnoreLineEnds = s.IgnoreAllSpace = true;
   s.TabWidth = 3;
   s.ShowLegend = false;
@@ -73,6 +79,41 @@ TEST_F(SettingsStore, RoundTripKeepsEveryValue) {
   }
   QSettings store(Path(), QSettings::IniFormat);
   EXPECT_EQ(LoadSettings(store, 10, placement), s);
+}
+
+TEST_F(SettingsStore, TheTwoSchemesAreStoredApart) {
+  TSettings s;
+  s.Dark.Inserted = {0x01, fsItalic, 0x02};
+  s.ColorScheme = schemeDark;
+  {
+    QSettings store(Path(), QSettings::IniFormat);
+    SaveSettings(s, store);
+    store.setValue("StyleEqual", "($00000000,[],$00C0C0C0)"); // an older version's edit
+  }
+  QSettings store(Path(), QSettings::IniFormat);
+  const TSettings read = LoadSettings(store, 10, placement);
+  EXPECT_EQ(read.Dark.Inserted, (TVTextStyle{0x01, fsItalic, 0x02}));
+  EXPECT_EQ(read.Light.Inserted, DefaultStyles(false).Inserted);
+  EXPECT_EQ(read.Light.Equal, (TVTextStyle{0, 0, 0xC0C0C0}));
+  EXPECT_EQ(read.Dark.Equal, DefaultStyles(true).Equal) << "the light edit stays light";
+  EXPECT_EQ(read.ColorScheme, schemeDark);
+}
+
+TEST_F(SettingsStore, TheSchemeDecidesWhichSetDraws) {
+  TSettings s;
+  const std::tuple<int, bool, bool> cases[] = {
+      {schemeSystem, false, false}, {schemeSystem, true, true}, {schemeLight, true, false},
+      {schemeLight, false, false},  {schemeDark, false, true},  {schemeDark, true, true}};
+  for (const auto &[scheme, darkDesktop, drawsDark] : cases) {
+    s.ColorScheme = scheme;
+    EXPECT_EQ(s.DrawsDark(darkDesktop), drawsDark) << scheme << " " << darkDesktop;
+    EXPECT_EQ(&s.Styles(darkDesktop), drawsDark ? &s.Dark : &s.Light);
+  }
+  QPalette palette;
+  palette.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
+  EXPECT_TRUE(IsDarkPalette(palette));
+  palette.setColor(QPalette::Window, QColor(0xEF, 0xEF, 0xEF));
+  EXPECT_FALSE(IsDarkPalette(palette));
 }
 
 TEST_F(SettingsStore, SwitchesOffKeepWhatAnEarlierExitWrote) {
@@ -110,13 +151,15 @@ TEST_F(SettingsStore, GarbageInEveryValueKeepsEachDefault) {
           "KeepModes",      "WrapMode",          "OEMMode",        "HexMode",    "ShowLegend",
           "KeepFormPlace",  "FormLeft",          "FormTop",        "FormWidth",  "FormHeight",
           "LineEnds",       "Encoding",          "TabWidth",       "Readable",   "StyleIgnored",
-          "IgnoreLineEnds", "IgnoreSpaceChange", "IgnoreAllSpace", "IgnoreCase"})
+          "IgnoreLineEnds", "IgnoreSpaceChange", "IgnoreAllSpace", "IgnoreCase", "ColorScheme",
+          "StyleEqualDark"})
       store.setValue(name, QStringLiteral("($0,[Z],$1"));
     store.setValue("StyleUpdated", QStringList{"a", "b"});
     store.setValue("FormTop", QVariant::fromValue(QSize(3, 4)));
     store.setValue("HexMode", 7);  // any non-zero integer reads as true
     store.setValue("LineEnds", 3); // no such choice
     store.setValue("TabWidth", 17);
+    store.setValue("ColorScheme", 3); // no such scheme
   }
   QSettings store(Path(), QSettings::IniFormat);
   const TSettings read = LoadSettings(store, 10, placement);
@@ -134,8 +177,8 @@ TEST_F(SettingsStore, HalfWrittenStyleKeepsItsDefaultAndTheRestIsRead) {
   }
   QSettings store(Path(), QSettings::IniFormat);
   const TSettings read = LoadSettings(store, 10, placement);
-  EXPECT_EQ(read.StyleEqual, TSettings{}.StyleEqual);
-  EXPECT_EQ(read.StyleInserted, (TVTextStyle{0xFF, fsItalic, 0xFFFFFF}));
+  EXPECT_EQ(read.Light.Equal, TSettings{}.Light.Equal);
+  EXPECT_EQ(read.Light.Inserted, (TVTextStyle{0xFF, fsItalic, 0xFFFFFF}));
   EXPECT_EQ(read.FontSize, 16);
 }
 

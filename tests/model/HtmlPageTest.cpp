@@ -3,6 +3,7 @@
 #include "HtmlPage.h"
 #include "ModelFixture.h"
 
+#include <algorithm>
 #include <map>
 #include <sstream>
 
@@ -219,6 +220,25 @@ TEST_F(HtmlPageTest, TheLooksOfTheFourKindsAsTheUserSetThem) {
                      "line-through}"),
             std::string::npos)
       << css;
+}
+
+TEST_F(HtmlPageTest, ADarkDesktopGetsTheDarkLooks) {
+  Add(kEqual, "x");
+  Build(kNoWrap);
+  page.DarkLooks[kInserted] = {0xABCDEF, 0x123456, true};
+  const std::string css = Written().css;
+  const std::size_t media = css.find("@media (prefers-color-scheme:dark){");
+  ASSERT_NE(media, std::string::npos) << css;
+  const std::string light = css.substr(0, media), dark = css.substr(media);
+  EXPECT_NE(light.find(".k1{background:#FF88C8;color:#000000}"), std::string::npos) << light;
+  EXPECT_NE(dark.find(".k1{background:#123456;color:#ABCDEF;font-weight:bold}"), std::string::npos)
+      << dark;
+  EXPECT_NE(dark.find(".k0{background:#242424;color:#DCDCDC}"), std::string::npos) << dark;
+  EXPECT_NE(dark.find("body{background:#242424;color:#DCDCDC}"), std::string::npos)
+      << "the page around the text is dark too: " << dark;
+  EXPECT_EQ(dark.find(".k4{"), std::string::npos)
+      << "no Ignored look where nothing was looked past";
+  EXPECT_EQ(std::ranges::count(dark, '{'), std::ranges::count(dark, '}')) << dark;
 }
 
 TEST_F(HtmlPageTest, DosTextIsDecodedFromItsCodePage) {

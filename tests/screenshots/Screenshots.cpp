@@ -117,17 +117,7 @@ void DialogShots(TfrmDorix &window, const QString &dir) {
   shoot(open, "dialog-open");
   TFormDorixCfg settings(window.Platform);
   const TSettings defaults;
-  const std::pair<QLineEdit *, TVTextStyle> samples[] = {
-      {settings.edColorInserted, defaults.StyleInserted},
-      {settings.edColorDeleted, defaults.StyleDeleted},
-      {settings.edColorUpdated, defaults.StyleUpdated},
-      {settings.edColorEqual, defaults.StyleEqual},
-      {settings.edColorIgnored, defaults.StyleIgnored},
-      {settings.edColorMoved, defaults.StyleMoved}};
-  for (const auto &[field, style] : samples) {
-    field->setFont(window.mm->font());
-    TextStyleToEdit(style, *field);
-  }
+  settings.ShowStyles(defaults.Light, false, window.mm->font());
   settings.UpDownFontSize->SetPosition(defaults.FontSize);
   settings.UpDownTabWidth->SetPosition(defaults.TabWidth);
   settings.chkKeepFormPlace->setChecked(true);
@@ -136,7 +126,7 @@ void DialogShots(TfrmDorix &window, const QString &dir) {
   TFormDorixTextCfg &style = *settings.FormDorixTextCfg;
   style.edPreview->setText(settings.edColorInserted->text());
   style.edPreview->setFont(settings.edColorInserted->font());
-  TextStyleToEdit(defaults.StyleInserted, *style.edPreview);
+  TextStyleToEdit(defaults.Light.Inserted, *style.edPreview);
   shoot(style, "dialog-style");
   TFormDorixAbout about(window.Platform);
   shoot(about, "dialog-about");
@@ -191,6 +181,24 @@ void MainWindowShots(const QString &dir) {
   DialogShots(window, dir);
 }
 
+// A dark desktop's palette, as a dark theme gives Qt.
+QPalette DarkPalette() {
+  QPalette dark;
+  const QColor window(0x30, 0x30, 0x30), base(0x20, 0x20, 0x20), text(0xE0, 0xE0, 0xE0);
+  for (const auto role : {QPalette::Window, QPalette::Button})
+    dark.setColor(role, window);
+  for (const auto role : {QPalette::Base, QPalette::AlternateBase})
+    dark.setColor(role, base);
+  for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    dark.setColor(role, text);
+  dark.setColor(QPalette::Light, window.lighter(150));
+  dark.setColor(QPalette::Midlight, window.lighter(125));
+  dark.setColor(QPalette::Mid, window.darker(125));
+  dark.setColor(QPalette::Dark, window.darker(150));
+  dark.setColor(QPalette::Shadow, Qt::black);
+  return dark;
+}
+
 // A UTF-8 Python pair with LF line ends, read with no setting touched.
 void Utf8Shots(const QString &dir) {
   const QString examples = QStringLiteral(DORIX_EXAMPLES_DIR);
@@ -200,6 +208,16 @@ void Utf8Shots(const QString &dir) {
   window.resize(640, 447);
   m.Settle();
   SaveWindow(window, dir, "utf8-plain");
+  // A dark desktop, the scheme left to follow it; then the same pair on a light one, dark chosen.
+  const QPalette light = QApplication::palette();
+  QApplication::setPalette(DarkPalette());
+  m.Settle();
+  SaveWindow(window, dir, "utf8-dark-desktop");
+  QApplication::setPalette(light);
+  window.mmSchemeDark->trigger();
+  m.Settle();
+  SaveWindow(window, dir, "utf8-dark-chosen");
+  window.mmSchemeSystem->trigger();
   window.ChangeWrapMode(true);
   window.resize(420, 447);
   m.Settle();
@@ -321,12 +339,12 @@ int main(int argc, char **argv) {
   chart.SetFileCaptions(QStringLiteral("setup-new.txt"), QStringLiteral("setup-old.txt"));
   chart.FillNumbers(d.EqualChars, d.FirstChars, d.SecondChars, d.EqualChars + d.FirstChars,
                     d.EqualChars + d.SecondChars);
-  chart.FillPie(d.EqualChars, d.FirstChars, d.SecondChars, styles.StyleEqual, styles.StyleInserted,
-                styles.StyleDeleted);
-  chart.ApplyStyles(styles.StyleInserted, styles.StyleDeleted, styles.StyleUpdated,
-                    styles.StyleEqual);
-  chart.ApplyIgnoredStyle(styles.StyleIgnored);
-  chart.ApplyMovedStyle(styles.StyleMoved);
+  chart.FillPie(d.EqualChars, d.FirstChars, d.SecondChars, styles.Light.Equal,
+                styles.Light.Inserted, styles.Light.Deleted);
+  chart.ApplyStyles(styles.Light.Inserted, styles.Light.Deleted, styles.Light.Updated,
+                    styles.Light.Equal);
+  chart.ApplyIgnoredStyle(styles.Light.Ignored);
+  chart.ApplyMovedStyle(styles.Light.Moved);
   chart.show();
   if (!QTest::qWaitForWindowExposed(&chart))
     std::fprintf(stderr, "the statistics window was not exposed\n");
@@ -338,7 +356,7 @@ int main(int argc, char **argv) {
   // Two small slices beside a large one: their marks stand apart.
   chart.PageControl1->setCurrentIndex(0);
   chart.FillNumbers(100000, 30, 20, 100030, 100020);
-  chart.FillPie(100000, 30, 20, styles.StyleEqual, styles.StyleInserted, styles.StyleDeleted);
+  chart.FillPie(100000, 30, 20, styles.Light.Equal, styles.Light.Inserted, styles.Light.Deleted);
   SaveWindow(chart, dir, "statistics-small-slices");
   DecorationShots(v, dir);
 
