@@ -105,7 +105,7 @@ void WriteGitDiff(std::ostream &out, const TGitFilePair &pair, const TVKindStrin
   const char *bold = look.Colour ? "\x1b[1m" : "", *plain = look.Colour ? "\x1b[m" : "";
   out << bold << "diff --dorix a/" << pair.OldPath << " b/" << pair.NewPath << plain << '\n';
   if (binary) {
-    out << kBinaryFilesDiffer << '\n' << outcome << '\n';
+    out << Tr(kBinaryFilesDiffer) << '\n' << outcome << '\n';
     return;
   }
   WriteMerged(out, pieces, look);

@@ -6,6 +6,7 @@
 #include "LineModel.h"
 #include "MovedText.h"
 #include "OriginalPieces.h"
+#include "Texts.h"
 
 #include <ostream>
 
@@ -28,7 +29,8 @@ void WriteGitDiff(std::ostream &out, const TGitFilePair &pair, const TVKindStrin
                   const TMergedLook &look, std::string_view outcome, bool binary = false);
 
 // What a merged text says instead of a binary pair's bytes.
-inline constexpr std::string_view kBinaryFilesDiffer = "Двоичные файлы различаются.";
+inline constexpr std::string_view kBinaryFilesDiffer =
+    QT_TRANSLATE_NOOP("Dorix", "Двоичные файлы различаются.");
 // Either text holds a NUL byte in its first 8 KB, as diff and git tell binary files.
 bool LooksBinary(std::string_view text);
 

@@ -1,17 +1,23 @@
 #include "StopSignals.h"
 
+#include "Texts.h"
+
 #include <csignal>
 #include <ctime>
 #include <latch>
+#include <string>
 #include <thread>
 #include <unistd.h>
 
 namespace {
 
-constexpr char kStopped[] = "dorix-diff: stopped\n";
 constexpr int kTrouble = 2;
 
 } // namespace
+
+std::string_view StoppedWords() {
+  return Tr(QT_TRANSLATE_NOOP("Dorix", "остановлено"));
+}
 
 TStopSignals::TStopSignals() {
   sigset_t signals;
@@ -20,8 +26,10 @@ TStopSignals::TStopSignals() {
   sigaddset(&signals, SIGTERM);
   pthread_sigmask(SIG_BLOCK, &signals, nullptr);
   std::latch ready(1);
+  // Made here: the thread writes it when a signal comes and may do no more than write then.
+  const std::string stopped = "dorix-diff: " + std::string(StoppedWords()) + "\n";
   // Detached: it waits for as long as the process lives, and owns what it uses.
-  std::thread([signals, &ready, stop = FStop, writing = FWriting]() mutable {
+  std::thread([signals, &ready, stop = FStop, writing = FWriting, stopped]() mutable {
     const timespec now{};
     if (sigtimedwait(&signals, nullptr, &now) > 0) // sent before we were listening
       stop.request_stop();
@@ -29,7 +37,7 @@ TStopSignals::TStopSignals() {
     int signal = 0;
     while (sigwait(&signals, &signal) == 0) {
       if (writing->load()) {
-        (void)!::write(STDERR_FILENO, kStopped, sizeof kStopped - 1);
+        (void)!::write(STDERR_FILENO, stopped.data(), stopped.size());
         ::_exit(kTrouble);
       }
       stop.request_stop();

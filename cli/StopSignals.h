@@ -6,6 +6,10 @@
 #include <atomic>
 #include <memory>
 #include <stop_token>
+#include <string_view>
+
+// "stopped", in the command's language.
+std::string_view StoppedWords();
 
 class TStopSignals {
 public:

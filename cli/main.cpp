@@ -8,8 +8,11 @@
 #include "HtmlPage.h"
 #include "LabelOption.h"
 #include "LineModel.h"
+#include "LoadMessages.h"
 #include "Render.h"
 #include "StopSignals.h"
+#include "Texts.h"
+#include "Usage.h"
 
 #include <charconv>
 #include <cstdio>
@@ -31,67 +34,10 @@ enum class Colour { Auto, Always, Never };
 
 constexpr int kSame = 0, kDiffer = 1, kTrouble = 2;
 
-const char kUsage[] =
-    "usage: dorix-diff [--chunks | --stats | --moves] [--color=auto|always|never]\n"
-    "                  [--encoding=E] [--exact] [--no-moves] [--old-first] [-a] [IGNORE...]\n"
-    "                  [-L FIRST-LABEL [-L SECOND-LABEL]] [--] FIRST SECOND\n"
-    "       dorix-diff --lines | --html [--width=N] [--hex] [--view=both|new|old]\n"
-    "                  [--line-ends=auto|cr|lf] [IGNORE...] [--] FIRST SECOND\n"
-    "       dorix-diff [--stats] [-q] [--exclude=GLOB...] [--no-exclude] [--old-first]\n"
-    "                  [IGNORE...] [--] NEW-FOLDER OLD-FOLDER\n"
-    "       dorix-diff PATH OLD-FILE OLD-HEX OLD-MODE NEW-FILE NEW-HEX NEW-MODE\n"
-    "  FIRST is the new version, SECOND the old one; --old-first turns that round.\n"
-    "  -L, --label=NAME  given once or twice, names FIRST, then SECOND, in the merged text's\n"
-    "             header (--- SECOND, +++ FIRST) and the HTML page instead of their paths\n"
-    "  Given the seven arguments of git's external diff (GIT_EXTERNAL_DIFF), the merged text\n"
-    "  of NEW-FILE against OLD-FILE under a header naming PATH, with the verdict, on standard\n"
-    "  output; the exit status is then 0 whether or not the files differ.\n"
-    "  (default)  the merged text; new-only text {+marked+}, old-only text [-marked-], text\n"
-    "             moved here {~marked~}, text moved away [~marked~]. Coloured on a terminal\n"
-    "             unless NO_COLOR is set or TERM is dumb, control bytes then shown as ^X. Of\n"
-    "             files with a NUL byte in their first 8 KB only that they differ is said;\n"
-    "             -a, --text writes them as text all the same.\n"
-    "  --chunks   one line per piece: kind (0 both, 1 only FIRST, 2 only SECOND), TAB, length;\n"
-    "             with IGNORE, the length in FIRST, TAB, the length in SECOND\n"
-    "  --stats    EqualChars FirstChars SecondChars EqualChunks FirstChunks SecondChunks\n"
-    "  --lines    one line per display line: KIND TAB START TAB LENGTH TAB ZONES, where KIND is\n"
-    "             0 equal, 1 inserted, 2 deleted, 3 updated and ZONES is KIND:LENGTH,...\n"
-    "             (4: shared text whose bytes differ only in what IGNORE looks past; 5: deleted\n"
-    "             text moved away, 6: inserted text moved here)\n"
-    "  --moves    one line per part of moved text: its offset in FIRST, TAB, its offset in\n"
-    "             SECOND, TAB, its length (offsets in bytes from 0)\n"
-    "  --html     the merged view as a standalone HTML page\n"
-    "  --width=N  wrap display lines at N characters (default: no wrapping)\n"
-    "  --hex      the hex layout: 16 bytes a line, line breaks as ordinary bytes\n"
-    "  --view     both files (default), or the new or the old one with the shared text\n"
-    "  --line-ends  cr: CR and CR LF end lines; lf: an LF alone too; auto (default): lf when\n"
-    "             either file holds an LF without a CR before it\n"
-    "  --exact    the pieces exactly as the engine found them, without the readable pass that\n"
-    "             slides a change to whole lines and folds the crumbs between changes\n"
-    "  --encoding auto (default), utf-8, cp1251, cp866 or koi8-r. Under UTF-8 no piece\n"
-    "             splits a character. Automatic: UTF-8 when either file starts with its\n"
-    "             byte order mark or both are valid UTF-8, else cp1251.\n"
-    "  --no-moves text moved from one place to another is not looked for; --chunks and\n"
-    "             --stats count moved text as inserted and deleted either way\n"
-    "Two folders: one line per entry that is not identical, sorted by path: M TAB PATH\n"
-    "  different, A TAB PATH only in the new folder, D TAB PATH only in the old one (a folder\n"
-    "  on one side only is one line), ! TAB PATH TAB REASON what cannot be compared (a file\n"
-    "  against a folder, a special file, what cannot be read). Files of one size are compared\n"
-    "  byte for byte; links to files are followed, links to folders are not entered.\n"
-    "  --stats    the number of entries in each state instead\n"
-    "  -q         stop at the first difference and write only its line\n"
-    "  --exclude=GLOB  leave out names matching GLOB, besides the default ones:\n"
-    "             .git .hg .svn CVS __pycache__ *.pyc *.o *~ .DS_Store\n"
-    "  --no-exclude    leave out none of the default ones\n"
-    "IGNORE: what the comparison looks past; shared text shows FIRST's bytes (SECOND's in\n"
-    "  --view=old), and where the two differ it is marked as ignored.\n"
-    "  --ignore-line-ends, --strip-trailing-cr  CR LF and a CR alone read as LF\n"
-    "  -b, --ignore-space-change  a run of spaces and tabs reads as one space, none at a line end\n"
-    "  -w, --ignore-all-space     spaces and tabs are not read at all\n"
-    "  -i, --ignore-case          letters read as their lower case\n"
-    "  With two folders, files alike in all but what IGNORE looks past are identical.\n"
-    "Exit status: 0 identical (or alike in all but what IGNORE looks past), 1 different,\n"
-    "  2 trouble (a file or folder that cannot be read, too) or stopped (SIGINT, SIGTERM).\n";
+// A message on standard error, after the command's name.
+void Complain(std::string_view message) {
+  std::cerr << "dorix-diff: " << message << '\n';
+}
 
 const char kVersion[] = "dorix-diff " DORIX_VERSION "\n";
 
@@ -148,9 +94,9 @@ template <typename T> bool ParseChoice(std::string_view arg, const TChoice<T> &c
       target = choice.values[k];
       return true;
     }
-  std::cerr << "dorix-diff: " << choice.option.substr(0, choice.option.size() - 1) << " wants "
-            << choice.names[0] << ", " << choice.names[1] << " or " << choice.names[2] << ", not "
-            << value << '\n';
+  Complain(Arg(Tr(QT_TRANSLATE_NOOP("Dorix", "%1 принимает %2, %3 или %4, а не %5")),
+               {choice.option.substr(0, choice.option.size() - 1), choice.names[0], choice.names[1],
+                choice.names[2], value}));
   return false;
 }
 
@@ -165,8 +111,8 @@ bool ParseLayoutOption(const std::string &arg, LineLayout &layout) {
   } else if (a.starts_with("--width=")) {
     layout.width = ParseWidth(a.substr(8));
     if (!layout.width) {
-      std::cerr << "dorix-diff: --width wants a whole number from 1 up, not " << a.substr(8)
-                << '\n';
+      Complain(Arg(Tr(QT_TRANSLATE_NOOP("Dorix", "--width принимает целое число от 1, а не %1")),
+                   {a.substr(8)}));
       return false;
     }
   } else if (a.starts_with(kView.option)) {
@@ -176,7 +122,7 @@ bool ParseLayoutOption(const std::string &arg, LineLayout &layout) {
     if (!ParseChoice(a, kLineEnds, layout.lineEnds))
       return false;
   } else {
-    std::cerr << "dorix-diff: unknown option " << arg << '\n';
+    Complain(Arg(Tr(QT_TRANSLATE_NOOP("Dorix", "неизвестный ключ %1")), {arg}));
     return false;
   }
   layout.given = true;
@@ -208,7 +154,7 @@ bool ParseArguments(int argc, char **argv, Options &options) {
     const TLabelTaken label =
         optionsEnd ? TLabelTaken::NotLabel : TakeLabel(argc, argv, i, options.labels);
     if (label == TLabelTaken::MissingValue) {
-      std::cerr << "dorix-diff: " << arg << " wants a name\n";
+      Complain(Arg(Tr(QT_TRANSLATE_NOOP("Dorix", "%1 требует имя")), {arg}));
       return false;
     }
     if (label == TLabelTaken::Taken)
@@ -250,8 +196,10 @@ bool ParseArguments(int argc, char **argv, Options &options) {
     else if (arg.starts_with("--encoding=")) {
       const auto encoding = EncodingNamed(std::string_view(arg).substr(11));
       if (!encoding) {
-        std::cerr << "dorix-diff: --encoding wants auto, utf-8, cp1251, cp866 or koi8-r, not "
-                  << arg.substr(11) << '\n';
+        Complain(Arg(
+            Tr(QT_TRANSLATE_NOOP(
+                "Dorix", "--encoding принимает auto, utf-8, cp1251, cp866 или koi8-r, а не %1")),
+            {std::string_view(arg).substr(11)}));
         return false;
       }
       options.encoding = *encoding;
@@ -262,7 +210,8 @@ bool ParseArguments(int argc, char **argv, Options &options) {
   }
   const bool lines = options.format == Format::Lines || options.format == Format::Html;
   if (options.layout.given && !lines) {
-    std::cerr << "dorix-diff: --width, --hex, --view and --line-ends go with --lines or --html\n";
+    Complain(Tr(QT_TRANSLATE_NOOP(
+        "Dorix", "--width, --hex, --view и --line-ends работают только с --lines или --html")));
     return false;
   }
   options.unmerged = GitUnmergedPath(options.files);
@@ -271,18 +220,20 @@ bool ParseArguments(int argc, char **argv, Options &options) {
   options.git = GitExternalDiffPair(options.files);
   if (options.git) {
     if (options.format != Format::Merged) {
-      std::cerr << "dorix-diff: as git's external diff only the merged text is written\n";
+      Complain(Tr(QT_TRANSLATE_NOOP(
+          "Dorix", "как внешний diff для git выводится только объединённый текст")));
       return false;
     }
     options.files = {options.git->NewFile, options.git->OldFile};
   }
   if (options.files.size() != 2) {
-    std::cerr << "dorix-diff: expected two files, got " << options.files.size() << '\n';
+    Complain(Arg(Tr(QT_TRANSLATE_NOOP("Dorix", "нужны два файла, а дано %1")),
+                 {std::to_string(options.files.size())}));
     return false;
   }
   if (options.labels.size() > 2) {
-    std::cerr << "dorix-diff: -L names the two files: given " << options.labels.size()
-              << " times\n";
+    Complain(Arg(Tr(QT_TRANSLATE_NOOP("Dorix", "-L называет два файла, а дано %1 раз")),
+                 {std::to_string(options.labels.size())}));
     return false;
   }
   if (options.oldFirst)
@@ -349,12 +300,16 @@ TMergedLook MergedLook(const Options &options) {
 
 // Names a file that could not be read, or changed while it was, on standard error.
 int Trouble(const TComparedFile &file, const TLoadStatus &status) {
-  std::cerr << "dorix-diff: " << LoadErrorMessage(file.Name(), status) << '\n';
+  std::string message = Arg(Tr(LoadFailureTitleText(status)), {file.Name()});
+  const char *reason = LoadFailureReasonText(status);
+  if (reason || !status.Reason.empty())
+    message += ": " + std::string(reason ? Tr(reason) : status.Reason);
+  Complain(message);
   return kTrouble;
 }
 
 int Stopped() {
-  std::cerr << "dorix-diff: stopped\n";
+  Complain(StoppedWords());
   return kTrouble;
 }
 
@@ -395,7 +350,7 @@ int CompareFolderPair(const Options &options, TStopSignals &signals) {
   const std::string error =
       CompareFolders(options.files[0], options.files[1], choices, outcome, outcome.Token());
   if (!error.empty()) {
-    std::cerr << "dorix-diff: " << error << '\n';
+    Complain(error);
     return kTrouble;
   }
   if (signals.Token().stop_requested())
@@ -413,7 +368,7 @@ int CompareFolderPair(const Options &options, TStopSignals &signals) {
     WriteFolderLines(std::cout, outcome);
   std::cout.flush();
   if (!std::cout) {
-    std::cerr << "dorix-diff: cannot write the output\n";
+    Complain(Tr(QT_TRANSLATE_NOOP("Dorix", "не удаётся записать вывод")));
     return kTrouble;
   }
   if (outcome.Count(TFolderState::Unreadable) > 0)
@@ -427,16 +382,18 @@ bool Dispatch(const Options &options, bool &folders) {
   const bool newFolder = IsFolder(options.files[0]), oldFolder = IsFolder(options.files[1]);
   folders = newFolder && oldFolder;
   if (newFolder != oldFolder) {
-    std::cerr << "dorix-diff: " << options.files[newFolder ? 0 : 1] << " is a folder and "
-              << options.files[newFolder ? 1 : 0] << " is not: give two files or two folders\n";
+    Complain(
+        Arg(Tr(QT_TRANSLATE_NOOP("Dorix", "%1 - папка, а %2 - нет: дайте два файла или две папки")),
+            {options.files[newFolder ? 0 : 1], options.files[newFolder ? 1 : 0]}));
     return false;
   }
   if (!folders && options.folderOption) {
-    std::cerr << "dorix-diff: -q, --exclude and --no-exclude go with two folders\n";
+    Complain(Tr(QT_TRANSLATE_NOOP("Dorix",
+                                  "-q, --exclude и --no-exclude работают только с двумя папками")));
     return false;
   }
   if (folders && options.format != Format::Merged && options.format != Format::Stats) {
-    std::cerr << "dorix-diff: with two folders only --stats changes what is written\n";
+    Complain(Tr(QT_TRANSLATE_NOOP("Dorix", "с двумя папками вывод меняет только --stats")));
     return false;
   }
   return true;
@@ -463,7 +420,7 @@ int Compare(const Options &options, TStopSignals &signals) {
   // nothing when they do not.
   const bool binary = !options.text && (LooksBinary(comparison->Actual().Text()) ||
                                         LooksBinary(comparison->Obsolete().Text()));
-  const std::string_view outcome = StatusText(comparison->Outcome());
+  const std::string_view outcome = Tr(StatusText(comparison->Outcome()));
   std::optional<TVLineModel> model;
   if (options.format == Format::Lines || options.format == Format::Html)
     model.emplace(BuildLines(comparison->Pieces(options.layout.view), options.layout,
@@ -499,7 +456,7 @@ int Compare(const Options &options, TStopSignals &signals) {
                    binary && !comparison->Identical());
     else if (binary) {
       if (!comparison->Identical())
-        std::cout << kBinaryFilesDiffer << '\n';
+        std::cout << Tr(kBinaryFilesDiffer) << '\n';
     } else {
       if (!options.labels.empty())
         std::cout << "--- " << FileName(options, 1) << "\n+++ " << FileName(options, 0) << '\n';
@@ -511,7 +468,7 @@ int Compare(const Options &options, TStopSignals &signals) {
   }
   std::cout.flush();
   if (!std::cout) {
-    std::cerr << "dorix-diff: cannot write the output\n";
+    Complain(Tr(QT_TRANSLATE_NOOP("Dorix", "не удаётся записать вывод")));
     return kTrouble;
   }
   if (stop.stop_requested()) // it came as the output began: the output is whole, but asked off
@@ -529,7 +486,7 @@ int Compare(const Options &options, TStopSignals &signals) {
 int main(int argc, char **argv) {
   std::ios::sync_with_stdio(false);
   if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
-    std::cout << kUsage;
+    std::cout << Usage();
     return kSame;
   }
   if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
@@ -538,7 +495,7 @@ int main(int argc, char **argv) {
   }
   Options options;
   if (!ParseArguments(argc, argv, options)) {
-    std::cerr << kUsage;
+    std::cerr << Usage();
     return kTrouble;
   }
   if (options.unmerged) { // nothing to compare: git's own words for it
@@ -552,7 +509,7 @@ int main(int argc, char **argv) {
   try {
     return folders ? CompareFolderPair(options, signals) : Compare(options, signals);
   } catch (const std::bad_alloc &) {
-    std::cerr << "dorix-diff: out of memory\n";
+    Complain(Tr(QT_TRANSLATE_NOOP("Dorix", "недостаточно памяти")));
     return kTrouble;
   }
 }

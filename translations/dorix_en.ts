@@ -927,5 +927,194 @@ Old version: %2</translation>
         <source>&amp;Как в системе</source>
         <translation>As the &amp;system</translation>
     </message>
+    <message>
+        <source>остановлено</source>
+        <translation>stopped</translation>
+    </message>
+    <message>
+        <source>вызов: dorix-diff [--chunks | --stats | --moves] [--color=auto|always|never]
+                  [--encoding=E] [--exact] [--no-moves] [--old-first] [-a] [ПРОПУСК...]
+                  [-L ИМЯ-ПЕРВОГО [-L ИМЯ-ВТОРОГО]] [--] ПЕРВЫЙ ВТОРОЙ
+       dorix-diff --lines | --html [--width=N] [--hex] [--view=both|new|old]
+                  [--line-ends=auto|cr|lf] [ПРОПУСК...] [--] ПЕРВЫЙ ВТОРОЙ
+       dorix-diff [--stats] [-q] [--exclude=ШАБЛОН...] [--no-exclude] [--old-first]
+                  [ПРОПУСК...] [--] НОВАЯ-ПАПКА СТАРАЯ-ПАПКА
+       dorix-diff ПУТЬ СТАРЫЙ-ФАЙЛ СТАРЫЙ-HEX СТАРЫЙ-РЕЖИМ НОВЫЙ-ФАЙЛ НОВЫЙ-HEX НОВЫЙ-РЕЖИМ
+  ПЕРВЫЙ - новая версия, ВТОРОЙ - старая; --old-first меняет их местами.
+  -L, --label=ИМЯ  один или два раза: имена ПЕРВОГО, затем ВТОРОГО в заголовке объединённого
+             текста (--- ВТОРОЙ, +++ ПЕРВЫЙ) и на HTML-странице вместо их путей
+  С семью аргументами внешнего diff для git (GIT_EXTERNAL_DIFF) - объединённый текст
+  НОВОГО-ФАЙЛА против СТАРОГО-ФАЙЛА под заголовком с ПУТЁМ и вердиктом, на стандартный
+  вывод; код возврата тогда 0, различаются файлы или нет.
+  (по умолчанию)  объединённый текст; текст только нового файла {+так+}, только старого
+             [-так-], перемещённый сюда {~так~}, перемещённый отсюда [~так~]. В цвете на
+             терминале, если не задана NO_COLOR и TERM не dumb; управляющие байты тогда
+             показаны как ^X. О файлах с байтом NUL в первых 8 КБ сказано только, что они
+             различаются; -a, --text выводит их как текст.
+  --chunks   строка на кусок: вид (0 общий, 1 только ПЕРВЫЙ, 2 только ВТОРОЙ), TAB, длина;
+             с ПРОПУСКОМ - длина в ПЕРВОМ, TAB, длина во ВТОРОМ
+  --stats    EqualChars FirstChars SecondChars EqualChunks FirstChunks SecondChunks
+  --lines    строка на строку экрана: ВИД TAB НАЧАЛО TAB ДЛИНА TAB ЗОНЫ, где ВИД -
+             0 общая, 1 добавленная, 2 удалённая, 3 изменённая, а ЗОНЫ - ВИД:ДЛИНА,...
+             (4: общий текст, байты которого различаются только тем, что ПРОПУСК не учитывает;
+             5: удалённый текст, перемещённый отсюда, 6: добавленный, перемещённый сюда)
+  --moves    строка на часть перемещённого текста: её смещение в ПЕРВОМ, TAB, смещение во
+             ВТОРОМ, TAB, длина (смещения в байтах от 0)
+  --html     объединённый вид как самостоятельная HTML-страница
+  --width=N  переносить строки экрана на N-м символе (по умолчанию без переноса)
+  --hex      шестнадцатеричный вид: 16 байт в строке, концы строк как обычные байты
+  --view     оба файла (по умолчанию) или только новый или старый с общим текстом
+  --line-ends  cr: строки кончают CR и CR LF; lf: ещё и одиночный LF; auto (по умолчанию):
+             lf, если в одном из файлов есть LF без CR перед ним
+  --exact    куски точно такими, какими их нашло сравнение, без разборчивого прохода,
+             который сдвигает изменение к целым строкам и сливает крошки между изменениями
+  --encoding auto (по умолчанию), utf-8, cp1251, cp866 или koi8-r. В UTF-8 ни один кусок не
+             делит символ. Авто: UTF-8, если один из файлов начинается с его метки порядка
+             байт или оба - правильный UTF-8, иначе cp1251.
+  --no-moves не искать текст, перемещённый с места на место; --chunks и --stats в любом
+             случае считают его добавленным и удалённым
+Две папки: строка на каждый не одинаковый элемент, по порядку путей: M TAB ПУТЬ
+  различается, A TAB ПУТЬ только в новой папке, D TAB ПУТЬ только в старой (папка только с
+  одной стороны - одна строка), ! TAB ПУТЬ TAB ПРИЧИНА то, что нельзя сравнить (файл против
+  папки, особый файл, то, что не читается). Файлы одного размера сравниваются побайтно;
+  ссылки на файлы раскрываются, в ссылки на папки вход не делается.
+  --stats    число элементов в каждом состоянии вместо этого
+  -q         остановиться на первом различии и вывести только его строку
+  --exclude=ШАБЛОН  пропускать имена по ШАБЛОНУ, кроме стандартных:
+             .git .hg .svn CVS __pycache__ *.pyc *.o *~ .DS_Store
+  --no-exclude    не пропускать стандартные
+ПРОПУСК: то, что сравнение не учитывает; общий текст показывает байты ПЕРВОГО (ВТОРОГО при
+  --view=old), а где они различаются, он отмечен как неучтённый.
+  --ignore-line-ends, --strip-trailing-cr  CR LF и одиночный CR читаются как LF
+  -b, --ignore-space-change  ряд пробелов и табуляций читается как один пробел, в конце
+                             строки - как ничто
+  -w, --ignore-all-space     пробелы и табуляции не читаются совсем
+  -i, --ignore-case          буквы читаются строчными
+  С двумя папками файлы, различающиеся только тем, что ПРОПУСК не учитывает, одинаковы.
+Код возврата: 0 одинаковы (или различаются только тем, что ПРОПУСК не учитывает),
+  1 различаются, 2 беда (файл или папка не читается) или остановлено (SIGINT, SIGTERM).
+</source>
+        <translation>usage: dorix-diff [--chunks | --stats | --moves] [--color=auto|always|never]
+                  [--encoding=E] [--exact] [--no-moves] [--old-first] [-a] [IGNORE...]
+                  [-L FIRST-LABEL [-L SECOND-LABEL]] [--] FIRST SECOND
+       dorix-diff --lines | --html [--width=N] [--hex] [--view=both|new|old]
+                  [--line-ends=auto|cr|lf] [IGNORE...] [--] FIRST SECOND
+       dorix-diff [--stats] [-q] [--exclude=GLOB...] [--no-exclude] [--old-first]
+                  [IGNORE...] [--] NEW-FOLDER OLD-FOLDER
+       dorix-diff PATH OLD-FILE OLD-HEX OLD-MODE NEW-FILE NEW-HEX NEW-MODE
+  FIRST is the new version, SECOND the old one; --old-first turns that round.
+  -L, --label=NAME  given once or twice, names FIRST, then SECOND, in the merged text&apos;s
+             header (--- SECOND, +++ FIRST) and the HTML page instead of their paths
+  Given the seven arguments of git&apos;s external diff (GIT_EXTERNAL_DIFF), the merged text
+  of NEW-FILE against OLD-FILE under a header naming PATH, with the verdict, on standard
+  output; the exit status is then 0 whether or not the files differ.
+  (default)  the merged text; new-only text {+marked+}, old-only text [-marked-], text
+             moved here {~marked~}, text moved away [~marked~]. Coloured on a terminal
+             unless NO_COLOR is set or TERM is dumb, control bytes then shown as ^X. Of
+             files with a NUL byte in their first 8 KB only that they differ is said;
+             -a, --text writes them as text all the same.
+  --chunks   one line per piece: kind (0 both, 1 only FIRST, 2 only SECOND), TAB, length;
+             with IGNORE, the length in FIRST, TAB, the length in SECOND
+  --stats    EqualChars FirstChars SecondChars EqualChunks FirstChunks SecondChunks
+  --lines    one line per display line: KIND TAB START TAB LENGTH TAB ZONES, where KIND is
+             0 equal, 1 inserted, 2 deleted, 3 updated and ZONES is KIND:LENGTH,...
+             (4: shared text whose bytes differ only in what IGNORE looks past; 5: deleted
+             text moved away, 6: inserted text moved here)
+  --moves    one line per part of moved text: its offset in FIRST, TAB, its offset in
+             SECOND, TAB, its length (offsets in bytes from 0)
+  --html     the merged view as a standalone HTML page
+  --width=N  wrap display lines at N characters (default: no wrapping)
+  --hex      the hex layout: 16 bytes a line, line breaks as ordinary bytes
+  --view     both files (default), or the new or the old one with the shared text
+  --line-ends  cr: CR and CR LF end lines; lf: an LF alone too; auto (default): lf when
+             either file holds an LF without a CR before it
+  --exact    the pieces exactly as the engine found them, without the readable pass that
+             slides a change to whole lines and folds the crumbs between changes
+  --encoding auto (default), utf-8, cp1251, cp866 or koi8-r. Under UTF-8 no piece
+             splits a character. Automatic: UTF-8 when either file starts with its
+             byte order mark or both are valid UTF-8, else cp1251.
+  --no-moves text moved from one place to another is not looked for; --chunks and
+             --stats count moved text as inserted and deleted either way
+Two folders: one line per entry that is not identical, sorted by path: M TAB PATH
+  different, A TAB PATH only in the new folder, D TAB PATH only in the old one (a folder
+  on one side only is one line), ! TAB PATH TAB REASON what cannot be compared (a file
+  against a folder, a special file, what cannot be read). Files of one size are compared
+  byte for byte; links to files are followed, links to folders are not entered.
+  --stats    the number of entries in each state instead
+  -q         stop at the first difference and write only its line
+  --exclude=GLOB  leave out names matching GLOB, besides the default ones:
+             .git .hg .svn CVS __pycache__ *.pyc *.o *~ .DS_Store
+  --no-exclude    leave out none of the default ones
+IGNORE: what the comparison looks past; shared text shows FIRST&apos;s bytes (SECOND&apos;s in
+  --view=old), and where the two differ it is marked as ignored.
+  --ignore-line-ends, --strip-trailing-cr  CR LF and a CR alone read as LF
+  -b, --ignore-space-change  a run of spaces and tabs reads as one space, none at a line end
+  -w, --ignore-all-space     spaces and tabs are not read at all
+  -i, --ignore-case          letters read as their lower case
+  With two folders, files alike in all but what IGNORE looks past are identical.
+Exit status: 0 identical (or alike in all but what IGNORE looks past), 1 different,
+  2 trouble (a file or folder that cannot be read, too) or stopped (SIGINT, SIGTERM).
+</translation>
+    </message>
+    <message>
+        <source>%1 принимает %2, %3 или %4, а не %5</source>
+        <translation>%1 wants %2, %3 or %4, not %5</translation>
+    </message>
+    <message>
+        <source>--width принимает целое число от 1, а не %1</source>
+        <translation>--width wants a whole number from 1 up, not %1</translation>
+    </message>
+    <message>
+        <source>неизвестный ключ %1</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>%1 требует имя</source>
+        <translation>%1 wants a name</translation>
+    </message>
+    <message>
+        <source>--encoding принимает auto, utf-8, cp1251, cp866 или koi8-r, а не %1</source>
+        <translation>--encoding wants auto, utf-8, cp1251, cp866 or koi8-r, not %1</translation>
+    </message>
+    <message>
+        <source>--width, --hex, --view и --line-ends работают только с --lines или --html</source>
+        <translation>--width, --hex, --view and --line-ends go with --lines or --html</translation>
+    </message>
+    <message>
+        <source>как внешний diff для git выводится только объединённый текст</source>
+        <translation>as git&apos;s external diff only the merged text is written</translation>
+    </message>
+    <message>
+        <source>нужны два файла, а дано %1</source>
+        <translation>expected two files, got %1</translation>
+    </message>
+    <message>
+        <source>-L называет два файла, а дано %1 раз</source>
+        <translation>-L names the two files: given %1 times</translation>
+    </message>
+    <message>
+        <source>не удаётся записать вывод</source>
+        <translation>cannot write the output</translation>
+    </message>
+    <message>
+        <source>%1 - папка, а %2 - нет: дайте два файла или две папки</source>
+        <translation>%1 is a folder and %2 is not: give two files or two folders</translation>
+    </message>
+    <message>
+        <source>-q, --exclude и --no-exclude работают только с двумя папками</source>
+        <translation>-q, --exclude and --no-exclude go with two folders</translation>
+    </message>
+    <message>
+        <source>с двумя папками вывод меняет только --stats</source>
+        <translation>with two folders only --stats changes what is written</translation>
+    </message>
+    <message>
+        <source>недостаточно памяти</source>
+        <translation>out of memory</translation>
+    </message>
+    <message>
+        <source>Двоичные файлы различаются.</source>
+        <translation>Binary files differ.</translation>
+    </message>
 </context>
 </TS>

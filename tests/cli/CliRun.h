@@ -13,7 +13,16 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
+
+// The command speaks the locale's language; the tests expect Russian, the program's own, from it
+// and from what it runs under (git starts it with this process's environment).
+inline const bool kRussianLocale = [] {
+  ::unsetenv("LC_ALL");
+  ::unsetenv("LC_MESSAGES");
+  return ::setenv("LANG", "ru_RU.UTF-8", 1) == 0;
+}();
 
 struct Outcome {
   int status = -1;
@@ -22,6 +31,11 @@ struct Outcome {
 
 class CliTest : public TempFilesTest {
 protected:
+  // The locale the command runs under (LANG; LC_ALL and LC_MESSAGES unset), and variables set
+  // besides.
+  std::string locale = "ru_RU.UTF-8";
+  std::vector<std::pair<std::string, std::string>> environment;
+
   // pendingSignal: sent to the command before it starts, held back until it is listening, so
   // that it arrives while the command works whatever the machine's speed. input: given, the
   // command's standard input is a pipe that holds it.
@@ -47,6 +61,11 @@ protected:
         const rlimit limit{memoryLimit, memoryLimit};
         ::setrlimit(RLIMIT_AS, &limit);
       }
+      ::unsetenv("LC_ALL");
+      ::unsetenv("LC_MESSAGES");
+      ::setenv("LANG", locale.c_str(), 1);
+      for (const auto &[name, value] : environment)
+        ::setenv(name.c_str(), value.c_str(), 1);
       std::vector<char *> argv{const_cast<char *>(DORIX_DIFF_PATH)};
       for (auto &a : args)
         argv.push_back(a.data());

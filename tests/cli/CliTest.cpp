@@ -74,12 +74,13 @@ TEST_F(CliTest, TroubleExitsTwoWithOneLineNamingTheFile) {
   auto r = Run({missing, good});
   EXPECT_EQ(r.status, 2);
   EXPECT_EQ(r.out, "");
-  EXPECT_EQ(r.err, "dorix-diff: Cannot open file " + missing + ": No such file or directory\n");
+  EXPECT_EQ(r.err,
+            "dorix-diff: Не удаётся открыть файл " + missing + ": Нет такого файла или каталога\n");
 
   r = Run({good, dir.string()});
   EXPECT_EQ(r.status, 2);
-  EXPECT_EQ(r.err, "dorix-diff: " + dir.string() + " is a folder and " + good +
-                       " is not: give two files or two folders\n")
+  EXPECT_EQ(r.err, "dorix-diff: " + dir.string() + " - папка, а " + good +
+                       " - нет: дайте два файла или две папки\n")
       << "a folder goes with a folder only";
 }
 
@@ -88,7 +89,7 @@ TEST_F(CliTest, UsageErrorsExitTwo) {
   EXPECT_EQ(Run({Write("only", "x")}).status, 2);
   const auto r = Run({"--bogus", Write("a", "x"), Write("b", "y")});
   EXPECT_EQ(r.status, 2);
-  EXPECT_NE(r.err.find("unknown option --bogus"), std::string::npos);
+  EXPECT_NE(r.err.find("неизвестный ключ --bogus"), std::string::npos);
 }
 
 TEST_F(CliTest, DoubleDashEndsOptions) {
@@ -104,7 +105,7 @@ TEST_F(CliTest, ADeviceIsRefusedAndAPipeIsReadWithoutWaiting) {
   const std::string good = Write("good", "text");
   const auto device = Run({good, "/dev/zero"});
   EXPECT_EQ(device.status, 2);
-  EXPECT_EQ(device.err, "dorix-diff: Cannot read file /dev/zero: not a regular file\n");
+  EXPECT_EQ(device.err, "dorix-diff: Не удаётся прочитать файл /dev/zero: это не обычный файл\n");
   const std::string fifo = (dir / "fifo").string();
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   const auto pipe = Run({"--stats", good, fifo});
@@ -115,11 +116,11 @@ TEST_F(CliTest, ADeviceIsRefusedAndAPipeIsReadWithoutWaiting) {
 TEST_F(CliTest, AFailedReadIsReported) {
   const auto r = Run({Write("good", "text"), "/proc/self/mem"});
   EXPECT_EQ(r.status, 2);
-  EXPECT_EQ(r.err, "dorix-diff: Cannot read file /proc/self/mem: Input/output error\n");
+  EXPECT_EQ(r.err, "dorix-diff: Не удаётся прочитать файл /proc/self/mem: Ошибка ввода/вывода\n");
   // A file whose size says nothing of its contents reads as one that changed under us.
   const auto grown = Run({"/proc/self/status", Write("other", "text")});
   EXPECT_EQ(grown.status, 2);
-  EXPECT_NE(grown.err.find("changed while it was read"), std::string::npos);
+  EXPECT_NE(grown.err.find("файл изменился, пока его читали"), std::string::npos);
 }
 
 TEST_F(CliTest, TwoGibibytesAreRefusedByName) {
@@ -128,8 +129,8 @@ TEST_F(CliTest, TwoGibibytesAreRefusedByName) {
   ASSERT_EQ(::truncate(big.c_str(), std::int64_t{1} << 31), 0);
   const auto r = Run({big, Write("small", "x")});
   EXPECT_EQ(r.status, 2);
-  EXPECT_EQ(r.err, "dorix-diff: Cannot read file " + big +
-                       ": files of 2 GiB or more cannot be compared\n");
+  EXPECT_EQ(r.err,
+            "dorix-diff: Не удаётся прочитать файл " + big + ": файлы от 2 ГиБ сравнить нельзя\n");
 }
 
 TEST_F(CliTest, NamesThatAreNotUtf8) {
@@ -186,7 +187,7 @@ TEST_F(CliTest, InterruptOrTerminateStopsTheRunWithNothingWritten) {
       const Outcome o = Run({format, a, b}, 0, signal);
       EXPECT_EQ(o.status, 2) << format << " " << signal;
       EXPECT_EQ(o.out, "") << format << " " << signal;
-      EXPECT_EQ(o.err, "dorix-diff: stopped\n") << format << " " << signal;
+      EXPECT_EQ(o.err, "dorix-diff: остановлено\n") << format << " " << signal;
     }
   EXPECT_EQ(Run({"--stats", a, b}).status, 1) << "and without a signal it runs to the end";
 }
@@ -233,7 +234,7 @@ TEST_F(CliTest, RunningOutOfMemoryExitsTwoWithAMessage) {
   const std::string text(64u << 20, 'm');
   const auto r = Run({"--stats", Write("a", text), Write("b", text)}, 96u << 20);
   EXPECT_EQ(r.status, 2);
-  EXPECT_EQ(r.err, "dorix-diff: out of memory\n");
+  EXPECT_EQ(r.err, "dorix-diff: недостаточно памяти\n");
 }
 #endif
 

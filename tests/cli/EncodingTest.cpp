@@ -54,7 +54,7 @@ TEST_F(Encodings, ChunksAndStatsFollowTheEncodingInForce) {
   EXPECT_EQ(Run({a, b}).err, "Файлы абсолютно не похожи.\n");
   const auto bad = Run({"--encoding=latin1", n, o});
   EXPECT_EQ(bad.status, 2);
-  EXPECT_NE(bad.err.find("--encoding wants auto, utf-8, cp1251, cp866 or koi8-r"),
+  EXPECT_NE(bad.err.find("--encoding принимает auto, utf-8, cp1251, cp866 или koi8-r"),
             std::string::npos);
 }
 

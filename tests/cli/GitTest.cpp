@@ -125,11 +125,11 @@ TEST_F(GitTest, SevenArgumentsOfAnotherShapeAreNoGitPair) {
   const std::string a = Write("a", "x"), b = Write("b", "y");
   const Outcome notGit = Run({"path", a, "not-hex", "100644", b, "abcdef12", "100644"});
   EXPECT_EQ(notGit.status, 2);
-  EXPECT_NE(notGit.err.find("expected two files, got 7"), std::string::npos) << notGit.err;
+  EXPECT_NE(notGit.err.find("нужны два файла, а дано 7"), std::string::npos) << notGit.err;
 
   const Outcome chunks = Run({"--chunks", "path", a, "1234abcd", "100644", b, ".", "."});
   EXPECT_EQ(chunks.status, 2);
-  EXPECT_NE(chunks.err.find("only the merged text"), std::string::npos) << chunks.err;
+  EXPECT_NE(chunks.err.find("только объединённый текст"), std::string::npos) << chunks.err;
 
   // The null device is an empty file to anyone who names it, not only to git.
   const Outcome device = Run({"--color=never", a, "/dev/null"});

@@ -129,7 +129,7 @@ TEST_F(Lines, LayoutOptionsAreCheckedAndBelongToTheLineOutputs) {
   for (const std::string stray : {"--hex", "--width=5", "--view=new", "--line-ends=lf"}) {
     const auto r = Run({stray, n, o});
     EXPECT_EQ(r.status, 2) << stray;
-    EXPECT_NE(r.err.find("go with --lines or --html"), std::string::npos) << stray;
+    EXPECT_NE(r.err.find("работают только с --lines или --html"), std::string::npos) << stray;
   }
   const auto missing = Run({"--lines", n, (dir / "gone").string()});
   EXPECT_EQ(missing.status, 2);

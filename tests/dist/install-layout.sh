@@ -3,6 +3,7 @@
 # where it looks for it, and that the manual pages and the completion work from there.
 # install-layout.sh BUILD_DIR
 set -euo pipefail
+export LC_ALL=C.UTF-8 # the programs' usage is then in English, as checked below
 build=$1
 dest=$(mktemp -d)
 trap 'rm -rf "$dest"' EXIT

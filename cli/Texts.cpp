@@ -1,0 +1,55 @@
+#include "Texts.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <utility>
+
+namespace {
+
+constexpr std::pair<std::string_view, std::string_view> kEnglish[] = {
+#include "EnglishTexts.inc"
+};
+
+std::string_view Environment(const char *name) {
+  const char *value = std::getenv(name);
+  return value ? value : "";
+}
+
+} // namespace
+
+bool IsRussianLocale(std::string_view name) {
+  return name == "ru" || name.starts_with("ru_") || name.starts_with("ru.") ||
+         name.starts_with("ru@");
+}
+
+bool SpeaksRussian() {
+  static const bool russian = [] {
+    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANG"})
+      if (const std::string_view value = Environment(name); !value.empty())
+        return IsRussianLocale(value);
+    return false;
+  }();
+  return russian;
+}
+
+std::string_view Tr(std::string_view russian) {
+  if (SpeaksRussian())
+    return russian;
+  for (const auto &[source, english] : kEnglish)
+    if (source == russian)
+      return english;
+  return russian;
+}
+
+std::string Arg(std::string_view text, std::initializer_list<std::string_view> values) {
+  std::string out;
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    const std::size_t k = at + 1 < text.size() && text[at] == '%' ? text[at + 1] - '1' : SIZE_MAX;
+    if (k < values.size()) {
+      out += values.begin()[k];
+      ++at;
+    } else
+      out += text[at];
+  }
+  return out;
+}
