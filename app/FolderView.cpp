@@ -189,6 +189,15 @@ void TFolderView::SetHidden(TFolderShown kind, bool hidden) {
   FFilter.SetHidden(kind, hidden);
 }
 
+void TFolderView::SetStyles(const TFolderStyles &styles) {
+  FModel.SetStyles(styles);
+  // Between and below the entries the list shows what the text view shows around its text.
+  QPalette palette = Tree->palette();
+  palette.setColor(QPalette::Base, ToQColor(styles.Equal.BkgColor, palette));
+  palette.setColor(QPalette::Text, ToQColor(styles.Equal.FontColor, palette));
+  Tree->setPalette(palette);
+}
+
 QString TFolderView::CountsText() const {
   const TFolderTree &t = Result();
   if (!FError.isEmpty())

@@ -38,7 +38,8 @@ public:
   QString NewFolder() const { return FNewFolder; }
   QString OldFolder() const { return FOldFolder; }
   const TFolderTree &Result() const { return FModel.Tree(); }
-  void SetStyles(const TFolderStyles &styles) { FModel.SetStyles(styles); }
+  // The entries in the styles of their states, on the shared text's ground.
+  void SetStyles(const TFolderStyles &styles);
 
   // The entry selected, or kNoEntry.
   std::uint32_t Current() const;

@@ -1,6 +1,7 @@
 // The colour scheme: the light and dark sets of styles, chosen from the "Вид" menu or following
 // the desktop's palette, each edited and stored apart, and both carried by a saved page.
 #include "FindDialog.h"
+#include "FolderView.h"
 #include "FormDorixCfgUnit.h"
 #include "FormDorixChartUnit.h"
 #include "MainWindowFixture.h"
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTreeView>
 
 #include <algorithm>
 #include <ranges>
@@ -59,6 +61,10 @@ TEST_F(ColorScheme, TheMenuChoosesTheSetEverythingIsDrawnIn) {
       << "the captions' swatches follow";
   EXPECT_EQ(w->FormDorixChart->pnlDiff->palette().color(QPalette::Window).rgb() & 0xFFFFFFu,
             Rgb(dark.Updated.BkgColor));
+
+  EXPECT_EQ(w->FolderView->Tree->palette().color(QPalette::Base).rgb() & 0xFFFFFFu,
+            Rgb(dark.Equal.BkgColor))
+      << "the folder list lies on the same ground";
 
   w->mmSchemeLight->trigger();
   EXPECT_EQ(w->mm->GetLineStyle(1).Color, light.Updated.BkgColor);
