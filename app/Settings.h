@@ -53,7 +53,6 @@ struct TSettings {
 
   // The set the scheme draws with, on a desktop whose palette is dark or light.
   bool DrawsDark(bool darkDesktop) const;
-  TStyleSet &Styles(bool darkDesktop) { return DrawsDark(darkDesktop) ? Dark : Light; }
   const TStyleSet &Styles(bool darkDesktop) const { return DrawsDark(darkDesktop) ? Dark : Light; }
 };
 

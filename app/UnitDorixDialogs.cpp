@@ -48,7 +48,9 @@ void TfrmDorix::OpenPair(const QString &actual, const QString &obsolete) {
 
 void TfrmDorix::mmFormatPropClick() {
   TFormDorixCfg dialog(Platform, this);
-  dialog.ShowStyles(Styles(), FSettings.DrawsDark(DarkDesktop()), mm->font());
+  // The set shown is the one written back, should the desktop turn meanwhile.
+  const bool dark = FSettings.DrawsDark(DarkDesktop());
+  dialog.ShowStyles(dark ? FSettings.Dark : FSettings.Light, dark, mm->font());
   dialog.UpDownFontSize->SetPosition(
       FSettings.FontSize); // the field follows, and sizes the samples
   dialog.UpDownTabWidth->SetPosition(FSettings.TabWidth);
@@ -59,7 +61,7 @@ void TfrmDorix::mmFormatPropClick() {
 
   FSettings.FontSize = dialog.UpDownFontSize->Position(); // typed text only when it was valid
   FSettings.TabWidth = dialog.UpDownTabWidth->Position();
-  FSettings.Styles(DarkDesktop()) = dialog.EditedStyles();
+  (dark ? FSettings.Dark : FSettings.Light) = dialog.EditedStyles();
   FSettings.KeepFormPlace = dialog.chkKeepFormPlace->isChecked();
   FSettings.KeepModes = dialog.chkKeepModes->isChecked();
   ApplyStyles();

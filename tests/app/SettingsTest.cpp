@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
+#include <utility>
 
 namespace {
 
@@ -107,7 +108,7 @@ TEST_F(SettingsStore, TheSchemeDecidesWhichSetDraws) {
   for (const auto &[scheme, darkDesktop, drawsDark] : cases) {
     s.ColorScheme = scheme;
     EXPECT_EQ(s.DrawsDark(darkDesktop), drawsDark) << scheme << " " << darkDesktop;
-    EXPECT_EQ(&s.Styles(darkDesktop), drawsDark ? &s.Dark : &s.Light);
+    EXPECT_EQ(&std::as_const(s).Styles(darkDesktop), drawsDark ? &s.Dark : &s.Light);
   }
   QPalette palette;
   palette.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
