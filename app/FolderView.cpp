@@ -194,7 +194,9 @@ void TFolderView::SetStyles(const TFolderStyles &styles) {
   // Between and below the entries the list shows what the text view shows around its text.
   QPalette palette = Tree->palette();
   palette.setColor(QPalette::Base, ToQColor(styles.Equal.BkgColor, palette));
-  palette.setColor(QPalette::Text, ToQColor(styles.Equal.FontColor, palette));
+  // The branch arrows are drawn in the window text colour: the text's, so they show on any ground.
+  for (const auto role : {QPalette::Text, QPalette::WindowText})
+    palette.setColor(role, ToQColor(styles.Equal.FontColor, palette));
   Tree->setPalette(palette);
 }
 
