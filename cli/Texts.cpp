@@ -24,10 +24,19 @@ bool IsRussianLocale(std::string_view name) {
 
 bool SpeaksRussian() {
   static const bool russian = [] {
+    std::string_view locale;
     for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANG"})
-      if (const std::string_view value = Environment(name); !value.empty())
-        return IsRussianLocale(value);
-    return false;
+      if (locale = Environment(name); !locale.empty())
+        break;
+    // As gettext and the window's toolkit have it: under any locale but C, the first language
+    // of LANGUAGE, where it is set, goes before the locale's own.
+    const bool plain =
+        locale.empty() || locale == "C" || locale.starts_with("C.") || locale == "POSIX";
+    if (const std::string_view first =
+            Environment("LANGUAGE").substr(0, Environment("LANGUAGE").find(':'));
+        !plain && !first.empty())
+      locale = first;
+    return IsRussianLocale(locale);
   }();
   return russian;
 }

@@ -15,8 +15,8 @@
 // Whether a locale name, as LC_ALL, LC_MESSAGES or LANG give it, is Russian ("ru", "ru_RU.UTF-8").
 bool IsRussianLocale(std::string_view name);
 
-// The language of messages as the environment sets it: LC_ALL, else LC_MESSAGES, else LANG.
-// Read once, at the first text.
+// The language of messages as the environment sets it: LC_ALL, else LC_MESSAGES, else LANG, and
+// under any of them but C the first language of LANGUAGE before it. Read once, at the first text.
 bool SpeaksRussian();
 
 // A text in the command's language: the Russian itself, or its English form (the Russian where

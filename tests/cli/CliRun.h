@@ -21,6 +21,7 @@
 inline const bool kRussianLocale = [] {
   ::unsetenv("LC_ALL");
   ::unsetenv("LC_MESSAGES");
+  ::unsetenv("LANGUAGE");
   return ::setenv("LANG", "ru_RU.UTF-8", 1) == 0;
 }();
 
@@ -31,8 +32,8 @@ struct Outcome {
 
 class CliTest : public TempFilesTest {
 protected:
-  // The locale the command runs under (LANG; LC_ALL and LC_MESSAGES unset), and variables set
-  // besides.
+  // The locale the command runs under (LANG; LC_ALL, LC_MESSAGES and LANGUAGE unset), and
+  // variables set besides.
   std::string locale = "ru_RU.UTF-8";
   std::vector<std::pair<std::string, std::string>> environment;
 
@@ -63,6 +64,7 @@ protected:
       }
       ::unsetenv("LC_ALL");
       ::unsetenv("LC_MESSAGES");
+      ::unsetenv("LANGUAGE");
       ::setenv("LANG", locale.c_str(), 1);
       for (const auto &[name, value] : environment)
         ::setenv(name.c_str(), value.c_str(), 1);

@@ -8,6 +8,7 @@ class CliLanguage : public CliTest {
 protected:
   std::string similar, missing;
   void SetUp() override {
+    CliTest::SetUp();
     similar = Write("new.txt", "shared line\nnew words\n");
     Write("old.txt", "shared line\nold words\n");
     missing = (dir / "missing.txt").string();
@@ -56,6 +57,17 @@ TEST_F(CliLanguage, LcAllThenLcMessagesThenLang) {
   EXPECT_EQ(Run({similar, Old()}).err, "The files are more or less similar.\n");
   environment = {{"LC_ALL", "C"}, {"LC_MESSAGES", "ru_RU.UTF-8"}};
   EXPECT_EQ(Run({similar, Old()}).err, "The files are more or less similar.\n");
+}
+
+TEST_F(CliLanguage, LanguageGoesFirstUnderAnyLocaleButC) {
+  environment = {{"LANGUAGE", "en_GB:ru"}};
+  EXPECT_EQ(Run({similar, Old()}).err, "The files are more or less similar.\n");
+  locale = "en_US.UTF-8";
+  environment = {{"LANGUAGE", "ru:en"}};
+  EXPECT_EQ(Run({similar, Old()}).err, "Файлы более-менее похожи.\n");
+  locale = "C.UTF-8";
+  EXPECT_EQ(Run({similar, Old()}).err, "The files are more or less similar.\n")
+      << "the C locale speaks English whatever LANGUAGE says";
 }
 
 TEST_F(CliLanguage, AStopIsSaidInTheLanguageToo) {
