@@ -22,12 +22,10 @@ QString LoadFailureTitle(const QString &name, const TLoadStatus &status) {
 }
 
 QString LoadFailureReason(const TLoadStatus &status) {
-  if (status.ErrorNumber != 0)
-    return SystemReason(status.ErrorNumber, status.Reason);
   const char *reason = LoadFailureReasonText(status);
   return reason ? Tr(reason) : QString::fromLocal8Bit(status.Reason.c_str());
 }
 
 QString OutOfMemoryText() {
-  return Tr(OutOfMemoryWords());
+  return Tr(QT_TRANSLATE_NOOP("Dorix", "Недостаточно памяти"));
 }

@@ -95,7 +95,6 @@ void TfrmDorix::FormCreate() {
   setGeometry(
       OnScreen({FSettings.FormLeft, FSettings.FormTop, FSettings.FormWidth, FSettings.FormHeight},
                AvailableScreens()));
-  ApplyStyleColors();
   FolderView->SetHidden(fsnIdentical, FSettings.FolderHideIdentical);
 
   // At the scale factor of the screen the window opens on.
@@ -103,19 +102,18 @@ void TfrmDorix::FormCreate() {
   FGlyphDeleted = MakeGlyphDeleted(devicePixelRatioF());
   FGlyphUpdated = MakeGlyphUpdated(devicePixelRatioF());
   FGlyphMoved = MakeGlyphMoved(devicePixelRatioF());
-  CreateKindFonts();
-  const TStyleSet &styles = Styles();
-  FStyleIndexInserted = mm->AddStyle(&FFontInserted, styles.Inserted.BkgColor, &FGlyphInserted);
-  FStyleIndexDeleted = mm->AddStyle(&FFontDeleted, styles.Deleted.BkgColor, &FGlyphDeleted);
-  FStyleIndexUpdated = mm->AddStyle(&FFontUpdated, styles.Updated.BkgColor, &FGlyphUpdated);
+  // A style for each kind; ApplyStyles below gives them their fonts and colours.
+  FStyleIndexInserted = mm->AddStyle(&FFontInserted, TColorValue{}, &FGlyphInserted);
+  FStyleIndexDeleted = mm->AddStyle(&FFontDeleted, TColorValue{}, &FGlyphDeleted);
+  FStyleIndexUpdated = mm->AddStyle(&FFontUpdated, TColorValue{}, &FGlyphUpdated);
   // Ignored text lies inside shared text: a style for its runs, never a line's glyph.
-  FStyleIndexIgnored = mm->AddStyle(&FFontIgnored, styles.Ignored.BkgColor, nullptr);
+  FStyleIndexIgnored = mm->AddStyle(&FFontIgnored, TColorValue{}, nullptr);
   Q_ASSERT(FStyleIndexIgnored == kindIgnored); // the pieces carry it as their kind
   // Both ends of moved text look alike; a line holding either shows the moved glyph.
-  FStyleIndexMovedAway = mm->AddStyle(&FFontMoved, styles.Moved.BkgColor, &FGlyphMoved);
-  FStyleIndexMovedHere = mm->AddStyle(&FFontMoved, styles.Moved.BkgColor, &FGlyphMoved);
+  FStyleIndexMovedAway = mm->AddStyle(&FFontMoved, TColorValue{}, &FGlyphMoved);
+  FStyleIndexMovedHere = mm->AddStyle(&FFontMoved, TColorValue{}, &FGlyphMoved);
   Q_ASSERT(FStyleIndexMovedAway == kindMovedAway && FStyleIndexMovedHere == kindMovedHere);
-  ApplyViewerFont();
+  ApplyStyles();
   mm->Model().FUpdatedKind = FStyleIndexUpdated;
 
   mm->SetBackgroundBuilds(true);
@@ -166,10 +164,8 @@ void TfrmDorix::ApplyViewerFont() {
   mm->SetColor(equal.BkgColor);
   mm->SetStyle(kindEqual, nullptr, equal.BkgColor); // shared text lies on the same ground
   // Text found is shown inverted against the scheme's ground: black on light, white on dark.
-  if (FSettings.DrawsDark(DarkDesktop()))
-    mm->SetFoundColors(0xFFFFFF, 0x000000);
-  else
-    mm->SetFoundColors(0x000000, 0xFFFFFF);
+  const bool dark = FSettings.DrawsDark(DarkDesktop());
+  mm->SetFoundColors(dark ? 0xFFFFFF : 0x000000, dark ? 0x000000 : 0xFFFFFF);
 }
 
 void TfrmDorix::ApplyStyleColors() {

@@ -15,12 +15,13 @@ std::string_view Environment(const char *name) {
   return value ? value : "";
 }
 
-} // namespace
-
+// A locale name as LC_ALL, LC_MESSAGES or LANG give it: "ru", "ru_RU.UTF-8", "ru@…".
 bool IsRussianLocale(std::string_view name) {
   return name == "ru" || name.starts_with("ru_") || name.starts_with("ru.") ||
          name.starts_with("ru@");
 }
+
+} // namespace
 
 bool SpeaksRussian() {
   static const bool russian = [] {
@@ -32,8 +33,8 @@ bool SpeaksRussian() {
     // of LANGUAGE, where it is set, goes before the locale's own.
     const bool plain =
         locale.empty() || locale == "C" || locale.starts_with("C.") || locale == "POSIX";
-    if (const std::string_view first =
-            Environment("LANGUAGE").substr(0, Environment("LANGUAGE").find(':'));
+    const std::string_view languages = Environment("LANGUAGE");
+    if (const std::string_view first = languages.substr(0, languages.find(':'));
         !plain && !first.empty())
       locale = first;
     return IsRussianLocale(locale);

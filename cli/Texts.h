@@ -12,9 +12,6 @@
 #define QT_TRANSLATE_NOOP(context, text) text
 #endif
 
-// Whether a locale name, as LC_ALL, LC_MESSAGES or LANG give it, is Russian ("ru", "ru_RU.UTF-8").
-bool IsRussianLocale(std::string_view name);
-
 // The language of messages as the environment sets it: LC_ALL, else LC_MESSAGES, else LANG, and
 // under any of them but C the first language of LANGUAGE before it. Read once, at the first text.
 bool SpeaksRussian();

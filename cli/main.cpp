@@ -308,6 +308,11 @@ int Trouble(const TComparedFile &file, const TLoadStatus &status) {
   return kTrouble;
 }
 
+int OutputFailed() {
+  Complain(Tr(QT_TRANSLATE_NOOP("Dorix", "не удаётся записать вывод")));
+  return kTrouble;
+}
+
 int Stopped() {
   Complain(StoppedWords());
   return kTrouble;
@@ -368,8 +373,7 @@ int CompareFolderPair(const Options &options, TStopSignals &signals) {
     WriteFolderLines(std::cout, outcome);
   std::cout.flush();
   if (!std::cout) {
-    Complain(Tr(QT_TRANSLATE_NOOP("Dorix", "не удаётся записать вывод")));
-    return kTrouble;
+    return OutputFailed();
   }
   if (outcome.Count(TFolderState::Unreadable) > 0)
     return kTrouble;
@@ -468,8 +472,7 @@ int Compare(const Options &options, TStopSignals &signals) {
   }
   std::cout.flush();
   if (!std::cout) {
-    Complain(Tr(QT_TRANSLATE_NOOP("Dorix", "не удаётся записать вывод")));
-    return kTrouble;
+    return OutputFailed();
   }
   if (stop.stop_requested()) // it came as the output began: the output is whole, but asked off
     return Stopped();

@@ -55,7 +55,3 @@ const char *LoadFailureReasonText(const TLoadStatus &status) {
     return nullptr;
   }
 }
-
-const char *OutOfMemoryWords() {
-  return QT_TRANSLATE_NOOP("Dorix", "Недостаточно памяти");
-}

@@ -15,6 +15,3 @@ const char *LoadFailureTitleText(const TLoadStatus &status);
 // Why: the reason for the system's error code, or the program's own words for a failure the
 // system did not report; none where only the status's own Reason says it.
 const char *LoadFailureReasonText(const TLoadStatus &status);
-
-// "Недостаточно памяти".
-const char *OutOfMemoryWords();
